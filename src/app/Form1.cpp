@@ -1,0 +1,350 @@
+#include "app/Form1.h"
+
+#include "app/AppTitle.h"
+#include "app/BuildSettings.h"
+#include "app/ErrorReport.h"
+#include "app/HomePage.h"
+#include "app/Settings.h"
+#include "app/Texts.h"
+#include "extract/ExtractionRun.h"
+#include "extract/ResultsCommands.h"
+#include "filelist/ExistenceTests.h"
+#include "filelist/FileListCommands.h"
+#include "output/ClipboardExport.h"
+#include "output/TextReport.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace quillfen {
+
+namespace {
+
+// Client area of the window at its default size, in twips.
+constexpr int kClientWidth = 8040;
+constexpr int kClientHeight = 9270;
+constexpr int kFullWidth = 7800;
+constexpr int kHalfWidth = 3840;
+constexpr int kLeft = 120;
+constexpr int kRight = 4080;
+constexpr int kButtonHeight = 405;
+constexpr int kListHeight = 2535;
+constexpr int kFileColumnTwips = 7000;
+// Where the fingertip of the hand pointer image is.
+constexpr int kHandHotspotX = 7;
+constexpr int kHandHotspotY = 0;
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void paintWhite(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString inProgramFolder(const QString& folder, const QString& name)
+{
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+Form1::Form1(Platform platform, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(std::move(platform))
+    , m_appTitle(texts::kProductTitle)
+    , m_extraction(std::make_unique<ExtractionRun>())
+{
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setFixedSize(size()); // no handler repositions the controls
+    setFont(arialBold(9));
+    paintWhite(this);
+    setMouseTracking(true);
+
+    // Declared in the window's order, which is also the tab order.
+    ListView1 = new ListControl(false, this);
+    place(ListView1, kLeft, 120, kFullWidth, kListHeight);
+    ListView1->setToolTip(texts::kFileListHint);
+    ListView1->setAcceptsFileDrops(true);
+
+    Frame1 = new QGroupBox(texts::kOptionFrame, this);
+    place(Frame1, kLeft, 3720, kFullWidth, 735);
+    paintWhite(Frame1);
+    Frame1->setMouseTracking(true);
+    Check3 = new DateBox(texts::kAccessed, Frame1);
+    place(Check3, 3600, 300, 1695, 225);
+    Check2 = new DateBox(texts::kCreated, Frame1);
+    place(Check2, 1920, 300, 1695, 225);
+    Check1 = new DateBox(texts::kModified, Frame1);
+    place(Check1, 240, 300, 1695, 225);
+    for (DateBox* box : {Check1, Check2, Check3})
+        paintWhite(box);
+
+    ListView2 = new ListControl(true, this);
+    place(ListView2, kLeft, 5085, kFullWidth, kListHeight);
+    ListView2->setToolTip(texts::kResultsHint);
+
+    PushButton1 = makeButton(texts::kSaveTextButton, kLeft, 7710, kHalfWidth);
+    PushButton13 = makeButton(texts::kSaveExcelButton, kRight, 7710, kHalfWidth);
+    ProgressBar1 = new ProgressBar(this);
+    place(ProgressBar1, kLeft, 8740, kFullWidth, kButtonHeight);
+    ProgressBar1->setCaption(texts::kProgressAtRest);
+    PushButton7 = makeButton(texts::kAddFilesButton, kLeft, 2750, kHalfWidth);
+    PushButton4 = makeButton(texts::kAddFolderButton, kRight, 2750, kHalfWidth);
+    PushButton3 = makeButton(texts::kStartButton, kLeft, 4575, kFullWidth);
+    PushButton5 = makeButton(texts::kClearResultsButton, kRight, 8220, kHalfWidth);
+    PushButton2 = makeButton(texts::kCopyButton, kLeft, 8220, kHalfWidth);
+    PushButton8 = makeButton(texts::kClearListButton, kLeft, 3260, kHalfWidth);
+    PushButton9 = makeButton(texts::kSamplesButton, kRight, 3260, kHalfWidth);
+}
+
+QPushButton* Form1::makeButton(const QString& caption, int left, int top, int width)
+{
+    auto* button = new QPushButton(caption, this);
+    place(button, left, top, width, kButtonHeight);
+    button->setFont(arialBold(11.25));
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
+    return button;
+}
+
+void Form1::connectHandlers()
+{
+    connect(PushButton1, &QPushButton::clicked, this, [this] { handle([&] { PushButton1_Click(); }); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { handle([&] { PushButton2_Click(); }); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { handle([&] { PushButton3_Click(); }); });
+    connect(PushButton5, &QPushButton::clicked, this, [this] { handle([&] { PushButton5_Click(); }); });
+    connect(PushButton7, &QPushButton::clicked, this, [this] { handle([&] { PushButton7_Click(); }); });
+    connect(PushButton8, &QPushButton::clicked, this, [this] { handle([&] { PushButton8_Click(); }); });
+
+    // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
+    // report catches its failures; a user's click has only the handler's own report.
+    const auto bindBox = [this](DateBox* box, void (Form1::*handler)(), Procedure procedure) {
+        box->setChangeHandler([this, handler] { (this->*handler)(); });
+        connect(box, &DateBox::userChanged, this, [this, handler, procedure] {
+            handle([&] {
+                ReportingProcedure report(*m_platform.messages, procedure);
+                report.step(100, [&] { (this->*handler)(); });
+            });
+        });
+    };
+    bindBox(Check1, &Form1::Check1_Click, Procedure::Check1_Click);
+    bindBox(Check2, &Form1::Check2_Click, Procedure::Check2_Click);
+    bindBox(Check3, &Form1::Check3_Click, Procedure::Check3_Click);
+
+    connect(ListView1, &ListControl::doubleClickedRow, this, [this] { handle([&] { ListView1_DblClick(); }); });
+    connect(ListView2, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers modifiers) {
+        handle([&] { ListView2_KeyDown(key, modifiers); });
+    });
+    const auto hoverDefault = [this] { hoverPointer(WindowPointer::Default); };
+    connect(ListView1, &ListControl::moved, this, hoverDefault);
+    connect(ListView2, &ListControl::moved, this, hoverDefault);
+    Frame1->installEventFilter(this);
+    installEventFilter(this);
+}
+
+template <class Handler> void Form1::handle(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const ApplicationClosing&) {
+        // The window was closed in the middle of the command; nothing more is shown.
+    }
+}
+
+void Form1::Form_Load()
+{
+    ReportingProcedure load(*m_platform.messages, Procedure::FormLoad);
+    // No skin engine exists on this platform, so the skin file counts as absent and the
+    // window keeps its white background.
+    load.step(100, [] {});
+    load.step(104, [&] { setWindowTitle(texts::kProductTitle); });
+    load.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/quillfen.png"))); });
+    load.step(104, [&] { m_appTitle = shortAppTitle(texts::kProductTitle); });
+
+    const QString handFile = inProgramFolder(m_platform.programFolder, texts::kHandPointerFile);
+    if (load.test(106, [&] { return IsExistingPath(handFile); })) {
+        load.step(108, [&] {
+            const QPixmap image(handFile);
+            if (image.isNull())
+                throw Failure(QStringLiteral("Invalid picture: %1").arg(handFile));
+            m_customCursor = QCursor(image, kHandHotspotX, kHandHotspotY);
+        });
+    }
+    load.step(110, [&] {
+        visitHomePageByChance(m_platform.random, *m_platform.shell,
+                              QString::fromUtf8(build::kHomePage));
+    });
+    load.step(128, [&] { ListView1->addColumn(texts::kFileListHeader); });
+    load.step(130, [&] { ListView1->setColumnWidth(0, twipsToPixels(kFileColumnTwips)); });
+
+    const auto restoreBox = [&](int marker, DateBox& box, const QString& key) {
+        load.step(marker, [&] {
+            const QString stored =
+                m_platform.settings->get(settings::kApplication, settings::kSection, key,
+                                         QStringLiteral("1"));
+            box.setValue(settings::toWholeNumber(stored));
+        });
+    };
+    restoreBox(132, *Check1, settings::kCheck1);
+    restoreBox(134, *Check2, settings::kCheck2);
+    restoreBox(136, *Check3, settings::kCheck3);
+}
+
+int Form1::dateBoxValue(DateKind kind) const
+{
+    switch (kind) {
+    case DateKind::Modified:
+        return Check1->value();
+    case DateKind::Created:
+        return Check2->value();
+    case DateKind::Accessed:
+        return Check3->value();
+    }
+    return 0;
+}
+
+void Form1::setPointer(WindowPointer pointer)
+{
+    m_pointer = pointer;
+    switch (pointer) {
+    case WindowPointer::Default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case WindowPointer::Hourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case WindowPointer::Custom:
+        // Without the hand image the custom pointer is the arrow.
+        setCursor(m_customCursor.value_or(QCursor(Qt::ArrowCursor)));
+        break;
+    }
+}
+
+void Form1::hoverPointer(WindowPointer pointer)
+{
+    if (!isBusy())
+        setPointer(pointer);
+}
+
+void Form1::yield()
+{
+    m_platform.yield->yield();
+    if (m_closed)
+        throw ApplicationClosing{};
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closing cannot be refused; a running command learns of it at its next yield.
+    m_closed = true;
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        // A move that a child ignores travels on to its parent, so the background and the
+        // frame only count moves that are over themselves.
+        const auto overItself = [&](QWidget* widget) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            return watched == widget && widget->childAt(at) == nullptr;
+        };
+        if (qobject_cast<QPushButton*>(watched) != nullptr)
+            hoverPointer(WindowPointer::Custom);
+        else if (overItself(this) || overItself(Frame1))
+            hoverPointer(WindowPointer::Default);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::storeDateBox(DateBox& box, const QString& key)
+{
+    m_platform.settings->save(settings::kApplication, settings::kSection, key,
+                              QString::number(box.value()));
+}
+
+void Form1::Check1_Click()
+{
+    storeDateBox(*Check1, settings::kCheck1);
+}
+
+void Form1::Check2_Click()
+{
+    storeDateBox(*Check2, settings::kCheck2);
+}
+
+void Form1::Check3_Click()
+{
+    storeDateBox(*Check3, settings::kCheck3);
+}
+
+void Form1::PushButton1_Click()
+{
+    saveResultsAsText(*this);
+}
+
+void Form1::PushButton2_Click()
+{
+    copyResultsToClipboard(*this);
+}
+
+void Form1::PushButton3_Click()
+{
+    m_extraction->run(*this);
+}
+
+void Form1::PushButton5_Click()
+{
+    clearResults(*this);
+}
+
+void Form1::PushButton7_Click()
+{
+    addFiles(*this);
+}
+
+void Form1::PushButton8_Click()
+{
+    clearList(*this);
+}
+
+void Form1::ListView1_DblClick()
+{
+    removeSelectedFile(*this);
+}
+
+void Form1::ListView2_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    deleteCurrentResult(*this, key, modifiers);
+}
+
+} // namespace quillfen

@@ -1,0 +1,26 @@
+#include "extract/ResultsCommands.h"
+
+#include "app/ErrorReport.h"
+#include "platform/WindowContext.h"
+
+namespace quillfen {
+
+void clearResults(WindowContext& window)
+{
+    ReportingProcedure clear(*window.platform().messages, Procedure::PushButton5_Click);
+    clear.step(100, [&] { window.resultsList().rows().removeAllRows(); });
+}
+
+void deleteCurrentResult(WindowContext& window, int key, Qt::KeyboardModifiers /*modifiers*/)
+{
+    if (key != Qt::Key_Delete || window.isBusy())
+        return;
+    ListControl& list = window.resultsList();
+    if (list.rows().rows() == 0)
+        return;
+    const int current = list.selectedRow();
+    if (current >= 0)
+        list.rows().removeRowAt(current);
+}
+
+} // namespace quillfen

@@ -1,0 +1,72 @@
+#include "output/ClipboardExport.h"
+
+#include "app/ErrorReport.h"
+#include "app/Texts.h"
+#include "output/ColumnLayout.h"
+#include "platform/WindowContext.h"
+
+namespace quillfen {
+
+namespace {
+constexpr int kClipboardAttempts = 1000;
+}
+
+void copyResultsToClipboard(WindowContext& window)
+{
+    ReportingProcedure copy(*window.platform().messages, Procedure::PushButton2_Click);
+    const int reportsBefore = copy.reports();
+    copy.step(106, [&] { CopyListviewToClipboard(window, window.resultsList().rows()); });
+    if (copy.reports() != reportsBefore)
+        return; // the report said what went wrong; claiming success would be false
+    copy.step(108, [&] { window.tell(texts::kCopied); });
+}
+
+QString clipboardText(const RowModel& list, const std::function<void()>& beforeCell)
+{
+    const std::vector<int> widths = measureColumnWidths(list, false, beforeCell);
+    QString text;
+    const int rows = list.rows();
+    for (int row = 0; row < rows; ++row) {
+        if (beforeCell)
+            beforeCell();
+        if (row >= list.rows())
+            break; // the list shrank meanwhile
+        if (!list.isChecked(row))
+            continue;
+        QString line = rowLine(list, row, widths, beforeCell);
+        finishClipboardLine(line);
+        text.append(line);
+    }
+    return text;
+}
+
+void CopyListviewToClipboard(WindowContext& window, const RowModel& list)
+{
+    if (list.rows() == 0)
+        return;
+    const QString text = clipboardText(list, [&] { window.yield(); });
+    Clipboard& clipboard = *window.platform().clipboard;
+    ClearClipboard(clipboard);
+    if (!SetClipboardText(clipboard, text))
+        throw Failure(QStringLiteral(
+            "The clipboard is in use by another program; the results were not copied."));
+}
+
+void ClearClipboard(Clipboard& clipboard)
+{
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        if (clipboard.clear())
+            return;
+    }
+}
+
+bool SetClipboardText(Clipboard& clipboard, const QString& text)
+{
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        if (clipboard.setText(text))
+            return true;
+    }
+    return false;
+}
+
+} // namespace quillfen

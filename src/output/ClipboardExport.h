@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace quillfen {
+
+class Clipboard;
+class RowModel;
+class WindowContext;
+
+// "Copy Results To Clipboard": places the ticked results rows on the clipboard as aligned,
+// TAB-separated text and tells the user how to paste it.
+void copyResultsToClipboard(WindowContext& window);
+
+// The clipboard text of a list: one line per ticked row, cells padded to the widths of all
+// rows (headers not counted, no header line), the last TAB and trailing spaces of each line
+// removed, CR LF after every line. `beforeCell` runs before each cell is read.
+QString clipboardText(const RowModel& list, const std::function<void()>& beforeCell);
+
+// Builds the text of `list` and places it; nothing is touched when the list has no rows.
+// Throws a Failure when the clipboard stayed busy through every attempt.
+void CopyListviewToClipboard(WindowContext& window, const RowModel& list);
+
+// Each tries up to 1000 times, back to back, and stops at the first attempt that works.
+void ClearClipboard(Clipboard& clipboard);
+bool SetClipboardText(Clipboard& clipboard, const QString& text);
+
+} // namespace quillfen

@@ -1,0 +1,72 @@
+#include "output/ColumnLayout.h"
+
+#include "platform/RowModel.h"
+
+#include <algorithm>
+
+namespace quillfen {
+
+std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
+                                     const CellHook& beforeCell)
+{
+    const int columns = list.columns();
+    std::vector<int> widths;
+    widths.reserve(static_cast<size_t>(columns));
+    for (int column = 0; column < columns; ++column) {
+        int width = countHeaders ? static_cast<int>(list.header(column).size()) : 0;
+        const int rows = list.rows();
+        for (int row = 0; row < rows; ++row) {
+            if (beforeCell)
+                beforeCell();
+            if (row >= list.rows() || column >= list.columns())
+                break; // the list shrank while the pass yielded
+            width = std::max(width, static_cast<int>(list.cell(row, column).size()));
+        }
+        widths.push_back(width);
+    }
+    return widths;
+}
+
+void appendPaddedCell(QString& line, const QString& text, int width)
+{
+    line.append(text);
+    const qsizetype fill = width - text.size();
+    if (fill > 0)
+        line.append(QString(fill, u' '));
+    line.append(u'\t');
+}
+
+QString headerLine(const RowModel& list, const std::vector<int>& widths, const CellHook& beforeCell)
+{
+    QString line;
+    for (size_t column = 0; column < widths.size(); ++column) {
+        if (beforeCell)
+            beforeCell();
+        appendPaddedCell(line, list.header(static_cast<int>(column)), widths[column]);
+    }
+    return line;
+}
+
+QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                const CellHook& beforeCell)
+{
+    QString line;
+    for (size_t column = 0; column < widths.size(); ++column) {
+        if (beforeCell)
+            beforeCell();
+        appendPaddedCell(line, list.cell(row, static_cast<int>(column)), widths[column]);
+    }
+    return line;
+}
+
+void finishClipboardLine(QString& line)
+{
+    line.chop(1); // the TAB after the last cell
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1) == u' ')
+        --end;
+    line.truncate(end);
+    line.append(kLineEnd);
+}
+
+} // namespace quillfen

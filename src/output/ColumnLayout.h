@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace quillfen {
+
+class RowModel;
+
+// The column-aligned layout shared by the text report and the clipboard text: every cell is
+// padded with spaces to its column's width and followed by a TAB. Lengths count UTF-16 code
+// units, as the list holds its texts.
+
+using CellHook = std::function<void()>;
+
+// The width of each column: the longest of its cells over all rows, ticked or not, and of its
+// header when `countHeaders`. `beforeCell` runs before each cell is read (the exports yield
+// there). Rows removed meanwhile end the pass early instead of failing.
+std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
+                                     const CellHook& beforeCell);
+
+// Appends the text, the spaces that fill it to `width` and a TAB.
+void appendPaddedCell(QString& line, const QString& text, int width);
+
+// The header texts laid out as one line (without a line end).
+QString headerLine(const RowModel& list, const std::vector<int>& widths, const CellHook& beforeCell);
+
+// The cells of one row laid out as one line (without a line end).
+QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                const CellHook& beforeCell);
+
+// Turns a laid-out line into a clipboard line: its last TAB and then every space at its end
+// are removed, and CR LF is appended.
+void finishClipboardLine(QString& line);
+
+inline const QString kLineEnd = QStringLiteral("\r\n");
+
+} // namespace quillfen

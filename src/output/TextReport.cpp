@@ -1,0 +1,172 @@
+#include "output/TextReport.h"
+
+#include "app/ErrorReport.h"
+#include "app/Texts.h"
+#include "filelist/PathUtils.h"
+#include "output/ColumnLayout.h"
+#include "platform/WindowContext.h"
+
+#include <QSaveFile>
+
+namespace quillfen {
+
+namespace {
+
+// The report file: UTF-8 lines ending in CR LF, put in place only by commit().
+class ReportFile {
+public:
+    explicit ReportFile(const QString& fileName) : m_file(fileName) {}
+
+    void create()
+    {
+        if (!m_file.open(QIODevice::WriteOnly))
+            throw Failure(m_file.errorString());
+        m_open = true;
+    }
+
+    bool isOpen() const { return m_open; }
+
+    void writeLine(const QString& line)
+    {
+        m_buffer.append(line.toUtf8());
+        m_buffer.append("\r\n");
+        if (m_buffer.size() >= kFlushSize)
+            flush();
+    }
+
+    void commit()
+    {
+        flush();
+        m_open = false;
+        if (!m_file.commit())
+            throw Failure(m_file.errorString());
+    }
+
+    // After a failed write the earlier file must stay: nothing more is written or committed.
+    void abandon()
+    {
+        m_file.cancelWriting();
+        m_open = false;
+    }
+
+private:
+    static constexpr qsizetype kFlushSize = 1 << 20;
+
+    void flush()
+    {
+        if (m_buffer.isEmpty())
+            return;
+        const qint64 written = m_file.write(m_buffer);
+        m_buffer.clear();
+        if (written < 0)
+            throw Failure(m_file.errorString());
+    }
+
+    QSaveFile m_file;
+    QByteArray m_buffer;
+    bool m_open = false;
+};
+
+} // namespace
+
+void saveResultsAsText(WindowContext& window)
+{
+    ReportingProcedure save(*window.platform().messages, Procedure::PushButton1_Click);
+    const QString fileName = save.value(114, QString(), [&] {
+        return window.platform().fileDialogs->saveFile(texts::kSaveTitle, texts::kSaveFilter);
+    });
+    if (fileName.isEmpty())
+        return; // cancelled
+    save.step(120, [&] { window.setPointer(WindowPointer::Hourglass); });
+    save.step(122, [&] {
+        SaveListviewProperlySpaced(window, window.resultsList().rows(), fileName,
+                                   &window.progressBar());
+    });
+    save.step(124, [&] { window.setPointer(WindowPointer::Default); });
+}
+
+void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
+                                const QString& fileName, ProgressBar* bar)
+{
+    ReportingProcedure write(*window.platform().messages, Procedure::SaveListviewProperlySpaced);
+    const QString name = GetFileNameFromPath(fileName);
+    const CellHook yield = [&] { window.yield(); };
+    const auto showProgress = [&](int marker, double value) {
+        if (bar == nullptr)
+            return;
+        write.step(marker, [&] {
+            window.yield();
+            bar->setPosition(value);
+            bar->setCaption(texts::kWritingFile + name);
+            window.yield();
+        });
+    };
+
+    showProgress(102, 1);
+    const std::vector<int> widths =
+        write.value(112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
+    showProgress(142, 10);
+
+    ReportFile file(fileName);
+    write.step(156, [&] { file.create(); });
+    // Writes one line; the first failure abandons the file, so a failed save never replaces
+    // the earlier file and is reported once, not once per line.
+    const auto writeLine = [&](int marker, const QString& line) {
+        if (!file.isOpen())
+            return;
+        write.step(marker, [&] {
+            try {
+                file.writeLine(line);
+            } catch (...) {
+                file.abandon();
+                throw;
+            }
+        });
+    };
+
+    if (file.isOpen()) {
+        writeLine(170, write.value(158, QString(), [&] { return headerLine(list, widths, yield); }));
+        showProgress(172, 20);
+
+        const int rows = list.rows();
+        for (int i = 0; i < rows && file.isOpen(); ++i) {
+            write.step(184, [&] { window.yield(); });
+            if (i >= list.rows())
+                break; // the list shrank while the writer yielded
+            if (!write.test(188, [&] { return list.isChecked(i); }))
+                continue;
+            const QString line =
+                write.value(194, QString(), [&] { return rowLine(list, i, widths, yield); });
+            if (bar != nullptr) {
+                write.step(214, [&] {
+                    window.yield();
+                    const int m = list.rows();
+                    const int position = i + 1;
+                    bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
+                    if (position % 1000 == 0)
+                        bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
+                                        + QString::number(position) + QLatin1Char(')'));
+                    window.yield();
+                });
+            }
+            writeLine(222, line);
+        }
+        if (bar != nullptr && file.isOpen()) {
+            write.step(226, [&] {
+                bar->setPosition(100);
+                bar->setCaption(texts::kDone);
+            });
+        }
+        if (file.isOpen())
+            write.step(232, [&] { file.commit(); });
+    }
+
+    if (bar != nullptr) {
+        write.step(238, [&] {
+            bar->setPosition(0);
+            bar->setCaption(texts::kProgressAtRest);
+        });
+    }
+}
+
+} // namespace quillfen

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+namespace quillfen {
+
+// Lets the window process pending events in the middle of a long operation.
+class EventYield {
+public:
+    virtual ~EventYield() = default;
+    virtual void yield() = 0;
+};
+
+// Processes events only when at least intervalMs have passed since it last did, so yielding
+// once per file or per cell keeps the window responsive without costing time per call.
+// An interval of 0 processes events on every call.
+class ThrottledYield final : public EventYield {
+public:
+    explicit ThrottledYield(int intervalMs = 8);
+    void yield() override;
+
+private:
+    const qint64 m_intervalNs;
+    QElapsedTimer m_sinceLast;
+};
+
+} // namespace quillfen

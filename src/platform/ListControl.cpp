@@ -1,0 +1,153 @@
+#include "platform/ListControl.h"
+
+#include "platform/Twips.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QUrl>
+
+namespace quillfen {
+
+ListControl::ListControl(bool checkable, QWidget* parent)
+    : QTreeView(parent)
+    , m_model(checkable)
+{
+    setModel(&m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true); // keeps layout cost flat for very long lists
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop); // no drag of its own
+    setMouseTracking(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+void ListControl::addColumn(const QString& header, int widthTwips)
+{
+    m_model.addColumn(header);
+    if (widthTwips > 0)
+        setColumnWidth(m_model.columns() - 1, twipsToPixels(widthTwips));
+}
+
+int ListControl::selectedRow() const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {}))
+        return -1;
+    return current.row();
+}
+
+void ListControl::selectRow(int row)
+{
+    m_model.text(row); // bounds check
+    setCurrentIndex(m_model.index(row, 0));
+}
+
+void ListControl::ensureRowVisible(int row)
+{
+    m_model.text(row); // bounds check
+    scrollTo(m_model.index(row, 0));
+}
+
+int ListControl::rowAtPoint(const QPoint& pos) const
+{
+    const QModelIndex at = indexAt(pos);
+    return at.isValid() ? at.row() : -1;
+}
+
+void ListControl::setListPointer(Pointer pointer, const QString& imageFile)
+{
+    m_pointer = pointer;
+    if (pointer == Pointer::Standard) {
+        viewport()->unsetCursor();
+        return;
+    }
+    const QPixmap image(imageFile);
+    if (image.isNull())
+        viewport()->setCursor(Qt::ArrowCursor);
+    else
+        viewport()->setCursor(QCursor(image, 0, 0)); // the arrow tip is the top-left pixel
+}
+
+void ListControl::setAcceptsFileDrops(bool accept)
+{
+    setAcceptDrops(accept);
+    viewport()->setAcceptDrops(accept);
+    setDropIndicatorShown(false);
+}
+
+void ListControl::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(event->button(), event->modifiers(), event->position().toPoint());
+    QTreeView::mousePressEvent(event);
+    const int row = rowAtPoint(event->position().toPoint());
+    if (row >= 0)
+        emit itemClicked(row);
+}
+
+void ListControl::mouseMoveEvent(QMouseEvent* event)
+{
+    // The base class would rubber-band or start a drag; the window's handler owns moves.
+    emit moved(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void ListControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    emit released(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void ListControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    emit doubleClickedRow();
+}
+
+void ListControl::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key(), event->modifiers());
+    QTreeView::keyPressEvent(event);
+}
+
+void ListControl::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (hasLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore(); // the no-drop pointer
+}
+
+void ListControl::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (hasLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListControl::dropEvent(QDropEvent* event)
+{
+    if (!hasLocalFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dropped(event->mimeData());
+}
+
+bool hasLocalFiles(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+} // namespace quillfen

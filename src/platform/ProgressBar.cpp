@@ -1,0 +1,31 @@
+#include "platform/ProgressBar.h"
+
+#include <cmath>
+
+namespace quillfen {
+
+ProgressBar::ProgressBar(QWidget* parent)
+    : QProgressBar(parent)
+{
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void ProgressBar::setPosition(double value)
+{
+    m_position = value;
+    const double shown = std::isfinite(value) ? std::clamp(value, 0.0, 100.0) : 0.0;
+    setValue(static_cast<int>(std::lround(shown)));
+}
+
+void ProgressBar::setCaption(const QString& text)
+{
+    m_caption = text;
+    QString format = text;
+    format.replace(QLatin1Char('%'), QLatin1String("%%")); // the format expands %p, %v, %m
+    setFormat(format);
+}
+
+} // namespace quillfen

@@ -1,0 +1,107 @@
+#include "platform/QtDesktop.h"
+
+#include "platform/QtDialogs.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QClipboard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTime>
+#include <QUrl>
+
+#include <random>
+
+namespace quillfen {
+
+bool QtClipboard::clear()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->clear(QClipboard::Clipboard);
+    return true;
+}
+
+bool QtClipboard::setText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->setText(text, QClipboard::Clipboard);
+    // Qt reports no failure of its own; reading back tells whether the text took.
+    return clipboard->text(QClipboard::Clipboard) == text;
+}
+
+bool QtShell::openFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtShell::openAddress(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+IniSettingsStore::IniSettingsStore(QString folder)
+    : m_folder(std::move(folder))
+{
+}
+
+QString IniSettingsStore::fileFor(const QString& application) const
+{
+    return m_folder + QLatin1Char('/') + application + QLatin1String(".ini");
+}
+
+QString IniSettingsStore::get(const QString& application, const QString& section,
+                              const QString& key, const QString& defaultValue)
+{
+    QSettings settings(fileFor(application), QSettings::IniFormat);
+    settings.beginGroup(section);
+    if (!settings.contains(key))
+        return defaultValue;
+    const QVariant value = settings.value(key);
+    // An unquoted value with commas, as a person might type it, reads back as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1String(", "));
+    return value.toString();
+}
+
+void IniSettingsStore::save(const QString& application, const QString& section,
+                            const QString& key, const QString& value)
+{
+    const QString file = fileFor(application);
+    QSettings settings(file, QSettings::IniFormat);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw Failure(QStringLiteral("Cannot store the setting \"%1\" in %2").arg(key, file));
+}
+
+Platform makeDesktopPlatform()
+{
+    Platform platform;
+    platform.messages = std::make_unique<QtMessageBoxes>();
+    platform.input = std::make_unique<QtInputBox>();
+    platform.fileDialogs = std::make_unique<QtFileDialogs>();
+    platform.folderBrowser = std::make_unique<QtFolderBrowser>();
+    platform.clipboard = std::make_unique<QtClipboard>();
+    platform.shell = std::make_unique<QtShell>();
+    platform.settings = std::make_unique<IniSettingsStore>(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    platform.yield = std::make_unique<ThrottledYield>();
+    auto generator = std::make_shared<std::mt19937>(
+        static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    platform.random = [generator] {
+        return std::uniform_real_distribution<double>(0.0, 1.0)(*generator);
+    };
+    platform.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return platform;
+}
+
+} // namespace quillfen

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <vector>
+
+namespace quillfen {
+
+// The rows of one list control: a text per row, sub-items for the further columns and a
+// tick. Rows are plain values in one vector (no item object per row), so a list holds a
+// million rows; data() only looks a cell up. Indexes are 0-based; sub-item k (k >= 1) is
+// the cell of column k. Any access to a row, sub-item or column that does not exist throws
+// a Failure, which the calling command reports.
+class RowModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit RowModel(bool checkable, QObject* parent = nullptr);
+
+    // Columns
+    void addColumn(const QString& header);
+    void removeAllColumns();
+    int columns() const { return static_cast<int>(m_headers.size()); }
+    QString header(int column) const;
+
+    // Rows
+    void appendRow(const QString& text);
+    void appendRows(const QStringList& texts);
+    void removeRowAt(int row);
+    void removeAllRows();
+    int rows() const { return static_cast<int>(m_rows.size()); }
+
+    QString text(int row) const;
+    void setText(int row, const QString& text);
+    QString subItem(int row, int k) const;
+    void setSubItem(int row, int k, const QString& text);
+    // Column 0 is the row text, column k > 0 its sub-item k.
+    QString cell(int row, int column) const { return column == 0 ? text(row) : subItem(row, column); }
+    bool isChecked(int row) const;
+    void setChecked(int row, bool checked);
+    void setAllChecked(bool checked);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Row {
+        QString text;
+        QStringList subItems; // only as long as the highest sub-item written
+        bool checked = false;
+    };
+
+    const Row& rowAt(int row) const;
+    Row& rowAt(int row);
+    void checkSubItem(int k) const;
+
+    const bool m_checkable;
+    QStringList m_headers;
+    std::vector<Row> m_rows;
+};
+
+} // namespace quillfen

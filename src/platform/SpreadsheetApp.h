@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace quillfen {
+
+// A workbook being filled by the program. Rows and columns count from 1.
+class SpreadsheetWorkbook {
+public:
+    virtual ~SpreadsheetWorkbook() = default;
+    virtual void setCell(int row, int column, const QString& text) = 0;
+    // Fits every column's width to its contents.
+    virtual void autoFitColumns() = 0;
+};
+
+// One running, not yet visible instance of the spreadsheet application.
+class SpreadsheetInstance {
+public:
+    virtual ~SpreadsheetInstance() = default;
+    // A new, empty workbook; the instance owns it.
+    virtual SpreadsheetWorkbook& addWorkbook() = 0;
+    // Shows the application with its workbook to the user, who owns it from then on.
+    virtual void setVisible() = 0;
+};
+
+// The user's spreadsheet application.
+class SpreadsheetApp {
+public:
+    virtual ~SpreadsheetApp() = default;
+    // Starts a new, hidden instance; throws a Failure when none can be started.
+    virtual std::unique_ptr<SpreadsheetInstance> start() = 0;
+};
+
+} // namespace quillfen

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/DateBox.h"
+#include "platform/Dialogs.h"
+#include "platform/ListControl.h"
+#include "platform/Platform.h"
+#include "platform/ProgressBar.h"
+
+namespace quillfen {
+
+// The window's pointer: default arrow, hourglass (the window is busy) or the custom hand.
+enum class WindowPointer { Default, Hourglass, Custom };
+
+// The three date boxes, in their fixed column order.
+enum class DateKind { Modified, Created, Accessed };
+
+// The narrow view of the main window that the commands work through, so they need not
+// know the window class: the two lists, the progress bar, the date boxes, the pointer and
+// busy state, the platform bundle and the yield.
+class WindowContext {
+public:
+    virtual ~WindowContext() = default;
+
+    virtual ListControl& fileList() = 0;    // the upper list of paths
+    virtual ListControl& resultsList() = 0; // the lower list of results
+    virtual ProgressBar& progressBar() = 0;
+    virtual int dateBoxValue(DateKind kind) const = 0;
+
+    virtual WindowPointer pointer() const = 0;
+    virtual void setPointer(WindowPointer pointer) = 0;
+    bool isBusy() const { return pointer() == WindowPointer::Hourglass; }
+
+    virtual Platform& platform() = 0;
+    // The caption of boxes that name none of their own.
+    virtual QString appTitle() const = 0;
+    // Lets the window process pending events; throws ApplicationClosing once it is closed.
+    virtual void yield() = 0;
+
+    // A message box captioned with the application title.
+    MessageAnswer tell(const QString& text, MessageButtons buttons = MessageButtons::Ok)
+    {
+        return platform().messages->show(text, appTitle(), buttons, MessageIcon::None);
+    }
+};
+
+} // namespace quillfen

@@ -1,0 +1,187 @@
+#include "app/Texts.h"
+#include "support/FormFixture.h"
+#include "support/TempTree.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+using namespace quillfen::test;
+
+namespace {
+
+class Form1Test : public FormFixture {};
+
+void moveOver(QWidget* widget, QPointF at = QPointF(5, 5))
+{
+    widget->window()->show();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+TEST_F(Form1Test, FirstStartTicksAllBoxesAndShowsNothing)
+{
+    Form1& window = start();
+    EXPECT_EQ(window.Check1->value(), 1);
+    EXPECT_EQ(window.Check2->value(), 1);
+    EXPECT_EQ(window.Check3->value(), 1);
+    EXPECT_TRUE(desktop.messages->shown.empty());
+    // Setting the boxes counts as clicks, which store their state again.
+    EXPECT_EQ(desktop.settings->writes, QStringList({"Check1=1", "Check2=1", "Check3=1"}));
+    EXPECT_EQ(window.windowTitle(), "Quillfen");
+    EXPECT_EQ(window.appTitle(), "Quillfen");
+    EXPECT_EQ(window.ProgressBar1->caption(), "Progress Bar");
+    EXPECT_EQ(window.ProgressBar1->position(), 0);
+    EXPECT_EQ(window.ListView1->rows().header(0), "File(s)");
+    EXPECT_EQ(window.ListView1->columnWidth(0), 467);
+    EXPECT_EQ(window.ListView2->rows().columns(), 0);
+}
+
+TEST_F(Form1Test, StoredValuesSetTheBoxes)
+{
+    desktop.settings->values[settingsKey("Check2")] = "0";
+    desktop.settings->values[settingsKey("Check3")] = " 2 ";
+    Form1& window = start();
+    EXPECT_EQ(window.Check1->value(), 1);
+    EXPECT_EQ(window.Check2->value(), 0);
+    EXPECT_EQ(window.Check3->value(), 2);
+    EXPECT_EQ(window.Check3->checkState(), Qt::PartiallyChecked);
+    EXPECT_TRUE(desktop.messages->shown.empty());
+}
+
+TEST_F(Form1Test, BadStoredValuesAreReportedAndLeaveTheBoxClear)
+{
+    desktop.settings->values[settingsKey("Check1")] = "yes";
+    desktop.settings->values[settingsKey("Check3")] = "5";
+    Form1& window = start();
+    EXPECT_EQ(window.Check1->value(), 0);
+    EXPECT_EQ(window.Check2->value(), 1);
+    EXPECT_EQ(window.Check3->value(), 0);
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 2);
+    EXPECT_TRUE(reports[0].contains("in Tessary2021/08/31.Form1.Form_Load at line 132"));
+    EXPECT_TRUE(reports[1].contains("in Tessary2021/08/31.Form1.Form_Load at line 136"));
+}
+
+TEST_F(Form1Test, FailedSettingsWriteAtStartIsReportedOncePerBox)
+{
+    desktop.settings->failWrites = true;
+    Form1& window = start();
+    EXPECT_EQ(desktop.messages->reports().size(), 3);
+    EXPECT_EQ(window.Check1->value(), 1); // the box shows the state, only storing it failed
+}
+
+TEST_F(Form1Test, ClickingABoxStoresItsNewState)
+{
+    Form1& window = start();
+    desktop.settings->writes.clear();
+    window.Check2->click();
+    EXPECT_EQ(window.Check2->value(), 0);
+    window.Check2->click();
+    EXPECT_EQ(desktop.settings->writes, QStringList({"Check2=0", "Check2=1"}));
+    EXPECT_EQ(desktop.settings->values[settingsKey("Check2")], "1");
+}
+
+TEST_F(Form1Test, FailedWriteOnClickIsReported)
+{
+    Form1& window = start();
+    desktop.settings->failWrites = true;
+    window.Check1->click();
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("Form1.Check1_Click at line 100"));
+}
+
+TEST_F(Form1Test, HoverShowsTheHandOverButtonsAndTheArrowElsewhere)
+{
+    TempTree folder;
+    QFile::copy(QStringLiteral(QUILLFEN_ASSETS_DIR "/HAND-M.CUR"), folder.path("HAND-M.CUR"));
+    desktop.platform.programFolder = folder.root();
+    Form1& window = start();
+    ASSERT_TRUE(window.hasCustomPointerImage());
+    moveOver(window.PushButton3);
+    EXPECT_EQ(window.pointer(), WindowPointer::Custom);
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    moveOver(window.Frame1, QPointF(500, 40));
+    EXPECT_EQ(window.pointer(), WindowPointer::Default);
+    moveOver(window.PushButton9);
+    moveOver(&window, QPointF(530, 300));
+    EXPECT_EQ(window.pointer(), WindowPointer::Default);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Form1Test, WithoutThePointerFileTheHandIsTheArrow)
+{
+    Form1& window = start();
+    EXPECT_FALSE(window.hasCustomPointerImage());
+    moveOver(window.PushButton1);
+    EXPECT_EQ(window.pointer(), WindowPointer::Custom);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Form1Test, HoverLeavesTheHourglassAlone)
+{
+    Form1& window = start();
+    window.setPointer(WindowPointer::Hourglass);
+    moveOver(window.PushButton3);
+    moveOver(window.Frame1);
+    moveOver(window.ListView1->viewport());
+    moveOver(window.ListView2->viewport());
+    EXPECT_EQ(window.pointer(), WindowPointer::Hourglass);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(Form1Test, UnreadablePointerFileIsReportedAndStartGoesOn)
+{
+    TempTree folder;
+    folder.file("HAND-M.CUR", "not a cursor");
+    desktop.platform.programFolder = folder.root();
+    Form1& window = start();
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("Form_Load at line 108"));
+    EXPECT_EQ(window.Check3->value(), 1);
+}
+
+TEST_F(Form1Test, HomePageOpensOnlyOnTheSeventhDrawAndOnlyWithAnAddress)
+{
+    desktop.randomValue = 0.065; // n = 7
+    start();
+    // The address is a build setting, empty by default: nothing opens.
+    EXPECT_TRUE(desktop.shell->openedAddresses.isEmpty());
+}
+
+TEST_F(Form1Test, LayoutFollowsTheTable)
+{
+    Form1& window = start();
+    EXPECT_EQ(window.size(), QSize(536, 618));
+    EXPECT_EQ(window.ListView1->geometry(), QRect(8, 8, 520, 169));
+    EXPECT_EQ(window.PushButton4->geometry(), QRect(272, 183, 256, 27));
+    EXPECT_EQ(window.PushButton3->geometry(), QRect(8, 305, 520, 27));
+    EXPECT_EQ(window.ProgressBar1->geometry(), QRect(8, 583, 520, 27));
+    EXPECT_EQ(window.Check2->geometry().topLeft(), QPoint(128, 20));
+    EXPECT_EQ(window.PushButton9->text(), "Load Sample/Example Files");
+    EXPECT_EQ(window.Frame1->title(), "Option");
+    EXPECT_EQ(window.ListView1->toolTip(), texts::kFileListHint);
+    EXPECT_TRUE(window.PushButton13->font().bold());
+    EXPECT_DOUBLE_EQ(window.PushButton13->font().pointSizeF(), 11.25);
+}
+
+TEST_F(Form1Test, ClosingDuringALongOperationUnwindsWithoutMessages)
+{
+    Form1& window = start();
+    addFiles({"/a", "/b", "/c"});
+    desktop.yield->onYield = [&](int count) {
+        if (count == 1)
+            window.close();
+    };
+    window.PushButton3->click();
+    EXPECT_TRUE(desktop.messages->shown.empty()); // no "Done."
+    EXPECT_LE(window.ListView2->rows().rows(), 1);
+}

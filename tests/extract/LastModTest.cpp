@@ -1,0 +1,119 @@
+// The test programs run with TZ=Europe/Berlin and an en_US locale (see TestMain.cpp).
+
+#include "extract/LastMod.h"
+#include "support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+using quillfen::test::TempTree;
+
+namespace {
+
+constexpr time_t kSummer = 1625063415; // 2021-06-30 14:30:15 UTC, 16:30:15 in Berlin (CEST)
+constexpr time_t kWinter = 1610640005; // 2021-01-14 16:00:05 UTC, 17:00:05 in Berlin (CET)
+constexpr time_t kBerlinMidnight = 1630360800; // 2021-08-31 00:00:00 in Berlin
+
+timespec at(time_t seconds, long nanoseconds = 0)
+{
+    timespec stamp{};
+    stamp.tv_sec = seconds;
+    stamp.tv_nsec = nanoseconds;
+    return stamp;
+}
+
+} // namespace
+
+TEST(DateText, SummerAndWinterStampsShowTheirOwnWallClockTime)
+{
+    const DateTextFormat format;
+    EXPECT_EQ(format.text(at(kSummer)), "6/30/2021 4:30:15 PM");
+    EXPECT_EQ(format.text(at(kWinter)), "1/14/2021 5:00:05 PM");
+}
+
+TEST(DateText, MidnightGivesTheDateAloneAndTheZeroDateTheTimeAlone)
+{
+    const DateTextFormat format;
+    EXPECT_EQ(format.text(at(kBerlinMidnight)), "8/31/2021");
+    EXPECT_EQ(format.text(kZeroDate), "12:00:00 AM");
+    EXPECT_EQ(format.text(LocalDateTime{1899, 12, 30, 13, 5, 0}), "1:05:00 PM");
+}
+
+TEST(DateText, FractionsOfASecondAreCutOff)
+{
+    const DateTextFormat format;
+    EXPECT_EQ(format.text(at(kSummer, 999999999)), "6/30/2021 4:30:15 PM");
+}
+
+TEST(DateText, StampsOutsideTheDateRangeGiveTheZeroDate)
+{
+    const DateTextFormat format;
+    EXPECT_EQ(toLocalDateTime(at(253402300800)), kZeroDate); // 10000-01-01 UTC
+    EXPECT_EQ(format.text(at(253402300800)), "12:00:00 AM");
+    EXPECT_EQ(toLocalDateTime(at(-62135596800 - 86400LL * 366 * 2)), kZeroDate); // before year 100
+    EXPECT_EQ(toLocalDateTime(at(std::numeric_limits<time_t>::max())), kZeroDate);
+    // The epoch itself is an ordinary date.
+    EXPECT_EQ(format.text(at(0)), "1/1/1970 1:00:00 AM");
+}
+
+TEST(DateValue, CountsDaysFromTheZeroDate)
+{
+    EXPECT_DOUBLE_EQ(FileTimeToLocalDate(at(kBerlinMidnight)), 44439.0);
+    EXPECT_DOUBLE_EQ(FileTimeToLocalDate(at(kBerlinMidnight + 6 * 3600)), 44439.25);
+    EXPECT_EQ(FileTimeToLocalDate(at(253402300800)), 0);
+}
+
+TEST(DateFormats, WidenTheYearAndDropTheTimeZone)
+{
+    EXPECT_EQ(withFourDigitYear("M/d/yy"), "M/d/yyyy");
+    EXPECT_EQ(withFourDigitYear("dd.MM.yyyy"), "dd.MM.yyyy");
+    EXPECT_EQ(withFourDigitYear("d 'yy' yy"), "d 'yy' yyyy");
+    EXPECT_EQ(withoutTimeZone("h:mm:ss AP t"), "h:mm:ss AP");
+    EXPECT_EQ(withoutTimeZone("HH:mm:ss tttt"), "HH:mm:ss");
+    EXPECT_EQ(withoutTimeZone("H 'Uhr' mm"), "H 'Uhr' mm");
+    const DateTextFormat german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.text(at(kSummer)), "30.06.2021 16:30:15");
+}
+
+TEST(FileTimes, ReadsTheEntryItself)
+{
+    TempTree tree;
+    tree.file("a.txt", "x");
+    tree.setTimes("a.txt", kSummer, kWinter);
+    tree.folder("sub");
+    tree.setTimes("sub", kWinter, kSummer);
+    tree.symlink(tree.path("a.txt"), "link");
+    tree.setTimes("link", kBerlinMidnight, kBerlinMidnight);
+
+    const DateTextFormat format;
+    EXPECT_EQ(GetFileDateModified(tree.path("a.txt"), format), "6/30/2021 4:30:15 PM");
+    EXPECT_EQ(GetFileDateAccessed(tree.path("a.txt"), format), "1/14/2021 5:00:05 PM");
+    EXPECT_EQ(GetFileDateModified(tree.path("sub"), format), "1/14/2021 5:00:05 PM");
+    EXPECT_EQ(GetFileDateModified(tree.path("link"), format), "8/31/2021");
+    const auto times = readFileTimes(tree.path("a.txt"));
+    ASSERT_TRUE(times);
+    if (times->created) { // where the file system keeps a birth time
+        EXPECT_TRUE(GetFileDateCreated(tree.path("a.txt"), format).has_value());
+    }
+}
+
+TEST(FileTimes, NothingFoundGivesNoValue)
+{
+    TempTree tree;
+    tree.file("a.txt");
+    for (const QString& path : {tree.path("missing"), tree.path("a.txt") + "/", tree.root() + "/",
+                                QString(), tree.path("a.txt/x"), QString("relative-missing")}) {
+        EXPECT_FALSE(readFileTimes(path)) << path.toStdString();
+        EXPECT_FALSE(GetFileDateModified(path)) << path.toStdString();
+    }
+}
+
+TEST(FileTimes, LooksUpUnicodeNamesExactly)
+{
+    TempTree tree;
+    tree.file("Ärger ?.txt");
+    tree.file("日本語.txt");
+    EXPECT_TRUE(readFileTimes(tree.path("Ärger ?.txt")));
+    EXPECT_TRUE(readFileTimes(tree.path("日本語.txt")));
+    EXPECT_FALSE(readFileTimes(tree.path("Ärger x.txt"))); // "?" is no wildcard
+}

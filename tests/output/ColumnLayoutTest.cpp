@@ -1,0 +1,105 @@
+#include "support/Printers.h"
+#include "output/ClipboardExport.h"
+#include "output/ColumnLayout.h"
+#include "platform/RowModel.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+
+namespace {
+
+// The worked example: "Filename" and "Date Modified", two ticked rows.
+void fillExample(RowModel& model)
+{
+    model.addColumn("Filename");
+    model.addColumn("Date Modified");
+    model.appendRows({"C:\\a.txt", "C:\\docs\\report.doc"});
+    model.setSubItem(0, 1, "8/31/2021 10:15:00 AM");
+    model.setSubItem(1, 1, "1/2/2020 3:04:05 PM");
+    model.setAllChecked(true);
+}
+
+} // namespace
+
+TEST(ColumnLayout, WidthsCountEveryRowAndOptionallyTheHeaders)
+{
+    RowModel model(true);
+    fillExample(model);
+    model.appendRow("C:\\a-much-longer-unticked-path.txt");
+    int cells = 0;
+    EXPECT_EQ(measureColumnWidths(model, true, [&] { ++cells; }), (std::vector<int>{34, 21}));
+    EXPECT_EQ(cells, 6);
+    RowModel headersOnly(true);
+    headersOnly.addColumn("Filename");
+    headersOnly.addColumn("Date Accessed");
+    EXPECT_EQ(measureColumnWidths(headersOnly, true, {}), (std::vector<int>{8, 13}));
+    EXPECT_EQ(measureColumnWidths(headersOnly, false, {}), (std::vector<int>{0, 0}));
+}
+
+TEST(ColumnLayout, LengthsAreUtf16CodeUnits)
+{
+    RowModel model(true);
+    model.addColumn("F");
+    model.appendRows({"ü", "😀"}); // one and two code units
+    EXPECT_EQ(measureColumnWidths(model, false, {}), (std::vector<int>{2}));
+    QString line;
+    appendPaddedCell(line, "ü", 2);
+    EXPECT_EQ(line, "ü \t");
+}
+
+TEST(ColumnLayout, ReportLinesPadEveryCellAndEndInATab)
+{
+    RowModel model(true);
+    fillExample(model);
+    const std::vector<int> widths = measureColumnWidths(model, true, {});
+    EXPECT_EQ(widths, (std::vector<int>{18, 21}));
+    EXPECT_EQ(headerLine(model, widths, {}), "Filename" + QString(10, ' ') + "\tDate Modified"
+                                                 + QString(8, ' ') + "\t");
+    EXPECT_EQ(rowLine(model, 0, widths, {}),
+              "C:\\a.txt" + QString(10, ' ') + "\t8/31/2021 10:15:00 AM\t");
+    EXPECT_EQ(rowLine(model, 1, widths, {}), "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM  \t");
+    EXPECT_EQ(rowLine(model, 1, widths, {}).size(), 41);
+}
+
+TEST(ClipboardText, WorkedExample)
+{
+    RowModel model(true);
+    fillExample(model);
+    EXPECT_EQ(clipboardText(model, {}), "C:\\a.txt" + QString(10, ' ')
+                                            + "\t8/31/2021 10:15:00 AM\r\n"
+                                              "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM\r\n");
+}
+
+TEST(ClipboardText, UntickedRowsWidenButGiveNoLine)
+{
+    RowModel model(true);
+    fillExample(model);
+    model.appendRow("C:\\twenty-chars.txt!"); // 20 characters
+    model.setChecked(0, false);
+    EXPECT_EQ(clipboardText(model, {}), "C:\\docs\\report.doc  \t1/2/2020 3:04:05 PM\r\n");
+    model.setAllChecked(false);
+    EXPECT_EQ(clipboardText(model, {}), "");
+}
+
+TEST(ClipboardText, EmptyLastCellsKeepTheTabsBeforeThem)
+{
+    RowModel model(true);
+    for (const char* header : {"Filename", "Date Modified", "Date Created", "Date Accessed"})
+        model.addColumn(header);
+    model.appendRows({"/a", "/bb"});
+    model.setSubItem(1, 1, "x");
+    model.setSubItem(1, 2, "yy");
+    model.setSubItem(1, 3, "zzz");
+    model.setChecked(0, true);
+    EXPECT_EQ(clipboardText(model, {}), "/a \t \t  \t\r\n");
+}
+
+TEST(ClipboardText, PathEndingInSpacesLosesThemWhenItEndsTheLine)
+{
+    RowModel model(true);
+    model.addColumn("Filename");
+    model.appendRow("/a b  ");
+    model.setChecked(0, true);
+    EXPECT_EQ(clipboardText(model, {}), "/a b\r\n");
+}

@@ -1,0 +1,68 @@
+#include "support/Printers.h"
+#include "platform/Failure.h"
+#include "platform/RowModel.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+
+TEST(RowModel, SubItemsReadEmptyUntilWrittenAndExistOnlyForLaterColumns)
+{
+    RowModel model(true);
+    model.addColumn("Filename");
+    model.addColumn("Date Modified");
+    model.addColumn("Date Created");
+    model.appendRow("/a");
+    EXPECT_EQ(model.subItem(0, 2), QString());
+    model.setSubItem(0, 2, "x");
+    EXPECT_EQ(model.cell(0, 2), "x");
+    EXPECT_EQ(model.cell(0, 1), QString());
+    EXPECT_THROW(model.setSubItem(0, 0, "y"), Failure);
+    EXPECT_THROW(model.setSubItem(0, 3, "y"), Failure);
+    EXPECT_THROW(model.text(1), Failure);
+    EXPECT_THROW(model.header(3), Failure);
+}
+
+TEST(RowModel, ClearingColumnsKeepsRowsAndTicks)
+{
+    RowModel model(true);
+    model.addColumn("Filename");
+    model.appendRows({"/a", "/b", "/c"});
+    model.setAllChecked(true);
+    model.setChecked(1, false);
+    model.removeRowAt(0);
+    EXPECT_EQ(model.rows(), 2);
+    EXPECT_EQ(model.text(0), "/b");
+    EXPECT_FALSE(model.isChecked(0));
+    EXPECT_TRUE(model.isChecked(1));
+    model.removeAllColumns();
+    EXPECT_EQ(model.columns(), 0);
+    EXPECT_EQ(model.rows(), 2);
+}
+
+TEST(RowModel, ViewSeesTicksOnlyInCheckableLists)
+{
+    RowModel results(true);
+    RowModel files(false);
+    for (RowModel* model : {&results, &files}) {
+        model->addColumn("h");
+        model->appendRow("/a");
+    }
+    EXPECT_EQ(results.data(results.index(0, 0), Qt::CheckStateRole), QVariant(Qt::Unchecked));
+    EXPECT_TRUE(results.setData(results.index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(results.isChecked(0));
+    EXPECT_FALSE(files.data(files.index(0, 0), Qt::CheckStateRole).isValid());
+    EXPECT_FALSE(files.setData(files.index(0, 0), Qt::Checked, Qt::CheckStateRole));
+}
+
+TEST(RowModel, HoldsManyRowsAppendedInOneBlock)
+{
+    RowModel model(false);
+    model.addColumn("File(s)");
+    QStringList paths;
+    for (int i = 0; i < 200000; ++i)
+        paths.append(QStringLiteral("/tmp/file-%1").arg(i));
+    model.appendRows(paths);
+    EXPECT_EQ(model.rowCount(), 200000);
+    EXPECT_EQ(model.text(199999), "/tmp/file-199999");
+}

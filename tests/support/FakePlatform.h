@@ -1,0 +1,134 @@
+#pragma once
+
+// Scripted stand-ins for the desktop, for tests only. Each records what the program asked of
+// it and answers from a queue the test fills; an empty queue gives the "cancel" answer.
+
+#include "support/Printers.h"
+#include "platform/Platform.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace quillfen::test {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(const QString& text, const QString& caption, MessageButtons buttons,
+                       MessageIcon icon) override;
+
+    std::vector<ShownMessage> shown;
+    std::deque<MessageAnswer> answers; // for Yes/No boxes; empty answers No
+    std::function<void(const ShownMessage&)> onShow;
+
+    QStringList texts() const;
+    // The error reports shown, by their text.
+    QStringList reports() const;
+};
+
+class FakeInputBox final : public InputBox {
+public:
+    QString ask(const QString& prompt, const QString& caption, const QString& preset) override;
+
+    struct Asked {
+        QString prompt, caption, preset;
+    };
+    std::vector<Asked> asked;
+    std::deque<QString> answers; // empty answers "" (cancel)
+};
+
+class FakeFileDialogs final : public FileDialogs {
+public:
+    QString openFiles(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter) override;
+
+    std::deque<QString> openAnswers;
+    bool tooManyFiles = false;
+    std::deque<QString> saveAnswers;
+    QStringList titles;
+    QStringList filters;
+};
+
+class FakeFolderBrowser final : public FolderBrowser {
+public:
+    QString browse(const QString& prompt, const QString& initialFolder) override;
+
+    std::deque<QString> answers;
+    QStringList prompts;
+    QStringList initialFolders;
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    bool clear() override;
+    bool setText(const QString& text) override;
+
+    std::optional<QString> text = QStringLiteral("earlier content");
+    int failClears = 0; // how many attempts fail before one works
+    int failSets = 0;
+    int clearAttempts = 0;
+    int setAttempts = 0;
+};
+
+class FakeShell final : public Shell {
+public:
+    bool openFolder(const QString& path) override;
+    bool openAddress(const QString& address) override;
+
+    QStringList openedFolders;
+    QStringList openedAddresses;
+};
+
+class FakeSettingsStore final : public SettingsStore {
+public:
+    QString get(const QString& application, const QString& section, const QString& key,
+                const QString& defaultValue) override;
+    void save(const QString& application, const QString& section, const QString& key,
+              const QString& value) override;
+
+    // Keyed "application/section/key".
+    QMap<QString, QString> values;
+    bool failWrites = false;
+    QStringList writes; // "key=value", in order
+};
+
+class FakeYield final : public EventYield {
+public:
+    void yield() override;
+
+    int count = 0;
+    std::function<void(int)> onYield; // given the count so far
+};
+
+// A Platform built from fakes, with typed pointers to each of them. The pointers stay valid
+// as long as whoever holds the Platform (the window under test) lives.
+struct FakeDesktop {
+    FakeDesktop();
+    Platform take();
+
+    Platform platform;
+    FakeMessageBoxes* messages;
+    FakeInputBox* input;
+    FakeFileDialogs* fileDialogs;
+    FakeFolderBrowser* folderBrowser;
+    FakeClipboard* clipboard;
+    FakeShell* shell;
+    FakeSettingsStore* settings;
+    FakeYield* yield;
+    double randomValue = 0.5;
+};
+
+QString settingsKey(const QString& key);
+
+} // namespace quillfen::test
