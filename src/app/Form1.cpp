@@ -10,11 +10,16 @@
 #include "extract/ResultsCommands.h"
 #include "filelist/ExistenceTests.h"
 #include "filelist/FileListCommands.h"
+#include "filelist/FolderCommands.h"
 #include "output/ClipboardExport.h"
+#include "output/SpreadsheetExport.h"
 #include "output/TextReport.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QMimeData>
+#include <QUrl>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
@@ -141,9 +146,11 @@ void Form1::connectHandlers()
     connect(PushButton1, &QPushButton::clicked, this, [this] { handle([&] { PushButton1_Click(); }); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { handle([&] { PushButton2_Click(); }); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { handle([&] { PushButton3_Click(); }); });
+    connect(PushButton4, &QPushButton::clicked, this, [this] { handle([&] { PushButton4_Click(); }); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { handle([&] { PushButton5_Click(); }); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { handle([&] { PushButton7_Click(); }); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { handle([&] { PushButton8_Click(); }); });
+    connect(PushButton13, &QPushButton::clicked, this, [this] { handle([&] { PushButton13_Click(); }); });
 
     // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
     // report catches its failures; a user's click has only the handler's own report.
@@ -161,6 +168,9 @@ void Form1::connectHandlers()
     bindBox(Check3, &Form1::Check3_Click, Procedure::Check3_Click);
 
     connect(ListView1, &ListControl::doubleClickedRow, this, [this] { handle([&] { ListView1_DblClick(); }); });
+    connect(ListView1, &ListControl::dropped, this, [this](const QMimeData* dropped) {
+        handle([&] { ListView1_OLEDragDrop(dropped); });
+    });
     connect(ListView2, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers modifiers) {
         handle([&] { ListView2_KeyDown(key, modifiers); });
     });
@@ -322,6 +332,11 @@ void Form1::PushButton3_Click()
     m_extraction->run(*this);
 }
 
+void Form1::PushButton4_Click()
+{
+    addFolder(*this);
+}
+
 void Form1::PushButton5_Click()
 {
     clearResults(*this);
@@ -337,9 +352,28 @@ void Form1::PushButton8_Click()
     clearList(*this);
 }
 
+void Form1::PushButton13_Click()
+{
+    exportResultsToSpreadsheet(*this);
+}
+
 void Form1::ListView1_DblClick()
 {
     removeSelectedFile(*this);
+}
+
+void Form1::ListView1_OLEDragDrop(const QMimeData* dropped)
+{
+    QStringList paths;
+    for (const QUrl& url : dropped->urls()) {
+        if (url.isLocalFile())
+            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+    }
+    try {
+        dropPaths(*this, paths);
+    } catch (const std::exception&) {
+        // The drop has no report of its own; what was appended before the failure stays.
+    }
 }
 
 void Form1::ListView2_KeyDown(int key, Qt::KeyboardModifiers modifiers)

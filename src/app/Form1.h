@@ -63,13 +63,16 @@ public:
     void PushButton1_Click();
     void PushButton2_Click();
     void PushButton3_Click();
+    void PushButton4_Click();
     void PushButton5_Click();
     void PushButton7_Click();
     void PushButton8_Click();
+    void PushButton13_Click();
     void Check1_Click();
     void Check2_Click();
     void Check3_Click();
     void ListView1_DblClick();
+    void ListView1_OLEDragDrop(const QMimeData* dropped);
     void ListView2_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:

@@ -9,4 +9,11 @@ namespace quillfen {
 // True when the path names an existing file or folder (its modification time can be read).
 bool IsExistingPath(const QString& path);
 
+// True when the path names an existing entry that is not a folder, following links. The entry
+// is never opened, so a FIFO or a device answers at once.
+bool IsExistingFile(const QString& path);
+
+// True when the path names an existing folder, following links.
+bool IsExistingFolder(const QString& path);
+
 } // namespace quillfen

@@ -1,0 +1,90 @@
+#include "filelist/FolderCommands.h"
+
+#include "app/ErrorReport.h"
+#include "app/Settings.h"
+#include "app/Texts.h"
+#include "filelist/FolderWalk.h"
+#include "platform/WindowContext.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace quillfen {
+
+namespace {
+
+void appendTree(WindowContext& window, const QString& folder, const WildcardPattern& pattern)
+{
+    RowModel& list = window.fileList().rows();
+    FolderWalk(window).addTree(folder, pattern,
+                               [&](const QStringList& paths) { list.appendRows(paths); });
+}
+
+} // namespace
+
+QString BrowseForFolderPath(WindowContext& window, const QString& prompt,
+                            const QString& initialFolder)
+{
+    return window.platform().folderBrowser->browse(prompt, initialFolder);
+}
+
+void addFolder(WindowContext& window)
+{
+    ReportingProcedure scan(*window.platform().messages, Procedure::PushButton4_Click);
+    SettingsStore& store = *window.platform().settings;
+    const auto setting = [&](const QString& key, const QString& defaultValue) {
+        return store.get(settings::kApplication, settings::kSection, key, defaultValue);
+    };
+    const auto saveSetting = [&](const QString& key, const QString& value) {
+        store.save(settings::kApplication, settings::kSection, key, value);
+    };
+
+    const QString extension = scan.value(100, QString(), [&] {
+        return window.platform().input->ask(texts::kExtensionPrompt, window.appTitle(),
+                                            setting(settings::kExtension, QStringLiteral("*")));
+    });
+    if (extension.isEmpty())
+        return;
+    scan.step(102, [&] { saveSetting(settings::kExtension, extension); });
+
+    const QString lastFolder =
+        scan.value(104, QString(), [&] { return setting(settings::kLastFolder, QString()); });
+    const QString folder = scan.value(106, QString(), [&] {
+        return BrowseForFolderPath(window, texts::kFolderPrompt, lastFolder);
+    });
+    if (folder.isEmpty())
+        return;
+    scan.step(108, [&] { saveSetting(settings::kLastFolder, folder); });
+
+    scan.step(110, [&] { window.setPointer(WindowPointer::Hourglass); });
+    // The answer is used as typed: ".txt" gives "*..txt", which matches next to nothing.
+    const WildcardPattern pattern(QStringLiteral("*.") + extension);
+    scan.step(112, [&] { appendTree(window, folder, pattern); });
+    scan.step(114, [&] { window.setPointer(WindowPointer::Default); });
+}
+
+void dropPaths(WindowContext& window, const QStringList& paths)
+{
+    const WildcardPattern everything(QStringLiteral("*.*"));
+    QStringList files; // consecutive dropped files go in as one block
+    const auto flushFiles = [&] {
+        window.fileList().rows().appendRows(files);
+        files.clear();
+    };
+    for (const QString& path : paths) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            flushFiles();
+            appendTree(window, path, everything);
+            continue;
+        }
+        struct stat own {};
+        if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
+            continue; // gone before the drop was handled
+        files.append(path);
+    }
+    flushFiles();
+}
+
+} // namespace quillfen

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+namespace quillfen {
+
+class WindowContext;
+
+// "Add All File(s) In Folder": asks for an extension and a folder, then appends every file of
+// that extension in the folder and all its sub-folders. Both answers are remembered.
+void addFolder(WindowContext& window);
+
+// The folder browser, starting at `initialFolder`; the chosen folder or "" when cancelled.
+QString BrowseForFolderPath(WindowContext& window, const QString& prompt,
+                            const QString& initialFolder);
+
+// A drop on the file list: dropped files are appended as they are, dropped folders expand
+// into all their files (and those of their sub-folders), in the order of the drop. A path
+// that no longer exists is skipped.
+void dropPaths(WindowContext& window, const QStringList& paths);
+
+} // namespace quillfen

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "filelist/Wildcard.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <functional>
+
+namespace quillfen {
+
+class WindowContext;
+
+// The folder walk shared by the folder scan and the drop of folders.
+//
+// A tree is walked breadth first: the chosen folder, then all its sub-folders grouped by
+// parent in the order the file system gives them, then their sub-folders, and so on. Each
+// folder is read once, relative to its open descriptor, and entries are classified by the
+// type the directory reports, so only dot-files, links and entries of unknown type cost a
+// status call and no entry is ever opened. Folders that cannot be listed are dropped
+// silently; links to folders are followed, but each real folder is walked at most once, so
+// a link cycle ends. Folders at the root of a virtual file system (/proc, /sys, /dev) are
+// neither walked nor listed unless chosen themselves.
+class FolderWalk {
+public:
+    // Receives the matching files of one folder, as one block of full paths.
+    using FileBlock = std::function<void(const QStringList& paths)>;
+
+    explicit FolderWalk(WindowContext& window);
+
+    // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
+    // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
+    // and archive are left out. Yields once per folder and per sub-folder found.
+    void addTree(const QString& folder, const WildcardPattern& pattern, const FileBlock& sink);
+
+private:
+    WindowContext& m_window;
+};
+
+// The names (without folder) of the entries directly inside `folder` that are not folders
+// (following links) and match `pattern`, in the order the file system gives them; none when
+// the folder cannot be listed.
+QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern);
+
+// True for a name that the walk will not follow: one holding a control character (below 32,
+// or 127 to 159) or one that is not valid UTF-8.
+bool HasBadNameChars(QByteArrayView name);
+
+} // namespace quillfen

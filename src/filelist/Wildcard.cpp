@@ -1,0 +1,69 @@
+#include "filelist/Wildcard.h"
+
+namespace quillfen {
+
+namespace {
+
+QString caseFolded(QStringView text)
+{
+    return text.toString().toCaseFolded();
+}
+
+// Iterative glob with backtracking to the last "*": linear in practice, never exponential.
+bool globMatch(QStringView pattern, QStringView name)
+{
+    qsizetype p = 0;
+    qsizetype n = 0;
+    qsizetype starP = -1;
+    qsizetype starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool hasWildcard(QStringView text)
+{
+    return text.contains(u'*') || text.contains(u'?');
+}
+
+} // namespace
+
+WildcardPattern::WildcardPattern(const QString& pattern)
+    : m_pattern(pattern)
+    , m_folded(caseFolded(pattern))
+{
+    if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
+        m_kind = Kind::Everything;
+    else if (pattern.startsWith(QLatin1String("*.")) && !hasWildcard(QStringView(pattern).mid(1)))
+        m_kind = Kind::Suffix;
+}
+
+bool WildcardPattern::matches(QStringView name) const
+{
+    switch (m_kind) {
+    case Kind::Everything:
+        return true;
+    case Kind::Suffix:
+        // "*.txt": the name ends in ".txt", in any case (the "*" may match nothing).
+        return name.endsWith(QStringView(m_pattern).mid(1), Qt::CaseInsensitive);
+    case Kind::General:
+        break;
+    }
+    return globMatch(m_folded, caseFolded(name));
+}
+
+} // namespace quillfen

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace quillfen {
+
+// A file name pattern with the Windows rules, matched without regard to case: "*" matches
+// any run of characters, "?" exactly one, and "*.*" (or "*") every name, with or without a
+// dot. Compiled once, matched per directory entry.
+class WildcardPattern {
+public:
+    explicit WildcardPattern(const QString& pattern);
+
+    bool matches(QStringView name) const;
+    QString pattern() const { return m_pattern; }
+
+private:
+    enum class Kind { Everything, Suffix, General };
+
+    QString m_pattern;
+    QString m_folded; // the pattern case-folded, for the general matcher
+    Kind m_kind = Kind::General;
+};
+
+} // namespace quillfen
