@@ -4,6 +4,7 @@
 #include "app/BuildSettings.h"
 #include "app/ErrorReport.h"
 #include "app/HomePage.h"
+#include "app/Samples.h"
 #include "app/Settings.h"
 #include "app/Texts.h"
 #include "extract/ExtractionRun.h"
@@ -11,6 +12,7 @@
 #include "filelist/ExistenceTests.h"
 #include "filelist/FileListCommands.h"
 #include "filelist/FolderCommands.h"
+#include "filelist/ReorderGesture.h"
 #include "output/ClipboardExport.h"
 #include "output/SpreadsheetExport.h"
 #include "output/TextReport.h"
@@ -80,6 +82,8 @@ Form1::Form1(Platform platform, QWidget* parent)
     , m_extraction(std::make_unique<ExtractionRun>())
 {
     createControls();
+    m_gesture = std::make_unique<ReorderGesture>(
+        *ListView1, inProgramFolder(m_platform.programFolder, texts::kDragPointerFile));
     connectHandlers();
     Form_Load();
 }
@@ -150,6 +154,7 @@ void Form1::connectHandlers()
     connect(PushButton5, &QPushButton::clicked, this, [this] { handle([&] { PushButton5_Click(); }); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { handle([&] { PushButton7_Click(); }); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { handle([&] { PushButton8_Click(); }); });
+    connect(PushButton9, &QPushButton::clicked, this, [this] { handle([&] { PushButton9_Click(); }); });
     connect(PushButton13, &QPushButton::clicked, this, [this] { handle([&] { PushButton13_Click(); }); });
 
     // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
@@ -174,9 +179,12 @@ void Form1::connectHandlers()
     connect(ListView2, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers modifiers) {
         handle([&] { ListView2_KeyDown(key, modifiers); });
     });
-    const auto hoverDefault = [this] { hoverPointer(WindowPointer::Default); };
-    connect(ListView1, &ListControl::moved, this, hoverDefault);
-    connect(ListView2, &ListControl::moved, this, hoverDefault);
+    connect(ListView1, &ListControl::pressed, this, [this] { ListView1_MouseDown(); });
+    connect(ListView1, &ListControl::itemClicked, this, &Form1::ListView1_ItemClick);
+    connect(ListView1, &ListControl::moved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) { ListView1_MouseMove(pos); });
+    connect(ListView1, &ListControl::released, this, [this] { ListView1_MouseUp(); });
+    connect(ListView2, &ListControl::moved, this, [this] { hoverPointer(WindowPointer::Default); });
     Frame1->installEventFilter(this);
     installEventFilter(this);
 }
@@ -213,6 +221,12 @@ void Form1::Form_Load()
         visitHomePageByChance(m_platform.random, *m_platform.shell,
                               QString::fromUtf8(build::kHomePage));
     });
+    if (load.test(110, [&] {
+            return m_platform.settings
+                ->get(settings::kApplication, settings::kSection, settings::kSnapshot, QString())
+                .isEmpty();
+        }))
+        load.step(110, [&] { RecordSampleFiles(m_platform); });
     load.step(128, [&] { ListView1->addColumn(texts::kFileListHeader); });
     load.step(130, [&] { ListView1->setColumnWidth(0, twipsToPixels(kFileColumnTwips)); });
 
@@ -352,6 +366,12 @@ void Form1::PushButton8_Click()
     clearList(*this);
 }
 
+void Form1::PushButton9_Click()
+{
+    ReportingProcedure load(*m_platform.messages, Procedure::PushButton9_Click);
+    load.step(100, [&] { LoadSampleFiles(*this, ListView1->rows()); });
+}
+
 void Form1::PushButton13_Click()
 {
     exportResultsToSpreadsheet(*this);
@@ -360,6 +380,27 @@ void Form1::PushButton13_Click()
 void Form1::ListView1_DblClick()
 {
     removeSelectedFile(*this);
+}
+
+void Form1::ListView1_MouseDown()
+{
+    m_gesture->press();
+}
+
+void Form1::ListView1_ItemClick(int row)
+{
+    m_gesture->itemClick(row);
+}
+
+void Form1::ListView1_MouseMove(QPoint pos)
+{
+    hoverPointer(WindowPointer::Default);
+    m_gesture->move(pos);
+}
+
+void Form1::ListView1_MouseUp()
+{
+    m_gesture->release();
 }
 
 void Form1::ListView1_OLEDragDrop(const QMimeData* dropped)

@@ -15,6 +15,7 @@ class QMimeData;
 namespace quillfen {
 
 class ExtractionRun;
+class ReorderGesture;
 
 // The main window. It lays out the controls, runs start-up, owns the pointer and busy state,
 // and keeps one thin handler per control event; each handler calls the command that lives in
@@ -67,11 +68,16 @@ public:
     void PushButton5_Click();
     void PushButton7_Click();
     void PushButton8_Click();
+    void PushButton9_Click();
     void PushButton13_Click();
     void Check1_Click();
     void Check2_Click();
     void Check3_Click();
     void ListView1_DblClick();
+    void ListView1_MouseDown();
+    void ListView1_ItemClick(int row);
+    void ListView1_MouseMove(QPoint pos);
+    void ListView1_MouseUp();
     void ListView1_OLEDragDrop(const QMimeData* dropped);
     void ListView2_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
@@ -95,6 +101,7 @@ private:
     std::optional<QCursor> m_customCursor;
     bool m_closed = false;
     std::unique_ptr<ExtractionRun> m_extraction;
+    std::unique_ptr<ReorderGesture> m_gesture;
 };
 
 } // namespace quillfen

@@ -117,6 +117,60 @@ bool FakeShell::openAddress(const QString& address)
     return true;
 }
 
+namespace {
+
+class FakeSpreadsheetWorkbook final : public SpreadsheetWorkbook {
+public:
+    FakeSpreadsheetWorkbook(FakeSpreadsheet& record, const std::set<std::pair<int, int>>& failing)
+        : m_record(record)
+        , m_failing(failing)
+    {
+    }
+    void setCell(int row, int column, const QString& text) override
+    {
+        if (m_failing.count({row, column}) != 0)
+            throw Failure(QStringLiteral("Cell refused"));
+        m_record.cells[{row, column}] = text;
+    }
+    void autoFitColumns() override { ++m_record.autoFits; }
+
+private:
+    FakeSpreadsheet& m_record;
+    const std::set<std::pair<int, int>>& m_failing;
+};
+
+class FakeSpreadsheetInstance final : public SpreadsheetInstance {
+public:
+    FakeSpreadsheetInstance(FakeSpreadsheet& record, const std::set<std::pair<int, int>>& failing)
+        : m_record(record)
+        , m_failing(failing)
+    {
+    }
+    ~FakeSpreadsheetInstance() override { m_record.released = true; }
+    SpreadsheetWorkbook& addWorkbook() override
+    {
+        ++m_record.workbooks;
+        m_workbooks.push_back(std::make_unique<FakeSpreadsheetWorkbook>(m_record, m_failing));
+        return *m_workbooks.back();
+    }
+    void setVisible() override { m_record.visible = true; }
+
+private:
+    FakeSpreadsheet& m_record;
+    const std::set<std::pair<int, int>>& m_failing;
+    std::vector<std::unique_ptr<FakeSpreadsheetWorkbook>> m_workbooks;
+};
+
+} // namespace
+
+std::unique_ptr<SpreadsheetInstance> FakeSpreadsheetApp::start()
+{
+    if (startAttempts++ >= workingStarts)
+        throw Failure(QStringLiteral("Cannot create object"));
+    started.emplace_back();
+    return std::make_unique<FakeSpreadsheetInstance>(started.back(), failingCells);
+}
+
 QString settingsKey(const QString& key)
 {
     return settings::kApplication + QLatin1Char('/') + settings::kSection + QLatin1Char('/') + key;
@@ -125,6 +179,8 @@ QString settingsKey(const QString& key)
 QString FakeSettingsStore::get(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue)
 {
+    if (failReads)
+        throw Failure(QStringLiteral("Cannot read the setting \"%1\"").arg(key));
     return values.value(application + QLatin1Char('/') + section + QLatin1Char('/') + key,
                         defaultValue);
 }
@@ -153,6 +209,7 @@ FakeDesktop::FakeDesktop()
     auto ownFolderBrowser = std::make_unique<FakeFolderBrowser>();
     auto ownClipboard = std::make_unique<FakeClipboard>();
     auto ownShell = std::make_unique<FakeShell>();
+    auto ownSpreadsheet = std::make_unique<FakeSpreadsheetApp>();
     auto ownSettings = std::make_unique<FakeSettingsStore>();
     auto ownYield = std::make_unique<FakeYield>();
     messages = ownMessages.get();
@@ -161,6 +218,7 @@ FakeDesktop::FakeDesktop()
     folderBrowser = ownFolderBrowser.get();
     clipboard = ownClipboard.get();
     shell = ownShell.get();
+    spreadsheet = ownSpreadsheet.get();
     settings = ownSettings.get();
     yield = ownYield.get();
     platform.messages = std::move(ownMessages);
@@ -169,6 +227,7 @@ FakeDesktop::FakeDesktop()
     platform.folderBrowser = std::move(ownFolderBrowser);
     platform.clipboard = std::move(ownClipboard);
     platform.shell = std::move(ownShell);
+    platform.spreadsheet = std::move(ownSpreadsheet);
     platform.settings = std::move(ownSettings);
     platform.yield = std::move(ownYield);
     platform.random = [this] { return randomValue; };

@@ -11,8 +11,11 @@
 
 #include <deque>
 #include <functional>
+#include <limits>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace quillfen::test {
 
@@ -90,6 +93,26 @@ public:
     QStringList openedAddresses;
 };
 
+// What one started spreadsheet instance was asked to do. Records outlive the instances, which
+// the program drops.
+struct FakeSpreadsheet {
+    std::map<std::pair<int, int>, QString> cells; // by (row, column)
+    int workbooks = 0;
+    int autoFits = 0;
+    bool visible = false;
+    bool released = false;
+};
+
+class FakeSpreadsheetApp final : public SpreadsheetApp {
+public:
+    std::unique_ptr<SpreadsheetInstance> start() override;
+
+    int startAttempts = 0;
+    int workingStarts = std::numeric_limits<int>::max(); // further starts fail
+    std::set<std::pair<int, int>> failingCells;          // setCell throws for these
+    std::deque<FakeSpreadsheet> started;
+};
+
 class FakeSettingsStore final : public SettingsStore {
 public:
     QString get(const QString& application, const QString& section, const QString& key,
@@ -100,6 +123,7 @@ public:
     // Keyed "application/section/key".
     QMap<QString, QString> values;
     bool failWrites = false;
+    bool failReads = false;
     QStringList writes; // "key=value", in order
 };
 
@@ -124,6 +148,7 @@ struct FakeDesktop {
     FakeFolderBrowser* folderBrowser;
     FakeClipboard* clipboard;
     FakeShell* shell;
+    FakeSpreadsheetApp* spreadsheet;
     FakeSettingsStore* settings;
     FakeYield* yield;
     double randomValue = 0.5;

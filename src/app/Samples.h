@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace quillfen {
+
+class RowModel;
+class WindowContext;
+struct Platform;
+
+// The sample files that come with the program, in the "Samples" folder beside it.
+
+// The sample folder, without a trailing separator.
+QString sampleFolder(const Platform& platform);
+
+// Records the full paths of the files in the sample folder, in listing order and joined with
+// "|", as the setting "Snapshot". An empty or missing folder records an empty list, so the
+// next start tries again.
+void RecordSampleFiles(Platform& platform);
+
+// Appends the recorded sample files that still exist and are not listed yet, then asks
+// whether to open the sample folder (every time, also when nothing was added).
+void LoadSampleFiles(WindowContext& window, RowModel& list);
+
+// True when some entry of the list has exactly this text (case-sensitive).
+bool ListContainsText(const RowModel& list, const QString& text);
+
+} // namespace quillfen
