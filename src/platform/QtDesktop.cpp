@@ -1,5 +1,6 @@
 #include "platform/QtDesktop.h"
 
+#include "platform/DesktopSpreadsheet.h"
 #include "platform/QtDialogs.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ Platform makeDesktopPlatform()
     platform.folderBrowser = std::make_unique<QtFolderBrowser>();
     platform.clipboard = std::make_unique<QtClipboard>();
     platform.shell = std::make_unique<QtShell>();
+    platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>();
     platform.settings = std::make_unique<IniSettingsStore>(
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     platform.yield = std::make_unique<ThrottledYield>();

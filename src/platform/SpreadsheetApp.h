@@ -6,10 +6,15 @@
 
 namespace quillfen {
 
+// The rows and columns of one sheet.
+inline constexpr int kSheetRows = 1048576;
+inline constexpr int kSheetColumns = 16384;
+
 // A workbook being filled by the program. Rows and columns count from 1.
 class SpreadsheetWorkbook {
 public:
     virtual ~SpreadsheetWorkbook() = default;
+    // Throws a Failure for a cell outside the sheet.
     virtual void setCell(int row, int column, const QString& text) = 0;
     // Fits every column's width to its contents.
     virtual void autoFitColumns() = 0;
