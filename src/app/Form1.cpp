@@ -114,8 +114,11 @@ void Form1::createControls()
     place(Check2, 1920, 300, 1695, 225);
     Check1 = new DateBox(texts::kModified, Frame1);
     place(Check1, 240, 300, 1695, 225);
-    for (DateBox* box : {Check1, Check2, Check3})
+    for (DateBox* box : {Check1, Check2, Check3}) {
         paintWhite(box);
+        box->setAttribute(Qt::WA_NoSystemBackground); // show the frame's white, not a panel
+        box->setAutoFillBackground(false);
+    }
 
     ListView2 = new ListControl(true, this);
     place(ListView2, kLeft, 5085, kFullWidth, kListHeight);
