@@ -47,12 +47,14 @@ int ListControl::selectedRow() const
 void ListControl::selectRow(int row)
 {
     m_model.text(row); // bounds check
+    m_model.publishPending();
     setCurrentIndex(m_model.index(row, 0));
 }
 
 void ListControl::ensureRowVisible(int row)
 {
     m_model.text(row); // bounds check
+    m_model.publishPending();
     scrollTo(m_model.index(row, 0));
 }
 

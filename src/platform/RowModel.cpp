@@ -11,10 +11,35 @@ Failure badIndex(const char* what, int index)
 }
 } // namespace
 
+namespace {
+// How long appended rows wait before views learn of them: long enough that a view's
+// re-layout stays a small share of the time, short enough to look live.
+constexpr int kPublishBaseMs = 100;
+constexpr int kRowsPerExtraMs = 10000;
+} // namespace
+
 RowModel::RowModel(bool checkable, QObject* parent)
     : QAbstractTableModel(parent)
     , m_checkable(checkable)
 {
+    m_publishTimer.setSingleShot(true);
+    connect(&m_publishTimer, &QTimer::timeout, this, &RowModel::publishPending);
+}
+
+void RowModel::schedulePublish()
+{
+    if (!m_publishTimer.isActive())
+        m_publishTimer.start(kPublishBaseMs + rows() / kRowsPerExtraMs);
+}
+
+void RowModel::publishPending()
+{
+    m_publishTimer.stop();
+    if (m_published == rows())
+        return;
+    beginInsertRows({}, m_published, rows() - 1);
+    m_published = rows();
+    endInsertRows();
 }
 
 void RowModel::addColumn(const QString& header)
@@ -43,29 +68,30 @@ QString RowModel::header(int column) const
 
 void RowModel::appendRow(const QString& text)
 {
-    const int at = rows();
-    beginInsertRows({}, at, at);
     m_rows.push_back(Row{text, {}, false});
-    endInsertRows();
+    schedulePublish();
 }
 
 void RowModel::appendRows(const QStringList& texts)
 {
     if (texts.isEmpty())
         return;
-    const int at = rows();
-    beginInsertRows({}, at, at + static_cast<int>(texts.size()) - 1);
-    m_rows.reserve(m_rows.size() + static_cast<size_t>(texts.size()));
+    // No reserve(): an exact reserve per block would defeat the vector's geometric growth.
     for (const QString& text : texts)
         m_rows.push_back(Row{text, {}, false});
-    endInsertRows();
+    schedulePublish();
 }
 
 void RowModel::removeRowAt(int row)
 {
     rowAt(row); // bounds check
+    if (!isPublished(row)) {
+        m_rows.erase(m_rows.begin() + row);
+        return;
+    }
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
+    --m_published;
     endRemoveRows();
 }
 
@@ -73,9 +99,11 @@ void RowModel::removeAllRows()
 {
     if (m_rows.empty())
         return;
+    m_publishTimer.stop();
     beginResetModel();
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_published = 0;
     endResetModel();
 }
 
@@ -106,6 +134,8 @@ QString RowModel::text(int row) const
 void RowModel::setText(int row, const QString& text)
 {
     rowAt(row).text = text;
+    if (!isPublished(row))
+        return;
     const QModelIndex at = index(row, 0);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
@@ -124,6 +154,8 @@ void RowModel::setSubItem(int row, int k, const QString& text)
     while (r.subItems.size() < k)
         r.subItems.append(QString());
     r.subItems[k - 1] = text;
+    if (!isPublished(row))
+        return;
     const QModelIndex at = index(row, k);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
@@ -136,6 +168,8 @@ bool RowModel::isChecked(int row) const
 void RowModel::setChecked(int row, bool checked)
 {
     rowAt(row).checked = checked;
+    if (!isPublished(row))
+        return;
     const QModelIndex at = index(row, 0);
     emit dataChanged(at, at, {Qt::CheckStateRole});
 }
@@ -144,13 +178,13 @@ void RowModel::setAllChecked(bool checked)
 {
     for (Row& r : m_rows)
         r.checked = checked;
-    if (!m_rows.empty())
-        emit dataChanged(index(0, 0), index(rows() - 1, 0), {Qt::CheckStateRole});
+    if (m_published > 0)
+        emit dataChanged(index(0, 0), index(m_published - 1, 0), {Qt::CheckStateRole});
 }
 
 int RowModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : rows();
+    return parent.isValid() ? 0 : m_published;
 }
 
 int RowModel::columnCount(const QModelIndex& parent) const
@@ -160,7 +194,7 @@ int RowModel::columnCount(const QModelIndex& parent) const
 
 QVariant RowModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows())
+    if (!index.isValid() || index.row() >= m_published)
         return {};
     const Row& r = m_rows[static_cast<size_t>(index.row())];
     const int column = index.column();

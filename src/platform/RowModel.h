@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <QTimer>
 
 #include <vector>
 
@@ -12,6 +13,11 @@ namespace quillfen {
 // million rows; data() only looks a cell up. Indexes are 0-based; sub-item k (k >= 1) is
 // the cell of column k. Any access to a row, sub-item or column that does not exist throws
 // a Failure, which the calling command reports.
+//
+// Appended rows count at once for the program (rows()), but views learn of them in blocks:
+// a view re-lays out all its rows on every insertion, which row-by-row would make filling a
+// long list quadratic. Pending rows are announced by a short timer that fires while a long
+// operation yields, or at once by publishPending().
 class RowModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -27,6 +33,8 @@ public:
     // Rows
     void appendRow(const QString& text);
     void appendRows(const QStringList& texts);
+    // Announces appended rows to the views now.
+    void publishPending();
     void removeRowAt(int row);
     void removeAllRows();
     int rows() const { return static_cast<int>(m_rows.size()); }
@@ -59,10 +67,14 @@ private:
     const Row& rowAt(int row) const;
     Row& rowAt(int row);
     void checkSubItem(int k) const;
+    void schedulePublish();
+    bool isPublished(int row) const { return row < m_published; }
 
     const bool m_checkable;
     QStringList m_headers;
     std::vector<Row> m_rows;
+    int m_published = 0; // rows the views know of: always the first ones
+    QTimer m_publishTimer;
 };
 
 } // namespace quillfen

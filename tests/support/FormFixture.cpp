@@ -11,6 +11,7 @@ Form1& FormFixture::start()
 void FormFixture::addFiles(const QStringList& paths)
 {
     form().fileList().rows().appendRows(paths);
+    form().fileList().rows().publishPending();
 }
 
 void FormFixture::setResults(const QStringList& headers, const QList<QStringList>& rows)
@@ -27,6 +28,7 @@ void FormFixture::setResults(const QStringList& headers, const QList<QStringList
             results.setSubItem(row, k, cells.at(k));
         results.setChecked(row, true);
     }
+    results.publishPending();
 }
 
 } // namespace quillfen::test
