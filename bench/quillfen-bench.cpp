@@ -1,0 +1,183 @@
+// Benchmark driver: runs the program's own commands on a real main window (offscreen, with
+// scripted dialogs) and prints one JSON line per phase: rows, wall and CPU seconds, peak
+// resident memory, and the longest stretch without event processing (a timer that should
+// fire every 5 ms records the largest gap it saw).
+//
+//   quillfen-bench [--phase scan|extract|report|clipboard|workbook|all] [--ext EXT]
+//                  [--soak RUNS] [--list FILE] DIR
+//
+// A single phase runs the phases it needs first, untimed. --list writes the scanned file list
+// to FILE, one path per line. --soak runs every phase RUNS times in one process and prints
+// the resident memory after each run, to show that it does not grow.
+
+#include "BenchPlatform.h"
+
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace quillfen;
+
+namespace {
+
+double cpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double peakResidentMb()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+double currentResidentMb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1
+        ? static_cast<double>(fields.at(1).toLongLong() * ::sysconf(_SC_PAGESIZE)) / (1 << 20)
+        : 0;
+}
+
+// Records the longest gap between ticks of a 5 ms timer: the longest time the window went
+// without processing events.
+class StallMonitor {
+public:
+    StallMonitor()
+    {
+        m_timer.setInterval(5);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_sinceTick.nsecsElapsed());
+            m_sinceTick.restart();
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_sinceTick.start();
+        m_timer.start();
+    }
+    double stop()
+    {
+        m_longest = std::max(m_longest, m_sinceTick.nsecsElapsed());
+        m_timer.stop();
+        return static_cast<double>(m_longest) / 1e6;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longest = 0;
+};
+
+struct Phase {
+    const char* name;
+    std::function<void()> run;
+    std::function<int()> rows;
+};
+
+void measure(const Phase& phase, bool print)
+{
+    StallMonitor stalls;
+    QElapsedTimer wall;
+    const double cpuBefore = cpuSeconds();
+    stalls.start();
+    wall.start();
+    phase.run();
+    const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double stallMs = stalls.stop();
+    const double cpu = cpuSeconds() - cpuBefore;
+    if (print) {
+        std::printf("{\"phase\":\"%s\",\"rows\":%d,\"wall_s\":%.3f,\"cpu_s\":%.3f,"
+                    "\"peak_rss_mb\":%.1f,\"max_stall_ms\":%.1f}\n",
+                    phase.name, phase.rows(), wallSeconds, cpu, peakResidentMb(), stallMs);
+        std::fflush(stdout);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"phase", "scan, extract, report, clipboard, workbook or all.", "phase", "all"});
+    parser.addOption({"ext", "Extension for the folder scan.", "ext", "*"});
+    parser.addOption({"soak", "Run every phase this many times.", "runs", "0"});
+    parser.addOption({"list", "Write the scanned file list to this file.", "file"});
+    parser.addPositionalArgument("dir", "The folder to scan.");
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    QTemporaryDir out;
+    bench::Script script;
+    script.extension = parser.value("ext");
+    script.folder = parser.positionalArguments().first();
+    script.reportFile = out.filePath(QStringLiteral("report.txt"));
+    script.workbookFolder = out.path();
+
+    Form1 window(bench::makeBenchPlatform(script));
+    window.show();
+    QApplication::processEvents();
+
+    const auto files = [&] { return window.fileList().rows().rows(); };
+    const auto results = [&] { return window.resultsList().rows().rows(); };
+    const std::vector<Phase> phases{
+        {"scan", [&] { window.PushButton8->click(); window.PushButton4->click(); }, files},
+        {"extract", [&] { window.PushButton3->click(); }, results},
+        {"report", [&] { window.PushButton1->click(); }, results},
+        {"clipboard", [&] { window.PushButton2->click(); }, results},
+        {"workbook", [&] { window.PushButton13->click(); }, results},
+    };
+
+    const QString wanted = parser.value("phase");
+    const int soak = parser.value("soak").toInt();
+    for (int run = 0; run < std::max(1, soak); ++run) {
+        for (const Phase& phase : phases) {
+            const bool isWanted = wanted == QLatin1String("all") || wanted == phase.name;
+            const bool needed = isWanted || qstrcmp(phase.name, "scan") == 0
+                || (qstrcmp(phase.name, "extract") == 0 && wanted != QLatin1String("scan"));
+            if (needed)
+                measure(phase, isWanted && soak == 0);
+            if (qstrcmp(phase.name, "scan") == 0 && parser.isSet("list") && run == 0) {
+                QFile list(parser.value("list"));
+                if (list.open(QIODevice::WriteOnly)) {
+                    const RowModel& rows = window.fileList().rows();
+                    for (int i = 0; i < rows.rows(); ++i)
+                        list.write(QFile::encodeName(rows.text(i)) + '\n');
+                }
+            }
+            if (wanted == phase.name)
+                break;
+        }
+        if (soak > 0) {
+            std::printf("{\"soak_run\":%d,\"rss_mb\":%.1f,\"peak_rss_mb\":%.1f}\n", run + 1,
+                        currentResidentMb(), peakResidentMb());
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
