@@ -20,7 +20,7 @@ std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
                 beforeCell();
             if (row >= list.rows() || column >= list.columns())
                 break; // the list shrank while the pass yielded
-            width = std::max(width, static_cast<int>(list.cell(row, column).size()));
+            width = std::max(width, static_cast<int>(list.cellLength(row, column)));
         }
         widths.push_back(width);
     }
@@ -32,7 +32,7 @@ void appendPaddedCell(QString& line, const QString& text, int width)
     line.append(text);
     const qsizetype fill = width - text.size();
     if (fill > 0)
-        line.append(QString(fill, u' '));
+        line.resize(line.size() + fill, u' ');
     line.append(u'\t');
 }
 
@@ -54,7 +54,12 @@ QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
     for (size_t column = 0; column < widths.size(); ++column) {
         if (beforeCell)
             beforeCell();
-        appendPaddedCell(line, list.cell(row, static_cast<int>(column)), widths[column]);
+        const qsizetype start = line.size();
+        list.appendCell(row, static_cast<int>(column), line);
+        const qsizetype fill = widths[column] - (line.size() - start);
+        if (fill > 0)
+            line.resize(line.size() + fill, u' ');
+        line.append(u'\t');
     }
     return line;
 }

@@ -12,21 +12,38 @@
 namespace quillfen {
 
 ListControl::ListControl(bool checkable, QWidget* parent)
-    : QTreeView(parent)
+    : QTableView(parent)
     , m_model(checkable)
 {
     setModel(&m_model);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true); // keeps layout cost flat for very long lists
-    setAllColumnsShowFocus(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop); // no drag of its own
     setMouseTracking(true);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fitRowHeight();
+}
+
+void ListControl::fitRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void ListControl::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowHeight();
 }
 
 void ListControl::addColumn(const QString& header, int widthTwips)
@@ -88,7 +105,7 @@ void ListControl::setAcceptsFileDrops(bool accept)
 void ListControl::mousePressEvent(QMouseEvent* event)
 {
     emit pressed(event->button(), event->modifiers(), event->position().toPoint());
-    QTreeView::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     const int row = rowAtPoint(event->position().toPoint());
     if (row >= 0)
         emit itemClicked(row);
@@ -102,20 +119,20 @@ void ListControl::mouseMoveEvent(QMouseEvent* event)
 
 void ListControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTreeView::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit released(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void ListControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTreeView::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit doubleClickedRow();
 }
 
 void ListControl::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key(), event->modifiers());
-    QTreeView::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void ListControl::dragEnterEvent(QDragEnterEvent* event)

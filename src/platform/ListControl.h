@@ -2,7 +2,7 @@
 
 #include "platform/RowModel.h"
 
-#include <QTreeView>
+#include <QTableView>
 
 class QMimeData;
 
@@ -10,8 +10,10 @@ namespace quillfen {
 
 // A report-view list: the view plus the RowModel it owns. The window's code works through the
 // row and column operations below (0-based; sub-item k is column k) and the notifications,
-// which mirror the mouse, key and drop events of the view.
-class ListControl final : public QTreeView {
+// which mirror the mouse, key and drop events of the view. It is a table view without grid
+// or row headers: unlike a tree view it keeps no per-row layout that a million rows would
+// have to rebuild on every insertion.
+class ListControl final : public QTableView {
     Q_OBJECT
 
 public:
@@ -49,6 +51,7 @@ signals:
     void dropped(const QMimeData* data);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -59,6 +62,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void fitRowHeight();
+
     RowModel m_model;
     Pointer m_pointer = Pointer::Standard;
 };

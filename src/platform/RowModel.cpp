@@ -5,17 +5,17 @@
 namespace quillfen {
 
 namespace {
+
 Failure badIndex(const char* what, int index)
 {
     return Failure(QStringLiteral("Index out of bounds (%1 %2)").arg(QLatin1String(what)).arg(index));
 }
-} // namespace
 
-namespace {
 // How long appended rows wait before views learn of them: long enough that a view's
 // re-layout stays a small share of the time, short enough to look live.
 constexpr int kPublishBaseMs = 100;
 constexpr int kRowsPerExtraMs = 10000;
+
 } // namespace
 
 RowModel::RowModel(bool checkable, QObject* parent)
@@ -47,6 +47,7 @@ void RowModel::addColumn(const QString& header)
     const int at = columns();
     beginInsertColumns({}, at, at);
     m_headers.append(header);
+    widenRows(columns() - 1);
     endInsertColumns();
 }
 
@@ -66,57 +67,73 @@ QString RowModel::header(int column) const
     return m_headers.at(column);
 }
 
+void RowModel::widenRows(int subItems)
+{
+    if (subItems <= m_stride)
+        return;
+    std::vector<TextStore::Ref> wider(m_texts.size() * static_cast<size_t>(subItems), 0);
+    for (size_t row = 0; row < m_texts.size(); ++row) {
+        for (int k = 0; k < m_stride; ++k)
+            wider[row * static_cast<size_t>(subItems) + static_cast<size_t>(k)] =
+                m_subItems[row * static_cast<size_t>(m_stride) + static_cast<size_t>(k)];
+    }
+    m_subItems = std::move(wider);
+    m_stride = subItems;
+}
+
 void RowModel::appendRow(const QString& text)
 {
-    m_rows.push_back(Row{text, {}, false});
+    m_texts.push_back(m_store.add(text));
+    m_subItems.resize(m_subItems.size() + static_cast<size_t>(m_stride), 0);
+    m_checked.push_back(false);
     schedulePublish();
 }
 
 void RowModel::appendRows(const QStringList& texts)
 {
-    if (texts.isEmpty())
-        return;
-    // No reserve(): an exact reserve per block would defeat the vector's geometric growth.
-    for (const QString& text : texts)
-        m_rows.push_back(Row{text, {}, false});
-    schedulePublish();
+    for (const QString& text : texts) {
+        m_texts.push_back(m_store.add(text));
+        m_checked.push_back(false);
+    }
+    m_subItems.resize(m_texts.size() * static_cast<size_t>(m_stride), 0);
+    if (!texts.isEmpty())
+        schedulePublish();
 }
 
 void RowModel::removeRowAt(int row)
 {
-    rowAt(row); // bounds check
-    if (!isPublished(row)) {
-        m_rows.erase(m_rows.begin() + row);
-        return;
+    checkRow(row);
+    const bool published = isPublished(row);
+    if (published)
+        beginRemoveRows({}, row, row);
+    m_texts.erase(m_texts.begin() + row);
+    const auto firstSub = m_subItems.begin() + static_cast<std::ptrdiff_t>(row) * m_stride;
+    m_subItems.erase(firstSub, firstSub + m_stride);
+    m_checked.erase(m_checked.begin() + row);
+    if (published) {
+        --m_published;
+        endRemoveRows();
     }
-    beginRemoveRows({}, row, row);
-    m_rows.erase(m_rows.begin() + row);
-    --m_published;
-    endRemoveRows();
 }
 
 void RowModel::removeAllRows()
 {
-    if (m_rows.empty())
+    if (m_texts.empty())
         return;
     m_publishTimer.stop();
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    m_texts = {};
+    m_subItems = {};
+    m_checked = {};
+    m_store.clear();
     m_published = 0;
     endResetModel();
 }
 
-const RowModel::Row& RowModel::rowAt(int row) const
+void RowModel::checkRow(int row) const
 {
     if (row < 0 || row >= rows())
         throw badIndex("row", row);
-    return m_rows[static_cast<size_t>(row)];
-}
-
-RowModel::Row& RowModel::rowAt(int row)
-{
-    return const_cast<Row&>(std::as_const(*this).rowAt(row));
 }
 
 void RowModel::checkSubItem(int k) const
@@ -126,14 +143,27 @@ void RowModel::checkSubItem(int k) const
         throw badIndex("sub-item", k);
 }
 
+TextStore::Ref RowModel::cellRef(int row, int column) const
+{
+    checkRow(row);
+    if (column == 0)
+        return m_texts[static_cast<size_t>(row)];
+    checkSubItem(column);
+    if (column > m_stride)
+        return 0;
+    return m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride)
+                      + static_cast<size_t>(column - 1)];
+}
+
 QString RowModel::text(int row) const
 {
-    return rowAt(row).text;
+    return m_store.text(cellRef(row, 0));
 }
 
 void RowModel::setText(int row, const QString& text)
 {
-    rowAt(row).text = text;
+    checkRow(row);
+    m_texts[static_cast<size_t>(row)] = m_store.add(text);
     if (!isPublished(row))
         return;
     const QModelIndex at = index(row, 0);
@@ -142,32 +172,43 @@ void RowModel::setText(int row, const QString& text)
 
 QString RowModel::subItem(int row, int k) const
 {
-    const Row& r = rowAt(row);
     checkSubItem(k);
-    return k <= r.subItems.size() ? r.subItems.at(k - 1) : QString();
+    return m_store.text(cellRef(row, k));
 }
 
 void RowModel::setSubItem(int row, int k, const QString& text)
 {
-    Row& r = rowAt(row);
+    checkRow(row);
     checkSubItem(k);
-    while (r.subItems.size() < k)
-        r.subItems.append(QString());
-    r.subItems[k - 1] = text;
+    widenRows(k);
+    m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride) + static_cast<size_t>(k - 1)] =
+        m_store.add(text);
     if (!isPublished(row))
         return;
     const QModelIndex at = index(row, k);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
 
+qsizetype RowModel::cellLength(int row, int column) const
+{
+    return m_store.length(cellRef(row, column));
+}
+
+void RowModel::appendCell(int row, int column, QString& out) const
+{
+    m_store.appendTo(cellRef(row, column), out);
+}
+
 bool RowModel::isChecked(int row) const
 {
-    return rowAt(row).checked;
+    checkRow(row);
+    return m_checked[static_cast<size_t>(row)];
 }
 
 void RowModel::setChecked(int row, bool checked)
 {
-    rowAt(row).checked = checked;
+    checkRow(row);
+    m_checked[static_cast<size_t>(row)] = checked;
     if (!isPublished(row))
         return;
     const QModelIndex at = index(row, 0);
@@ -176,8 +217,7 @@ void RowModel::setChecked(int row, bool checked)
 
 void RowModel::setAllChecked(bool checked)
 {
-    for (Row& r : m_rows)
-        r.checked = checked;
+    std::fill(m_checked.begin(), m_checked.end(), checked);
     if (m_published > 0)
         emit dataChanged(index(0, 0), index(m_published - 1, 0), {Qt::CheckStateRole});
 }
@@ -194,19 +234,15 @@ int RowModel::columnCount(const QModelIndex& parent) const
 
 QVariant RowModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_published)
+    if (!index.isValid() || index.row() >= m_published || index.column() >= columns())
         return {};
-    const Row& r = m_rows[static_cast<size_t>(index.row())];
-    const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        if (column == 0)
-            return r.text;
-        return column <= r.subItems.size() ? r.subItems.at(column - 1) : QString();
+        return m_store.text(cellRef(index.row(), index.column()));
     case Qt::CheckStateRole:
-        if (m_checkable && column == 0)
-            return r.checked ? Qt::Checked : Qt::Unchecked;
+        if (m_checkable && index.column() == 0)
+            return m_checked[static_cast<size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
         return {};
     default:
         return {};

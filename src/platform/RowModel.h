@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextStore.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTimer>
@@ -37,7 +39,7 @@ public:
     void publishPending();
     void removeRowAt(int row);
     void removeAllRows();
-    int rows() const { return static_cast<int>(m_rows.size()); }
+    int rows() const { return static_cast<int>(m_texts.size()); }
 
     QString text(int row) const;
     void setText(int row, const QString& text);
@@ -45,6 +47,10 @@ public:
     void setSubItem(int row, int k, const QString& text);
     // Column 0 is the row text, column k > 0 its sub-item k.
     QString cell(int row, int column) const { return column == 0 ? text(row) : subItem(row, column); }
+    // The cell's length in UTF-16 code units and the cell appended to a text, both without
+    // building the cell's text on its own (the exports read every cell).
+    qsizetype cellLength(int row, int column) const;
+    void appendCell(int row, int column, QString& out) const;
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
@@ -58,21 +64,22 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    struct Row {
-        QString text;
-        QStringList subItems; // only as long as the highest sub-item written
-        bool checked = false;
-    };
-
-    const Row& rowAt(int row) const;
-    Row& rowAt(int row);
+    void checkRow(int row) const;
     void checkSubItem(int k) const;
+    TextStore::Ref cellRef(int row, int column) const;
+    // Makes room for `subItems` sub-items per row.
+    void widenRows(int subItems);
     void schedulePublish();
     bool isPublished(int row) const { return row < m_published; }
 
     const bool m_checkable;
     QStringList m_headers;
-    std::vector<Row> m_rows;
+    // Column-wise storage: the row texts, then `m_stride` sub-items per row, then the ticks.
+    TextStore m_store;
+    std::vector<TextStore::Ref> m_texts;
+    std::vector<TextStore::Ref> m_subItems;
+    int m_stride = 0;
+    std::vector<bool> m_checked;
     int m_published = 0; // rows the views know of: always the first ones
     QTimer m_publishTimer;
 };

@@ -1,0 +1,133 @@
+#include "platform/TextStore.h"
+
+#include "platform/Failure.h"
+
+#include <cstring>
+
+namespace quillfen {
+
+namespace {
+
+bool isAscii(const char* data, std::size_t size)
+{
+    for (std::size_t i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+char* TextStore::reserve(std::size_t size, std::size_t& block, std::size_t& offset)
+{
+    if (m_used + size > kBlockSize) {
+        m_blocks.push_back(std::make_unique<char[]>(kBlockSize));
+        m_used = 0;
+    }
+    block = m_blocks.size() - 1;
+    offset = m_used;
+    m_used += size;
+    return m_blocks.back().get() + offset;
+}
+
+TextStore::Ref TextStore::add(QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    // At most three UTF-8 bytes per UTF-16 unit.
+    char buffer[4096];
+    QByteArray large;
+    const char* utf8 = nullptr;
+    std::size_t size = 0;
+    if (static_cast<std::size_t>(text.size()) * 3 <= sizeof buffer) {
+        char* end = buffer;
+        bool ascii = true;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80) {
+                ascii = false;
+                break;
+            }
+            *end++ = static_cast<char>(c.unicode());
+        }
+        if (ascii) {
+            utf8 = buffer;
+            size = static_cast<std::size_t>(end - buffer);
+        }
+    }
+    if (utf8 == nullptr) {
+        large = text.toUtf8();
+        utf8 = large.constData();
+        size = static_cast<std::size_t>(large.size());
+    }
+    if (size >= (std::size_t(1) << kSizeBits) || size > kBlockSize)
+        throw Failure(QStringLiteral("Text too long for a list cell"));
+
+    std::size_t block = 0;
+    std::size_t offset = 0;
+    std::memcpy(reserve(size, block, offset), utf8, size);
+    return (Ref(block) << (kOffsetBits + kSizeBits)) | (Ref(offset) << kSizeBits) | Ref(size);
+}
+
+TextStore::Bytes TextStore::bytes(Ref ref) const
+{
+    if (ref == 0)
+        return {nullptr, 0};
+    const std::size_t size = ref & ((Ref(1) << kSizeBits) - 1);
+    const std::size_t offset = (ref >> kSizeBits) & ((Ref(1) << kOffsetBits) - 1);
+    const std::size_t block = ref >> (kOffsetBits + kSizeBits);
+    return {m_blocks[block].get() + offset, size};
+}
+
+QString TextStore::text(Ref ref) const
+{
+    const Bytes b = bytes(ref);
+    if (b.size == 0)
+        return {};
+    if (isAscii(b.data, b.size))
+        return QString::fromLatin1(b.data, static_cast<qsizetype>(b.size));
+    return QString::fromUtf8(b.data, static_cast<qsizetype>(b.size));
+}
+
+qsizetype TextStore::length(Ref ref) const
+{
+    const Bytes b = bytes(ref);
+    qsizetype units = 0;
+    for (std::size_t i = 0; i < b.size; ++i) {
+        const auto byte = static_cast<unsigned char>(b.data[i]);
+        if ((byte & 0xC0) != 0x80)
+            ++units; // a character begins here
+        if (byte >= 0xF0)
+            ++units; // outside the Basic Multilingual Plane: a surrogate pair
+    }
+    return units;
+}
+
+void TextStore::appendTo(Ref ref, QString& out) const
+{
+    const Bytes b = bytes(ref);
+    if (b.size == 0)
+        return;
+    if (isAscii(b.data, b.size))
+        out.append(QLatin1String(b.data, static_cast<qsizetype>(b.size)));
+    else
+        out.append(QString::fromUtf8(b.data, static_cast<qsizetype>(b.size)));
+}
+
+bool TextStore::equals(Ref ref, QStringView text) const
+{
+    const Bytes b = bytes(ref);
+    if (isAscii(b.data, b.size)) {
+        return QLatin1String(b.data, static_cast<qsizetype>(b.size)) == text;
+    }
+    return QString::fromUtf8(b.data, static_cast<qsizetype>(b.size)) == text;
+}
+
+void TextStore::clear()
+{
+    m_blocks.clear();
+    m_blocks.shrink_to_fit();
+    m_used = kBlockSize;
+}
+
+} // namespace quillfen
