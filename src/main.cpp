@@ -1,4 +1,6 @@
 #include "app/Form1.h"
+#include "app/Settings.h"
+#include "app/Texts.h"
 #include "platform/QtDesktop.h"
 
 #include <QApplication>
@@ -29,8 +31,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillfen"));
-    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QApplication::setApplicationName(quillfen::texts::kProductTitle);
+    QApplication::setOrganizationName(quillfen::settings::kApplication);
     QApplication::setDesktopFileName(QStringLiteral("quillfen"));
 
     quillfen::Form1 window(quillfen::makeDesktopPlatform());

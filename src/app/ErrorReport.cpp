@@ -42,12 +42,6 @@ QString locationText(Procedure procedure)
         return location("Tessary", "Main", "SaveListviewProperlySpaced");
     case Procedure::GetSubDirectories2016:
         return location("Corvale", "AddFolder", "GetSubDirectories2016");
-    case Procedure::Check1_Click:
-        return location("Tessary", "Form1", "Check1_Click");
-    case Procedure::Check2_Click:
-        return location("Tessary", "Form1", "Check2_Click");
-    case Procedure::Check3_Click:
-        return location("Tessary", "Form1", "Check3_Click");
     }
     return {};
 }

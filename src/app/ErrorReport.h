@@ -24,9 +24,6 @@ enum class Procedure {
     PushButton9_Click,
     SaveListviewProperlySpaced,
     GetSubDirectories2016,
-    Check1_Click,
-    Check2_Click,
-    Check3_Click,
 };
 
 // "in Tessary2021/08/31.Form1.Form_Load " and so on, with the trailing blank.
@@ -54,7 +51,6 @@ public:
     {
     }
 
-    int marker() const { return m_marker; }
     int reports() const { return m_reports; }
 
     // Runs one step; a failure is reported and swallowed.

@@ -12,6 +12,7 @@
 #include "filelist/ExistenceTests.h"
 #include "filelist/FileListCommands.h"
 #include "filelist/FolderCommands.h"
+#include "filelist/PathUtils.h"
 #include "filelist/ReorderGesture.h"
 #include "output/ClipboardExport.h"
 #include "output/SpreadsheetExport.h"
@@ -19,9 +20,8 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QMimeData>
-#include <QUrl>
+#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
@@ -42,9 +42,6 @@ constexpr int kRight = 4080;
 constexpr int kButtonHeight = 405;
 constexpr int kListHeight = 2535;
 constexpr int kFileColumnTwips = 7000;
-// Where the fingertip of the hand pointer image is.
-constexpr int kHandHotspotX = 7;
-constexpr int kHandHotspotY = 0;
 
 void place(QWidget* widget, int left, int top, int width, int height)
 {
@@ -68,9 +65,21 @@ void paintWhite(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-QString inProgramFolder(const QString& folder, const QString& name)
+// Where the pointer's tip is in a .cur file (the image reader drops it); the top-left corner
+// when the file says nothing usable.
+QPoint cursorHotspot(const QString& file)
 {
-    return folder + QLatin1Char('/') + name;
+    QFile cursor(file);
+    if (!cursor.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = cursor.read(14);
+    if (header.size() < 14 || header[2] != 2) // resource type 2: a cursor
+        return {};
+    const auto word = [&](int at) {
+        return static_cast<int>(static_cast<unsigned char>(header[at]))
+            | static_cast<int>(static_cast<unsigned char>(header[at + 1])) << 8;
+    };
+    return {word(10), word(12)};
 }
 
 } // namespace
@@ -83,7 +92,7 @@ Form1::Form1(Platform platform, QWidget* parent)
 {
     createControls();
     m_gesture = std::make_unique<ReorderGesture>(
-        *ListView1, inProgramFolder(m_platform.programFolder, texts::kDragPointerFile));
+        *ListView1, joinPath(m_platform.programFolder, texts::kDragPointerFile));
     connectHandlers();
     Form_Load();
 }
@@ -161,19 +170,22 @@ void Form1::connectHandlers()
     connect(PushButton13, &QPushButton::clicked, this, [this] { handle([&] { PushButton13_Click(); }); });
 
     // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
-    // report catches its failures; a user's click has only the handler's own report.
-    const auto bindBox = [this](DateBox* box, void (Form1::*handler)(), Procedure procedure) {
+    // report catches its failures. A user's click has no report of its own, but a setting
+    // that could not be stored is still said, not lost silently.
+    const auto bindBox = [this](DateBox* box, void (Form1::*handler)()) {
         box->setChangeHandler([this, handler] { (this->*handler)(); });
-        connect(box, &DateBox::userChanged, this, [this, handler, procedure] {
-            handle([&] {
-                ReportingProcedure report(*m_platform.messages, procedure);
-                report.step(100, [&] { (this->*handler)(); });
-            });
+        connect(box, &DateBox::userChanged, this, [this, handler] {
+            try {
+                (this->*handler)();
+            } catch (const std::exception& error) {
+                m_platform.messages->show(describe(error), m_appTitle, MessageButtons::Ok,
+                                          MessageIcon::Warning);
+            }
         });
     };
-    bindBox(Check1, &Form1::Check1_Click, Procedure::Check1_Click);
-    bindBox(Check2, &Form1::Check2_Click, Procedure::Check2_Click);
-    bindBox(Check3, &Form1::Check3_Click, Procedure::Check3_Click);
+    bindBox(Check1, &Form1::Check1_Click);
+    bindBox(Check2, &Form1::Check2_Click);
+    bindBox(Check3, &Form1::Check3_Click);
 
     connect(ListView1, &ListControl::doubleClickedRow, this, [this] { handle([&] { ListView1_DblClick(); }); });
     connect(ListView1, &ListControl::dropped, this, [this](const QMimeData* dropped) {
@@ -211,13 +223,14 @@ void Form1::Form_Load()
     load.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/quillfen.png"))); });
     load.step(104, [&] { m_appTitle = shortAppTitle(texts::kProductTitle); });
 
-    const QString handFile = inProgramFolder(m_platform.programFolder, texts::kHandPointerFile);
+    const QString handFile = joinPath(m_platform.programFolder, texts::kHandPointerFile);
     if (load.test(106, [&] { return IsExistingPath(handFile); })) {
         load.step(108, [&] {
             const QPixmap image(handFile);
             if (image.isNull())
                 throw Failure(QStringLiteral("Invalid picture: %1").arg(handFile));
-            m_customCursor = QCursor(image, kHandHotspotX, kHandHotspotY);
+            const QPoint tip = cursorHotspot(handFile);
+            m_customCursor = QCursor(image, tip.x(), tip.y());
         });
     }
     load.step(110, [&] {
@@ -230,8 +243,7 @@ void Form1::Form_Load()
                 .isEmpty();
         }))
         load.step(110, [&] { RecordSampleFiles(m_platform); });
-    load.step(128, [&] { ListView1->addColumn(texts::kFileListHeader); });
-    load.step(130, [&] { ListView1->setColumnWidth(0, twipsToPixels(kFileColumnTwips)); });
+    load.step(128, [&] { ListView1->addColumn(texts::kFileListHeader, kFileColumnTwips); });
 
     const auto restoreBox = [&](int marker, DateBox& box, const QString& key) {
         load.step(marker, [&] {
@@ -408,13 +420,8 @@ void Form1::ListView1_MouseUp()
 
 void Form1::ListView1_OLEDragDrop(const QMimeData* dropped)
 {
-    QStringList paths;
-    for (const QUrl& url : dropped->urls()) {
-        if (url.isLocalFile())
-            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
-    }
     try {
-        dropPaths(*this, paths);
+        dropPaths(*this, droppedPaths(*dropped));
     } catch (const std::exception&) {
         // The drop has no report of its own; what was appended before the failure stays.
     }

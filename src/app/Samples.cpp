@@ -7,6 +7,8 @@
 #include "filelist/PathUtils.h"
 #include "platform/WindowContext.h"
 
+#include <cerrno>
+
 namespace quillfen {
 
 namespace {
@@ -21,8 +23,14 @@ QString sampleFolder(const Platform& platform)
 void RecordSampleFiles(Platform& platform)
 {
     const QString folder = sampleFolder(platform);
+    int error = 0;
+    const QStringList names = ListFilesInFolder(folder, WildcardPattern(kEveryFile), &error);
+    // No folder is an empty list; a folder that cannot be read is a failure, so nothing is
+    // recorded and the next start tries again.
+    if (error != 0 && error != ENOENT)
+        throw Failure::fromErrno(error, folder);
     QStringList paths;
-    for (const QString& name : ListFilesInFolder(folder, WildcardPattern(QStringLiteral("*.*"))))
+    for (const QString& name : names)
         paths.append(joinPath(folder, name));
     platform.settings->save(settings::kApplication, settings::kSection, settings::kSnapshot,
                             paths.join(kListSeparator));

@@ -67,7 +67,7 @@ void ExtractionRun::run(WindowContext& window)
     RowModel& results = resultsView.rows();
     ProgressBar& bar = window.progressBar();
 
-    if (!run.test(104, [&] { return files.rows() > 0; })) {
+    if (run.test(104, [&] { return files.rows() == 0; })) {
         run.step(174, [&] { window.tell(texts::kNoFilesAdded); });
         return;
     }

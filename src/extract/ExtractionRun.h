@@ -13,7 +13,6 @@ class WindowContext;
 class ExtractionRun {
 public:
     void run(WindowContext& window);
-    bool isRunning() const { return m_running; }
 
 private:
     bool m_running = false;

@@ -55,9 +55,6 @@ public:
     QString text(const LocalDateTime& local) const;
     QString text(const timespec& stamp) const { return text(toLocalDateTime(stamp)); }
 
-    QString dateFormat() const { return m_dateFormat; }
-    QString timeFormat() const { return m_timeFormat; }
-
 private:
     QLocale m_locale;
     QString m_dateFormat;

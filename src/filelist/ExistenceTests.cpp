@@ -1,5 +1,7 @@
 #include "filelist/ExistenceTests.h"
 
+#include "extract/LastMod.h"
+
 #include <QFile>
 
 #include <sys/stat.h>
@@ -17,8 +19,8 @@ bool statPath(const QString& path, struct stat& info)
 
 bool IsExistingPath(const QString& path)
 {
-    struct stat info {};
-    return statPath(path, info);
+    // The same lookup that reads the dates: true exactly when a date could be reported.
+    return readFileTimes(path).has_value();
 }
 
 bool IsExistingFile(const QString& path)

@@ -6,7 +6,8 @@ namespace quillfen {
 
 // Quiet tests of the file system: any failure of the lookup answers false, never an error.
 
-// True when the path names an existing file or folder (its modification time can be read).
+// True when the path names an existing entry whose modification time can be read (the
+// entry itself, not a link's target).
 bool IsExistingPath(const QString& path);
 
 // True when the path names an existing entry that is not a folder, following links. The entry

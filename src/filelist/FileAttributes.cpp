@@ -6,8 +6,7 @@
 
 namespace quillfen {
 
-unsigned attributesFrom(const QString& name, const struct stat& own, const struct stat* target,
-                        bool isVirtualRoot)
+unsigned attributesFrom(const QString& name, const struct stat& own, const struct stat* target)
 {
     unsigned value = 0;
     const bool isLink = S_ISLNK(own.st_mode);
@@ -23,8 +22,6 @@ unsigned attributesFrom(const QString& name, const struct stat& own, const struc
         value |= attr::kReadOnly;
     if (name.startsWith(u'.'))
         value |= attr::kHidden;
-    if (isFolder && isVirtualRoot)
-        value |= attr::kSystem | attr::kHidden;
     return value;
 }
 

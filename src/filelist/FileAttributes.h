@@ -23,17 +23,12 @@ inline constexpr unsigned kReparsePoint = 1024;
 
 // A file with exactly these attributes (hidden and archive only) is left out of folder scans.
 inline constexpr unsigned kSkippedFile = kHidden | kArchive;
-// A folder with exactly one of these values is neither walked nor listed (the drive root
-// excepted).
-inline constexpr unsigned kSkippedFolder = kDirectory | kSystem | kHidden;
-inline constexpr unsigned kSkippedLinkedFolder = kSkippedFolder | kReparsePoint;
 } // namespace attr
 
 // The attributes of an entry from its own status (lstat) and, for a link, its target's
-// (stat; may be null for a dangling link). `isVirtualRoot` tells whether a folder is the root
-// of a virtual file system.
-unsigned attributesFrom(const QString& name, const struct stat& own, const struct stat* target,
-                        bool isVirtualRoot);
+// (stat; may be null for a dangling link). The system bit needs the mount table and is left
+// to isVirtualRoot().
+unsigned attributesFrom(const QString& name, const struct stat& own, const struct stat* target);
 
 // True for the names of virtual file systems (proc, sysfs, devtmpfs, cgroup...).
 bool isVirtualFileSystem(const QByteArray& type);

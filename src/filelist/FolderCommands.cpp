@@ -3,10 +3,16 @@
 #include "app/ErrorReport.h"
 #include "app/Settings.h"
 #include "app/Texts.h"
+#include "filelist/ExistenceTests.h"
 #include "filelist/FolderWalk.h"
 #include "platform/WindowContext.h"
 
+#include <QDir>
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -14,11 +20,16 @@ namespace quillfen {
 
 namespace {
 
-void appendTree(WindowContext& window, const QString& folder, const WildcardPattern& pattern)
+FolderWalk walkerFor(WindowContext& window)
+{
+    return FolderWalk([&window] { window.yield(); }, *window.platform().messages);
+}
+
+void appendTree(WindowContext& window, FolderWalk& walk, const QString& folder,
+                const WildcardPattern& pattern)
 {
     RowModel& list = window.fileList().rows();
-    FolderWalk(window).addTree(folder, pattern,
-                               [&](const QStringList& paths) { list.appendRows(paths); });
+    walk.addTree(folder, pattern, [&](const QStringList& paths) { list.appendRows(paths); });
 }
 
 } // namespace
@@ -60,23 +71,38 @@ void addFolder(WindowContext& window)
     scan.step(110, [&] { window.setPointer(WindowPointer::Hourglass); });
     // The answer is used as typed: ".txt" gives "*..txt", which matches next to nothing.
     const WildcardPattern pattern(QStringLiteral("*.") + extension);
-    scan.step(112, [&] { appendTree(window, folder, pattern); });
+    scan.step(112, [&] {
+        FolderWalk walk = walkerFor(window);
+        appendTree(window, walk, folder, pattern);
+    });
     scan.step(114, [&] { window.setPointer(WindowPointer::Default); });
+}
+
+QStringList droppedPaths(const QMimeData& data)
+{
+    QStringList paths;
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile())
+            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+    }
+    return paths;
 }
 
 void dropPaths(WindowContext& window, const QStringList& paths)
 {
-    const WildcardPattern everything(QStringLiteral("*.*"));
+    const WildcardPattern everything(kEveryFile);
+    std::optional<FolderWalk> walk; // made at the first folder, then shared by all
     QStringList files; // consecutive dropped files go in as one block
     const auto flushFiles = [&] {
         window.fileList().rows().appendRows(files);
         files.clear();
     };
     for (const QString& path : paths) {
-        struct stat info {};
-        if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (IsExistingFolder(path)) {
             flushFiles();
-            appendTree(window, path, everything);
+            if (!walk)
+                walk.emplace(walkerFor(window));
+            appendTree(window, *walk, path, everything);
             continue;
         }
         struct stat own {};

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QMimeData;
+
 namespace quillfen {
 
 class WindowContext;
@@ -18,5 +20,8 @@ QString BrowseForFolderPath(WindowContext& window, const QString& prompt,
 // into all their files (and those of their sub-folders), in the order of the drop. A path
 // that no longer exists is skipped.
 void dropPaths(WindowContext& window, const QStringList& paths);
+
+// The local paths a drop carries, in their order.
+QStringList droppedPaths(const QMimeData& data);
 
 } // namespace quillfen

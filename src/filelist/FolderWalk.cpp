@@ -1,9 +1,7 @@
 #include "filelist/FolderWalk.h"
 
 #include "app/ErrorReport.h"
-#include "filelist/FileAttributes.h"
 #include "filelist/PathUtils.h"
-#include "platform/WindowContext.h"
 
 #include <QFile>
 #include <QSet>
@@ -52,9 +50,9 @@ bool isControl(char32_t c)
 // One folder, opened for reading; the descriptor also anchors status calls of its entries.
 class OpenFolder {
 public:
-    explicit OpenFolder(const QString& path)
+    explicit OpenFolder(const QByteArray& path)
     {
-        const int fd = ::open(QFile::encodeName(path).constData(),
+        const int fd = ::open(path.constData(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             m_error = errno;
@@ -78,17 +76,14 @@ public:
     int error() const { return m_error; }
     int fd() const { return ::dirfd(m_dir); }
 
-    // The next entry other than "." and ".."; null at the end or on a read error (error()
-    // then tells which).
+    // The next entry other than "." and ".."; null at the end or on a read error, after which
+    // the entries read so far are all there is.
     const dirent* next()
     {
         for (;;) {
-            errno = 0;
             const dirent* entry = ::readdir(m_dir);
-            if (entry == nullptr) {
-                m_error = errno;
+            if (entry == nullptr)
                 return nullptr;
-            }
             const char* name = entry->d_name;
             if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                 continue;
@@ -146,7 +141,7 @@ unsigned fileAttributes(int dirFd, const dirent& raw, Entry& entry, const QStrin
             return 0;
         entry.haveOwn = true;
     }
-    return attributesFrom(name, entry.own, entry.isLink ? &entry.target : nullptr, false);
+    return attributesFrom(name, entry.own, entry.isLink ? &entry.target : nullptr);
 }
 
 struct PendingFolder {
@@ -180,10 +175,13 @@ bool HasBadNameChars(QByteArrayView name)
     return false;
 }
 
-QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern)
+QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern,
+                              int* openError)
 {
     QStringList names;
-    OpenFolder open(folder);
+    OpenFolder open(QFile::encodeName(folder));
+    if (openError != nullptr)
+        *openError = open.error();
     if (!open.isOpen())
         return names;
     while (const dirent* raw = open.next()) {
@@ -196,16 +194,17 @@ QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& patt
     return names;
 }
 
-FolderWalk::FolderWalk(WindowContext& window)
-    : m_window(window)
+FolderWalk::FolderWalk(std::function<void()> yield, MessageBoxes& reports)
+    : m_yield(std::move(yield))
+    , m_reports(reports)
+    , m_mounts(MountTable::read())
 {
 }
 
 void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                          const FileBlock& sink)
 {
-    ReportingProcedure walk(*m_window.platform().messages, Procedure::GetSubDirectories2016);
-    const MountTable mounts = MountTable::read();
+    ReportingProcedure walk(m_reports, Procedure::GetSubDirectories2016);
     QSet<FolderId> walked;
     std::deque<PendingFolder> pending;
     pending.push_back({folder + kSeparator, {}, true});
@@ -213,10 +212,11 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
     while (!pending.empty()) {
         const PendingFolder current = std::move(pending.front());
         pending.pop_front();
-        if (current.path.size() >= PATH_MAX)
+        const QByteArray encoded = QFile::encodeName(current.path);
+        if (encoded.size() >= PATH_MAX)
             continue;
 
-        OpenFolder open(current.path);
+        OpenFolder open(encoded);
         if (!open.isOpen())
             continue; // gone, not a folder or not readable: dropped without a message
 
@@ -226,7 +226,7 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
         if (walked.contains({self.st_dev, self.st_ino}))
             continue; // reached again through a link
         walked.insert({self.st_dev, self.st_ino});
-        walk.step(100, [&] { m_window.yield(); });
+        walk.step(100, [&] { m_yield(); });
 
         // A virtual file system's root is left alone unless it is the chosen folder, which is
         // still listed but not walked; the root folder is always walked.
@@ -236,7 +236,7 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
             struct stat parent = current.parent;
             if (current.chosen && ::fstatat(open.fd(), "..", &parent, 0) != 0)
                 parent = self;
-            if (isVirtualRoot(mounts, self, parent)) {
+            if (isVirtualRoot(m_mounts, self, parent)) {
                 if (!current.chosen)
                     continue;
                 descend = false;
@@ -251,7 +251,7 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                 if (entry.kind == Entry::Folder) {
                     if (!descend)
                         continue;
-                    m_window.yield();
+                    m_yield();
                     if (HasBadNameChars(raw->d_name))
                         continue;
                     pending.push_back({current.path + QFile::decodeName(raw->d_name) + kSeparator,

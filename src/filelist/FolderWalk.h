@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filelist/FileAttributes.h"
 #include "filelist/Wildcard.h"
 
 #include <QByteArrayView>
@@ -9,7 +10,7 @@
 
 namespace quillfen {
 
-class WindowContext;
+class MessageBoxes;
 
 // The folder walk shared by the folder scan and the drop of folders.
 //
@@ -26,7 +27,9 @@ public:
     // Receives the matching files of one folder, as one block of full paths.
     using FileBlock = std::function<void(const QStringList& paths)>;
 
-    explicit FolderWalk(WindowContext& window);
+    // `yield` lets the window process events (and throws once it is closed); `reports` shows
+    // the error report for failures other than folders that cannot be listed.
+    FolderWalk(std::function<void()> yield, MessageBoxes& reports);
 
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
@@ -34,13 +37,16 @@ public:
     void addTree(const QString& folder, const WildcardPattern& pattern, const FileBlock& sink);
 
 private:
-    WindowContext& m_window;
+    std::function<void()> m_yield;
+    MessageBoxes& m_reports;
+    MountTable m_mounts;
 };
 
 // The names (without folder) of the entries directly inside `folder` that are not folders
 // (following links) and match `pattern`, in the order the file system gives them; none when
-// the folder cannot be listed.
-QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern);
+// the folder cannot be listed, and then `openError`, if given, receives the errno.
+QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern,
+                              int* openError = nullptr);
 
 // True for a name that the walk will not follow: one holding a control character (below 32,
 // or 127 to 159) or one that is not valid UTF-8.

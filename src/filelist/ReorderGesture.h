@@ -22,9 +22,6 @@ public:
     void move(QPoint pos);
     void release();
 
-    bool isDragging() const { return m_dragging; }
-    int draggedRow() const { return m_dragged; }
-
 private:
     void scrollNear(int hovered, QPoint pos);
 

@@ -8,12 +8,14 @@ namespace quillfen {
 // A file name pattern with the Windows rules, matched without regard to case: "*" matches
 // any run of characters, "?" exactly one, and "*.*" (or "*") every name, with or without a
 // dot. Compiled once, matched per directory entry.
+// The pattern that matches every name.
+inline const QString kEveryFile = QStringLiteral("*.*");
+
 class WildcardPattern {
 public:
     explicit WildcardPattern(const QString& pattern);
 
     bool matches(QStringView name) const;
-    QString pattern() const { return m_pattern; }
 
 private:
     enum class Kind { Everything, Suffix, General };

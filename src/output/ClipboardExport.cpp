@@ -14,10 +14,17 @@ constexpr int kClipboardAttempts = 1000;
 void copyResultsToClipboard(WindowContext& window)
 {
     ReportingProcedure copy(*window.platform().messages, Procedure::PushButton2_Click);
-    const int reportsBefore = copy.reports();
-    copy.step(106, [&] { CopyListviewToClipboard(window, window.resultsList().rows()); });
-    if (copy.reports() != reportsBefore)
-        return; // the report said what went wrong; claiming success would be false
+    bool busy = false;
+    copy.step(106, [&] {
+        try {
+            CopyListviewToClipboard(window, window.resultsList().rows());
+        } catch (const ClipboardBusy&) {
+            busy = true;
+            throw;
+        }
+    });
+    if (busy)
+        return; // the report said the text is not there; claiming it was copied would be false
     copy.step(108, [&] { window.tell(texts::kCopied); });
 }
 
@@ -40,6 +47,12 @@ QString clipboardText(const RowModel& list, const std::function<void()>& beforeC
     return text;
 }
 
+ClipboardBusy::ClipboardBusy()
+    : Failure(QStringLiteral(
+        "The clipboard is in use by another program; the results were not copied."))
+{
+}
+
 void CopyListviewToClipboard(WindowContext& window, const RowModel& list)
 {
     if (list.rows() == 0)
@@ -48,8 +61,7 @@ void CopyListviewToClipboard(WindowContext& window, const RowModel& list)
     Clipboard& clipboard = *window.platform().clipboard;
     ClearClipboard(clipboard);
     if (!SetClipboardText(clipboard, text))
-        throw Failure(QStringLiteral(
-            "The clipboard is in use by another program; the results were not copied."));
+        throw ClipboardBusy();
 }
 
 void ClearClipboard(Clipboard& clipboard)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,8 +21,14 @@ void copyResultsToClipboard(WindowContext& window);
 // removed, CR LF after every line. `beforeCell` runs before each cell is read.
 QString clipboardText(const RowModel& list, const std::function<void()>& beforeCell);
 
+// The clipboard stayed busy through every attempt.
+class ClipboardBusy : public Failure {
+public:
+    ClipboardBusy();
+};
+
 // Builds the text of `list` and places it; nothing is touched when the list has no rows.
-// Throws a Failure when the clipboard stayed busy through every attempt.
+// Throws ClipboardBusy when the clipboard stayed busy through every attempt.
 void CopyListviewToClipboard(WindowContext& window, const RowModel& list);
 
 // Each tries up to 1000 times, back to back, and stops at the first attempt that works.

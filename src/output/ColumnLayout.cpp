@@ -54,14 +54,19 @@ QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
     for (size_t column = 0; column < widths.size(); ++column) {
         if (beforeCell)
             beforeCell();
-        const qsizetype start = line.size();
-        list.appendCell(row, static_cast<int>(column), line);
-        const qsizetype fill = widths[column] - (line.size() - start);
-        if (fill > 0)
-            line.resize(line.size() + fill, u' ');
-        line.append(u'\t');
+        appendPaddedCell(list, row, static_cast<int>(column), widths[column], line);
     }
     return line;
+}
+
+void appendPaddedCell(const RowModel& list, int row, int column, int width, QString& line)
+{
+    const qsizetype start = line.size();
+    list.appendCell(row, column, line);
+    const qsizetype fill = width - (line.size() - start);
+    if (fill > 0)
+        line.resize(line.size() + fill, u' ');
+    line.append(u'\t');
 }
 
 void finishClipboardLine(QString& line)

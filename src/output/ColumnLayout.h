@@ -27,6 +27,9 @@ void appendPaddedCell(QString& line, const QString& text, int width);
 // The header texts laid out as one line (without a line end).
 QString headerLine(const RowModel& list, const std::vector<int>& widths, const CellHook& beforeCell);
 
+// Appends one cell of a row, padded to `width`, and a TAB.
+void appendPaddedCell(const RowModel& list, int row, int column, int width, QString& line);
+
 // The cells of one row laid out as one line (without a line end).
 QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
                 const CellHook& beforeCell);
@@ -36,5 +39,6 @@ QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
 void finishClipboardLine(QString& line);
 
 inline const QString kLineEnd = QStringLiteral("\r\n");
+inline constexpr char kLineEndBytes[] = "\r\n";
 
 } // namespace quillfen

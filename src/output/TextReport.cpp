@@ -29,7 +29,7 @@ public:
     void writeLine(const QString& line)
     {
         m_buffer.append(line.toUtf8());
-        m_buffer.append("\r\n");
+        m_buffer.append(kLineEndBytes);
         if (m_buffer.size() >= kFlushSize)
             flush();
     }
@@ -135,8 +135,14 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
                 break; // the list shrank while the writer yielded
             if (!write.test(188, [&] { return list.isChecked(i); }))
                 continue;
-            const QString line =
-                write.value(194, QString(), [&] { return rowLine(list, i, widths, yield); });
+            // Cell by cell, so a cell that fails costs only itself.
+            QString line;
+            for (int k = 0; k < static_cast<int>(widths.size()); ++k) {
+                write.step(k == 0 ? 196 : 202, [&] {
+                    window.yield();
+                    appendPaddedCell(list, i, k, widths[static_cast<size_t>(k)], line);
+                });
+            }
             if (bar != nullptr) {
                 write.step(214, [&] {
                     window.yield();

@@ -3,11 +3,14 @@
 #include "platform/Twips.h"
 
 #include <QDropEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace quillfen {
 

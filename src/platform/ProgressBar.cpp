@@ -1,5 +1,6 @@
 #include "platform/ProgressBar.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillfen {
@@ -23,9 +24,7 @@ void ProgressBar::setPosition(double value)
 void ProgressBar::setCaption(const QString& text)
 {
     m_caption = text;
-    QString format = text;
-    format.replace(QLatin1Char('%'), QLatin1String("%%")); // the format expands %p, %v, %m
-    setFormat(format);
+    update();
 }
 
 } // namespace quillfen

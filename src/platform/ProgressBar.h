@@ -17,6 +17,8 @@ public:
 
     void setCaption(const QString& text);
     QString caption() const { return m_caption; }
+    // The caption as shown: taken as it is, not as a format with %p, %v and %m fields.
+    QString text() const override { return m_caption; }
 
 private:
     double m_position = 0;

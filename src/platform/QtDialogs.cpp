@@ -30,10 +30,7 @@ QStringList toQtNameFilters(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts.at(i);
-        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
-        if (open > 0)
-            description = description.left(open).trimmed();
+        const QString& description = parts.at(i);
         QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& pattern : patterns) {
             if (pattern == QLatin1String("*.*"))
@@ -77,7 +74,8 @@ QString QtInputBox::ask(const QString& prompt, const QString& caption, const QSt
 QString QtFileDialogs::openFiles(const QString& title, const QString& filter)
 {
     const QStringList picked =
-        QFileDialog::getOpenFileNames(owner(), title, QString(), toQtNameFilters(filter).join(";;"));
+        QFileDialog::getOpenFileNames(owner(), title, QString(), toQtNameFilters(filter).join(";;"),
+                                      nullptr, QFileDialog::HideNameFilterDetails);
     if (picked.isEmpty())
         return {};
     if (picked.size() == 1)
@@ -95,6 +93,7 @@ QString QtFileDialogs::saveFile(const QString& title, const QString& filter)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(toQtNameFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

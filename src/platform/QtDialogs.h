@@ -30,8 +30,9 @@ public:
     QString browse(const QString& prompt, const QString& initialFolder) override;
 };
 
-// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" as Qt name filters. On this platform "*.*"
-// would miss names without a dot, so it becomes "*".
+// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" as Qt name filters: each description as
+// given, followed by the patterns Qt matches with, which the dialogs hide. On this platform
+// "*.*" would miss names without a dot, so it matches with "*".
 QStringList toQtNameFilters(const QString& filter);
 
 // Message texts use CR, CR LF or LF for line breaks; Qt shows LF.

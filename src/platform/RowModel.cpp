@@ -238,7 +238,6 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return m_store.text(cellRef(index.row(), index.column()));
     case Qt::CheckStateRole:
         if (m_checkable && index.column() == 0)

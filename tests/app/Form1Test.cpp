@@ -98,9 +98,10 @@ TEST_F(Form1Test, FailedWriteOnClickIsReported)
     Form1& window = start();
     desktop.settings->failWrites = true;
     window.Check1->click();
-    const QStringList reports = desktop.messages->reports();
-    ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports[0].contains("Form1.Check1_Click at line 100"));
+    ASSERT_EQ(desktop.messages->shown.size(), 1u);
+    EXPECT_EQ(desktop.messages->shown[0].text, "Cannot store the setting \"Check1\"");
+    EXPECT_EQ(desktop.messages->shown[0].caption, "Quillfen");
+    EXPECT_EQ(desktop.messages->shown[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(Form1Test, HoverShowsTheHandOverButtonsAndTheArrowElsewhere)

@@ -1,6 +1,7 @@
 #include "app/Samples.h"
 #include "support/FormFixture.h"
 #include "support/TempTree.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 using namespace quillfen;
 using namespace quillfen::test;
@@ -121,6 +123,22 @@ TEST_F(Samples, FailureWhileLoadingIsReportedAndTheQuestionNotAsked)
     const QStringList texts = desktop.messages->texts();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_TRUE(texts[0].contains("in Tessary2021/08/31.Form1.PushButton9_Click at line 100"));
+}
+
+TEST_F(Samples, UnreadableFolderIsReportedAndNothingRecorded)
+{
+    program.file("Samples/one.txt");
+    ::chmod(QFile::encodeName(program.root()).constData(), 0755);
+    ::chmod(QFile::encodeName(program.path("Samples")).constData(), 0);
+    const int result = runUnprivileged([&] {
+        start();
+        const QStringList reports = desktop.messages->reports();
+        const bool ok = reports.size() == 1 && reports[0].contains("Form_Load at line 110")
+            && !desktop.settings->values.contains(settingsKey("Snapshot"));
+        return ok ? 0 : 1;
+    });
+    ::chmod(QFile::encodeName(program.path("Samples")).constData(), 0755);
+    EXPECT_EQ(result, 0);
 }
 
 TEST(ListContainsText, ComparesExactly)
