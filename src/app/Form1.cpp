@@ -273,6 +273,9 @@ int Form1::dateBoxValue(DateKind kind) const
 
 void Form1::setPointer(WindowPointer pointer)
 {
+    // Long operations set the hourglass once per row; the desktop needs telling only once.
+    if (pointer == m_pointer && testAttribute(Qt::WA_SetCursor))
+        return;
     m_pointer = pointer;
     switch (pointer) {
     case WindowPointer::Default:

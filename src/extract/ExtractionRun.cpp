@@ -85,11 +85,18 @@ void ExtractionRun::run(WindowContext& window)
 
     ::tzset(); // time-zone rules are read once per run
     const DateTextFormat format;
+    FileTimesReader reader;
     const int count = run.value(126, 0, [&] { return files.rows(); });
     for (int i = 0; i < count; ++i) {
         const QString path = run.value(128, QString(), [&] { return files.text(i); });
         run.step(130, [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
-        run.step(132, [&] { bar.setCaption(texts::kProcessing + GetFileNameFromPath(path)); });
+        run.step(132, [&] {
+            QString caption;
+            caption.reserve(texts::kProcessing.size() + 64);
+            caption.append(texts::kProcessing);
+            caption.append(GetFileNameFromPath(path));
+            bar.setCaption(caption);
+        });
         run.step(134, [&] { window.yield(); });
         run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
         run.step(138, [&] { results.appendRow(path); });
@@ -104,7 +111,7 @@ void ExtractionRun::run(WindowContext& window)
                                       [&] { return GetSubItemIndexByHeader(results, column.header); });
             run.step(column.testMarker + 4, [&] {
                 if (!times)
-                    times = readFileTimes(path);
+                    times = reader.read(path);
                 std::optional<timespec> stamp;
                 if (*times)
                     stamp = stampOf(**times, column.kind);

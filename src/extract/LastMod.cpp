@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QTime>
 
+#include <algorithm>
+
 #include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace quillfen {
@@ -67,13 +70,12 @@ QString plainSpaces(QString format)
 
 } // namespace
 
-std::optional<FileTimes> readFileTimes(const QString& path)
+namespace {
+
+std::optional<FileTimes> statEntry(int folderFd, const char* name)
 {
-    if (path.isEmpty() || path.endsWith(kSeparator))
-        return std::nullopt;
     struct statx entry {};
-    const QByteArray name = QFile::encodeName(path);
-    if (::statx(AT_FDCWD, name.constData(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+    if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
                 STATX_MTIME | STATX_ATIME | STATX_BTIME, &entry)
         != 0)
         return std::nullopt;
@@ -83,6 +85,44 @@ std::optional<FileTimes> readFileTimes(const QString& path)
     if ((entry.stx_mask & STATX_BTIME) != 0)
         times.created = toTimespec(entry.stx_btime);
     return times;
+}
+
+} // namespace
+
+std::optional<FileTimes> readFileTimes(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(kSeparator))
+        return std::nullopt;
+    return statEntry(AT_FDCWD, QFile::encodeName(path).constData());
+}
+
+FileTimesReader::~FileTimesReader()
+{
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+}
+
+std::optional<FileTimes> FileTimesReader::read(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(kSeparator))
+        return std::nullopt;
+    m_path = QFile::encodeName(path);
+    const qsizetype slash = m_path.lastIndexOf('/');
+    if (slash <= 0)
+        return statEntry(AT_FDCWD, m_path.constData()); // relative, or directly under the root
+    const QByteArrayView folder(m_path.constData(), slash);
+    if (m_folderFd < 0 || folder != m_folder) {
+        if (m_folderFd >= 0)
+            ::close(m_folderFd);
+        m_folder = folder.toByteArray();
+        m_folderFd = ::open(m_folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    if (m_folderFd >= 0) {
+        if (auto times = statEntry(m_folderFd, m_path.constData() + slash + 1))
+            return times;
+    }
+    // The folder may have been replaced since it was opened: the full lookup decides.
+    return statEntry(AT_FDCWD, m_path.constData());
 }
 
 LocalDateTime toLocalDateTime(const timespec& stamp)
@@ -136,22 +176,248 @@ QString withoutTimeZone(const QString& format)
     return removeField(format, u't');
 }
 
+bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>& tokens)
+{
+    using Token = DateTextFormat::Token;
+    tokens.clear();
+    const auto literal = [&](const QString& text) {
+        if (!tokens.empty() && tokens.back().kind == Token::Literal)
+            tokens.back().literal += text;
+        else
+            tokens.push_back({Token::Literal, text});
+    };
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            // Quoted text; two quotes stand for one.
+            qsizetype end = i + 1;
+            QString text;
+            while (end < format.size()) {
+                if (format.at(end) == u'\'') {
+                    if (end + 1 < format.size() && format.at(end + 1) == u'\'') {
+                        text += u'\'';
+                        end += 2;
+                        continue;
+                    }
+                    break;
+                }
+                text += format.at(end++);
+            }
+            literal(end == i + 1 && end < format.size() ? QStringLiteral("'") : text);
+            i = end + 1;
+            continue;
+        }
+        qsizetype repeat = 1;
+        while (i + repeat < format.size() && format.at(i + repeat) == c)
+            ++repeat;
+        const auto pick = [&](int most, std::initializer_list<Token::Kind> kinds) {
+            const int n = static_cast<int>(std::min<qsizetype>(repeat, most));
+            tokens.push_back({*(kinds.begin() + (n - 1)), {}});
+            i += n;
+        };
+        switch (c.unicode()) {
+        case u'd':
+            pick(4, {Token::Day, Token::Day2, Token::DayName, Token::DayLongName});
+            break;
+        case u'M':
+            pick(4, {Token::Month, Token::Month2, Token::MonthName, Token::MonthLongName});
+            break;
+        case u'y':
+            if (repeat < 4)
+                return false; // two-digit years are widened before compiling
+            tokens.push_back({Token::Year, {}});
+            i += repeat;
+            break;
+        case u'h':
+            pick(2, {Token::Hour12, Token::Hour12_2});
+            break;
+        case u'H':
+            pick(2, {Token::Hour24, Token::Hour24_2});
+            break;
+        case u'm':
+            pick(2, {Token::Minute, Token::Minute2});
+            break;
+        case u's':
+            pick(2, {Token::Second, Token::Second2});
+            break;
+        case u'a':
+        case u'A': {
+            const bool pair = i + 1 < format.size()
+                && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P');
+            const QChar second = pair ? format.at(i + 1) : c;
+            Token::Kind kind = Token::AmPm;
+            if (c == u'A' && (second == u'P' || !pair))
+                kind = Token::AmPmUpper;
+            else if (c == u'a' && (second == u'p' || !pair))
+                kind = Token::AmPmLower;
+            tokens.push_back({kind, {}});
+            i += pair ? 2 : 1;
+            break;
+        }
+        case u'z':
+        case u't':
+        case u'g':
+        case u'x':
+            return false;
+        default:
+            literal(QString(repeat, c));
+            i += repeat;
+            break;
+        }
+    }
+    // Without an AM/PM field, "h" is the hour of the day.
+    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
+        return t.kind == Token::AmPmUpper || t.kind == Token::AmPmLower || t.kind == Token::AmPm;
+    });
+    if (!twelveHour) {
+        for (Token& t : tokens) {
+            if (t.kind == Token::Hour12)
+                t.kind = Token::Hour24;
+            else if (t.kind == Token::Hour12_2)
+                t.kind = Token::Hour24_2;
+        }
+    }
+    return true;
+}
+
 DateTextFormat::DateTextFormat(const QLocale& locale)
     : m_locale(locale)
     , m_dateFormat(plainSpaces(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))))
     , m_timeFormat(plainSpaces(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))))
 {
+    // Compiled rendering writes Western digits; other digit sets are left to QLocale.
+    m_compiled = locale.zeroDigit() == QLatin1String("0")
+        && compileDateFormat(m_dateFormat, m_dateTokens)
+        && compileDateFormat(m_timeFormat, m_timeTokens);
+    for (int i = 1; i <= 7; ++i) {
+        m_dayNames.append(locale.dayName(i, QLocale::ShortFormat));
+        m_longDayNames.append(locale.dayName(i, QLocale::LongFormat));
+    }
+    for (int i = 1; i <= 12; ++i) {
+        m_monthNames.append(locale.monthName(i, QLocale::ShortFormat));
+        m_longMonthNames.append(locale.monthName(i, QLocale::LongFormat));
+    }
+    m_am = locale.amText();
+    m_pm = locale.pmText();
+}
+
+namespace {
+
+void appendNumber(QString& out, int value, int width)
+{
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int pad = n; pad < width; ++pad)
+        out.append(u'0');
+    while (n > 0)
+        out.append(QLatin1Char(digits[--n]));
+}
+
+} // namespace
+
+void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTime& local,
+                            QString& out) const
+{
+    const int hour12 = local.hour % 12 == 0 ? 12 : local.hour % 12;
+    const QString& amPm = local.hour < 12 ? m_am : m_pm;
+    for (const Token& token : tokens) {
+        switch (token.kind) {
+        case Token::Literal:
+            out.append(token.literal);
+            break;
+        case Token::Day:
+        case Token::Day2:
+            appendNumber(out, local.day, token.kind == Token::Day2 ? 2 : 1);
+            break;
+        case Token::DayName:
+        case Token::DayLongName: {
+            const int weekday = QDate(local.year, local.month, local.day).dayOfWeek();
+            out.append((token.kind == Token::DayName ? m_dayNames : m_longDayNames).at(weekday - 1));
+            break;
+        }
+        case Token::Month:
+        case Token::Month2:
+            appendNumber(out, local.month, token.kind == Token::Month2 ? 2 : 1);
+            break;
+        case Token::MonthName:
+            out.append(m_monthNames.at(local.month - 1));
+            break;
+        case Token::MonthLongName:
+            out.append(m_longMonthNames.at(local.month - 1));
+            break;
+        case Token::Year:
+            appendNumber(out, local.year, 4);
+            break;
+        case Token::Hour12:
+        case Token::Hour12_2:
+            appendNumber(out, hour12, token.kind == Token::Hour12_2 ? 2 : 1);
+            break;
+        case Token::Hour24:
+        case Token::Hour24_2:
+            appendNumber(out, local.hour, token.kind == Token::Hour24_2 ? 2 : 1);
+            break;
+        case Token::Minute:
+        case Token::Minute2:
+            appendNumber(out, local.minute, token.kind == Token::Minute2 ? 2 : 1);
+            break;
+        case Token::Second:
+        case Token::Second2:
+            appendNumber(out, local.second, token.kind == Token::Second2 ? 2 : 1);
+            break;
+        case Token::AmPmUpper:
+            out.append(amPm.toUpper());
+            break;
+        case Token::AmPmLower:
+            out.append(amPm.toLower());
+            break;
+        case Token::AmPm:
+            out.append(amPm);
+            break;
+        }
+    }
+}
+
+QString DateTextFormat::date(const LocalDateTime& local) const
+{
+    if (!m_compiled)
+        return m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat);
+    if (local.year != m_lastDay.year || local.month != m_lastDay.month
+        || local.day != m_lastDay.day) {
+        m_lastDate.clear();
+        render(m_dateTokens, local, m_lastDate);
+        m_lastDay = local;
+    }
+    return m_lastDate;
+}
+
+void DateTextFormat::appendTime(const LocalDateTime& local, QString& out) const
+{
+    if (m_compiled)
+        render(m_timeTokens, local, out);
+    else
+        out.append(m_locale.toString(QTime(local.hour, local.minute, local.second), m_timeFormat));
 }
 
 QString DateTextFormat::text(const LocalDateTime& local) const
 {
-    const QTime time(local.hour, local.minute, local.second);
-    if (local == kZeroDate || (local.year == 1899 && local.month == 12 && local.day == 30))
-        return m_locale.toString(time, m_timeFormat);
-    const QString date = m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat);
+    QString out;
+    if (local.year == 1899 && local.month == 12 && local.day == 30) {
+        appendTime(local, out); // the zero date shows the time alone
+        return out;
+    }
+    const QString day = date(local);
     if (local.hour == 0 && local.minute == 0 && local.second == 0)
-        return date;
-    return date + u' ' + m_locale.toString(time, m_timeFormat);
+        return day;
+    out.reserve(day.size() + 16);
+    out.append(day);
+    out.append(u' ');
+    appendTime(local, out);
+    return out;
 }
 
 std::optional<QString> GetFileDateModified(const QString& path, const DateTextFormat& format)

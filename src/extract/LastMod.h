@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 
 #include <ctime>
 #include <optional>
+#include <vector>
 
 namespace quillfen {
 
@@ -20,6 +22,24 @@ struct FileTimes {
 // One lookup of the entry itself (a link is not followed). No value when the path is empty,
 // ends in a separator or cannot be found; never an error.
 std::optional<FileTimes> readFileTimes(const QString& path);
+
+// The same lookup for a long run of paths. Consecutive paths mostly share their folder, so
+// the reader keeps the last folder open and looks each name up in it: one path component for
+// the kernel to resolve instead of all of them.
+class FileTimesReader {
+public:
+    FileTimesReader() = default;
+    ~FileTimesReader();
+    FileTimesReader(const FileTimesReader&) = delete;
+    FileTimesReader& operator=(const FileTimesReader&) = delete;
+
+    std::optional<FileTimes> read(const QString& path);
+
+private:
+    QByteArray m_path;       // the path being read, reused
+    QByteArray m_folder;     // the folder m_folderFd is open on
+    int m_folderFd = -1;
+};
 
 // A local wall-clock time, whole seconds.
 struct LocalDateTime {
@@ -48,6 +68,11 @@ double FileTimeToLocalDate(const timespec& stamp);
 // Renders local times as the locale's short date with a four-digit year, one space and the
 // locale's long time without a time-zone part. Midnight gives the date alone, the zero date
 // the time alone. Build one per run: it reads the formats once.
+//
+// The formats are compiled once into fields and literals, since going through QLocale for
+// every stamp cost more than reading the stamp; a format with a field this does not know is
+// left to QLocale. The date part of the last stamp is kept, as neighbouring files often share
+// a day.
 class DateTextFormat {
 public:
     explicit DateTextFormat(const QLocale& locale = QLocale());
@@ -55,11 +80,38 @@ public:
     QString text(const LocalDateTime& local) const;
     QString text(const timespec& stamp) const { return text(toLocalDateTime(stamp)); }
 
+    // One field of a compiled format, or a literal.
+    struct Token {
+        enum Kind : unsigned char {
+            Literal, Day, Day2, DayName, DayLongName, Month, Month2, MonthName, MonthLongName,
+            Year, Hour12, Hour12_2, Hour24, Hour24_2, Minute, Minute2, Second, Second2,
+            AmPmUpper, AmPmLower, AmPm
+        } kind;
+        QString literal;
+    };
+
 private:
+    QString date(const LocalDateTime& local) const;
+    void appendTime(const LocalDateTime& local, QString& out) const;
+    void render(const std::vector<Token>& tokens, const LocalDateTime& local, QString& out) const;
+
     QLocale m_locale;
     QString m_dateFormat;
     QString m_timeFormat;
+    // Empty when the format could not be compiled.
+    std::vector<Token> m_dateTokens;
+    std::vector<Token> m_timeTokens;
+    bool m_compiled = false;
+    // Names read once from the locale.
+    QStringList m_dayNames, m_longDayNames, m_monthNames, m_longMonthNames;
+    QString m_am, m_pm;
+    mutable LocalDateTime m_lastDay{0, 0, 0};
+    mutable QString m_lastDate;
 };
+
+// Compiles a QLocale date or time format; false when it holds a field the compiled form
+// does not render.
+bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>& tokens);
 
 // A short date format with its year widened to four digits ("M/d/yy" gives "M/d/yyyy").
 QString withFourDigitYear(const QString& format);

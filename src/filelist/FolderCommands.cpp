@@ -29,7 +29,9 @@ void appendTree(WindowContext& window, FolderWalk& walk, const QString& folder,
                 const WildcardPattern& pattern)
 {
     RowModel& list = window.fileList().rows();
-    walk.addTree(folder, pattern, [&](const QStringList& paths) { list.appendRows(paths); });
+    walk.addTree(folder, pattern, [&](const FolderWalk::PathBlock& paths) {
+        list.appendUtf8Rows(paths.utf8, paths.ends);
+    });
 }
 
 } // namespace

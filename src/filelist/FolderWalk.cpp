@@ -42,6 +42,46 @@ std::optional<QString> decodeName(QByteArrayView bytes)
     return text;
 }
 
+// A strict UTF-8 check: no overlong forms, surrogates or values past U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        char32_t value = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+            value = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            value = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            value = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        for (int i = 1; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (p[i] & 0x3F);
+        }
+        if ((more == 2 && (value < 0x800 || (value >= 0xD800 && value <= 0xDFFF)))
+            || (more == 3 && (value < 0x10000 || value > 0x10FFFF)))
+            return false;
+        p += more + 1;
+    }
+    return true;
+}
+
 bool isControl(char32_t c)
 {
     return c < 32 || (c >= 127 && c <= 159);
@@ -206,6 +246,7 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
 {
     ReportingProcedure walk(m_reports, Procedure::GetSubDirectories2016);
     QSet<FolderId> walked;
+    PathBlock files; // reused, so its buffers grow once
     std::deque<PendingFolder> pending;
     pending.push_back({folder + kSeparator, {}, true});
 
@@ -243,8 +284,9 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
             }
         }
 
-        const QString cleanFolder = RemoveDoubleBackslashes(current.path);
-        QStringList files;
+        const QByteArray cleanFolder = QFile::encodeName(RemoveDoubleBackslashes(current.path));
+        files.utf8.resize(0);
+        files.ends.clear();
         walk.step(102, [&] {
             while (const dirent* raw = open.next()) {
                 Entry entry = classify(open.fd(), *raw);
@@ -260,15 +302,21 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                 }
                 if (entry.kind != Entry::File)
                     continue;
-                const std::optional<QString> name = decodeName(raw->d_name);
-                if (!name || !pattern.matches(*name) || name->startsWith(u'~'))
+                // Names stay UTF-8 from the directory to the list; only a dot-file's name is
+                // decoded, for its attributes.
+                const QByteArrayView name(raw->d_name);
+                if (name.startsWith('~') || !isValidUtf8(name) || !pattern.matchesUtf8(name))
                     continue;
-                if (fileAttributes(open.fd(), *raw, entry, *name) == attr::kSkippedFile)
+                if (name.startsWith('.')
+                    && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name))
+                        == attr::kSkippedFile)
                     continue;
-                files.append(cleanFolder + *name);
+                files.utf8.append(cleanFolder);
+                files.utf8.append(name);
+                files.ends.push_back(static_cast<quint32>(files.utf8.size()));
             }
         });
-        if (!files.isEmpty())
+        if (!files.ends.empty())
             walk.step(104, [&] { sink(files); });
     }
 }

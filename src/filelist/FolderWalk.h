@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace quillfen {
 
@@ -24,8 +25,13 @@ class MessageBoxes;
 // neither walked nor listed unless chosen themselves.
 class FolderWalk {
 public:
-    // Receives the matching files of one folder, as one block of full paths.
-    using FileBlock = std::function<void(const QStringList& paths)>;
+    // The matching files of one folder as full paths in UTF-8, one after the other: path i
+    // ends at ends[i].
+    struct PathBlock {
+        QByteArray utf8;
+        std::vector<quint32> ends;
+    };
+    using FileBlock = std::function<void(const PathBlock& paths)>;
 
     // `yield` lets the window process events (and throws once it is closed); `reports` shows
     // the error report for failures other than folders that cannot be listed.

@@ -1,5 +1,7 @@
 #include "filelist/Wildcard.h"
 
+#include <algorithm>
+
 namespace quillfen {
 
 namespace {
@@ -50,6 +52,24 @@ WildcardPattern::WildcardPattern(const QString& pattern)
         m_kind = Kind::Everything;
     else if (pattern.startsWith(QLatin1String("*.")) && !hasWildcard(QStringView(pattern).mid(1)))
         m_kind = Kind::Suffix;
+    if (m_kind == Kind::Suffix) {
+        const QStringView suffix = QStringView(pattern).mid(1);
+        if (std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; }))
+            m_asciiSuffix = suffix.toLatin1();
+    }
+}
+
+bool WildcardPattern::matchesUtf8(QByteArrayView name) const
+{
+    if (m_kind == Kind::Everything)
+        return true;
+    if (!m_asciiSuffix.isEmpty()) {
+        // An ASCII suffix can only match ASCII bytes, so bytes compare as characters do.
+        const qsizetype n = m_asciiSuffix.size();
+        return name.size() >= n
+            && qstrnicmp(name.data() + name.size() - n, n, m_asciiSuffix.constData(), n) == 0;
+    }
+    return matches(QString::fromUtf8(name));
 }
 
 bool WildcardPattern::matches(QStringView name) const

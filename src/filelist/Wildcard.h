@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -16,12 +17,15 @@ public:
     explicit WildcardPattern(const QString& pattern);
 
     bool matches(QStringView name) const;
+    // The same for a name given as valid UTF-8; decodes it only when the pattern needs that.
+    bool matchesUtf8(QByteArrayView name) const;
 
 private:
     enum class Kind { Everything, Suffix, General };
 
     QString m_pattern;
     QString m_folded; // the pattern case-folded, for the general matcher
+    QByteArray m_asciiSuffix; // "*.txt" as ".txt" when it is plain ASCII
     Kind m_kind = Kind::General;
 };
 

@@ -100,6 +100,19 @@ void RowModel::appendRows(const QStringList& texts)
         schedulePublish();
 }
 
+void RowModel::appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends)
+{
+    qsizetype begin = 0;
+    for (const quint32 end : ends) {
+        m_texts.push_back(m_store.addUtf8(texts.sliced(begin, end - begin)));
+        m_checked.push_back(false);
+        begin = end;
+    }
+    m_subItems.resize(m_texts.size() * static_cast<size_t>(m_stride), 0);
+    if (!ends.empty())
+        schedulePublish();
+}
+
 void RowModel::removeRowAt(int row)
 {
     checkRow(row);

@@ -35,6 +35,9 @@ public:
     // Rows
     void appendRow(const QString& text);
     void appendRows(const QStringList& texts);
+    // Appends rows whose texts are given as UTF-8, one after the other: row i's text ends at
+    // ends[i] and begins where row i - 1's ended.
+    void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
     // Announces appended rows to the views now.
     void publishPending();
     void removeRowAt(int row);

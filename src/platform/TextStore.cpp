@@ -2,6 +2,8 @@
 
 #include "platform/Failure.h"
 
+#include <QStringEncoder>
+
 #include <cstring>
 
 namespace quillfen {
@@ -22,7 +24,8 @@ bool isAscii(const char* data, std::size_t size)
 char* TextStore::reserve(std::size_t size, std::size_t& block, std::size_t& offset)
 {
     if (m_used + size > kBlockSize) {
-        m_blocks.push_back(std::make_unique<char[]>(kBlockSize));
+        // Not zeroed: a page is only touched when text is written to it.
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
         m_used = 0;
     }
     block = m_blocks.size() - 1;
@@ -35,37 +38,23 @@ TextStore::Ref TextStore::add(QStringView text)
 {
     if (text.isEmpty())
         return 0;
-    // At most three UTF-8 bytes per UTF-16 unit.
-    char buffer[4096];
-    QByteArray large;
-    const char* utf8 = nullptr;
-    std::size_t size = 0;
-    if (static_cast<std::size_t>(text.size()) * 3 <= sizeof buffer) {
-        char* end = buffer;
-        bool ascii = true;
-        for (const QChar c : text) {
-            if (c.unicode() >= 0x80) {
-                ascii = false;
-                break;
-            }
-            *end++ = static_cast<char>(c.unicode());
-        }
-        if (ascii) {
-            utf8 = buffer;
-            size = static_cast<std::size_t>(end - buffer);
-        }
-    }
-    if (utf8 == nullptr) {
-        large = text.toUtf8();
-        utf8 = large.constData();
-        size = static_cast<std::size_t>(large.size());
-    }
+    // Encoded into a reused buffer: at most three bytes per UTF-16 unit.
+    m_scratch.resize(static_cast<std::size_t>(text.size()) * 3);
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    char* end = encoder.appendToBuffer(m_scratch.data(), text);
+    return addUtf8(QByteArrayView(m_scratch.data(), end - m_scratch.data()));
+}
+
+TextStore::Ref TextStore::addUtf8(QByteArrayView utf8)
+{
+    const auto size = static_cast<std::size_t>(utf8.size());
+    if (size == 0)
+        return 0;
     if (size >= (std::size_t(1) << kSizeBits) || size > kBlockSize)
         throw Failure(QStringLiteral("Text too long for a list cell"));
-
     std::size_t block = 0;
     std::size_t offset = 0;
-    std::memcpy(reserve(size, block, offset), utf8, size);
+    std::memcpy(reserve(size, block, offset), utf8.data(), size);
     return (Ref(block) << (kOffsetBits + kSizeBits)) | (Ref(offset) << kSizeBits) | Ref(size);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -18,6 +19,8 @@ public:
     using Ref = std::uint64_t;
 
     Ref add(QStringView text);
+    // Adds text that is already valid UTF-8.
+    Ref addUtf8(QByteArrayView utf8);
     QString text(Ref ref) const;
     // Length in UTF-16 code units, without building the text.
     qsizetype length(Ref ref) const;
@@ -38,6 +41,7 @@ private:
     char* reserve(std::size_t size, std::size_t& block, std::size_t& offset);
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<char> m_scratch;
     std::size_t m_used = kBlockSize; // bytes used in the last block; full before the first
 };
 

@@ -3,6 +3,8 @@
 #include "extract/LastMod.h"
 #include "support/TempTree.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using namespace quillfen;
@@ -116,4 +118,77 @@ TEST(FileTimes, LooksUpUnicodeNamesExactly)
     EXPECT_TRUE(readFileTimes(tree.path("Ärger ?.txt")));
     EXPECT_TRUE(readFileTimes(tree.path("日本語.txt")));
     EXPECT_FALSE(readFileTimes(tree.path("Ärger x.txt"))); // "?" is no wildcard
+}
+
+TEST(DateText, CompiledFormatsRenderWhatQLocaleRenders)
+{
+    const QStringList names{"en_US", "en_GB", "de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL",
+                            "pl_PL", "pt_BR", "sv_SE", "fi_FI", "cs_CZ", "hu_HU", "tr_TR",
+                            "el_GR", "ru_RU", "ja_JP", "zh_CN", "zh_TW", "ko_KR", "he_IL",
+                            "hi_IN", "th_TH", "vi_VN", "en_AU", "bg_BG", "ar_EG", "fa_IR"};
+    const auto plain = [](QString format) {
+        return format.replace(QChar(0x202F), u' ').replace(QChar(0x00A0), u' ');
+    };
+    for (const QString& name : names) {
+        const QLocale locale(name);
+        const DateTextFormat format(locale);
+        const QString dateFormat = plain(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+        const QString timeFormat = plain(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+        for (const LocalDateTime& local :
+             {LocalDateTime{2021, 6, 30, 16, 30, 15}, LocalDateTime{1999, 1, 2, 0, 0, 1},
+              LocalDateTime{2024, 12, 31, 12, 5, 9}, LocalDateTime{100, 3, 4, 23, 59, 59},
+              LocalDateTime{9999, 11, 7, 11, 0, 0}, LocalDateTime{2026, 2, 28, 0, 0, 0}}) {
+            const QDate date(local.year, local.month, local.day);
+            const QTime time(local.hour, local.minute, local.second);
+            const QString expected = time == QTime(0, 0)
+                ? locale.toString(date, dateFormat)
+                : locale.toString(date, dateFormat) + u' ' + locale.toString(time, timeFormat);
+            EXPECT_EQ(format.text(local), expected) << name.toStdString();
+        }
+    }
+}
+
+TEST(DateText, FormatsCompileFieldsAndQuotedText)
+{
+    std::vector<DateTextFormat::Token> tokens;
+    EXPECT_TRUE(compileDateFormat("H 'Uhr' mm ''!", tokens));
+    ASSERT_EQ(tokens.size(), 4u);
+    EXPECT_EQ(tokens[1].literal, " Uhr ");
+    EXPECT_EQ(tokens[3].literal, " '!");
+    EXPECT_FALSE(compileDateFormat("HH:mm:ss.zzz", tokens));
+    EXPECT_FALSE(compileDateFormat("d/M/yy", tokens));
+}
+
+TEST(FileTimesReader, AgreesWithTheSingleLookupAcrossFolders)
+{
+    TempTree tree;
+    tree.file("a/one");
+    tree.file("a/two");
+    tree.file("b/three");
+    tree.setTimes("a/two", kSummer, kWinter);
+    tree.symlink(tree.path("a"), "link-to-a");
+    FileTimesReader reader;
+    for (const QString& path :
+         {tree.path("a/one"), tree.path("a/two"), tree.path("a/missing"), tree.path("b/three"),
+          tree.path("a/two"), tree.path("link-to-a/two"), tree.path("a/"), tree.path("a"),
+          tree.path("nope/x"), QString("relative-missing"), QString()}) {
+        const auto expected = readFileTimes(path);
+        const auto got = reader.read(path);
+        ASSERT_EQ(got.has_value(), expected.has_value()) << path.toStdString();
+        if (got) {
+            EXPECT_EQ(got->modified.tv_sec, expected->modified.tv_sec) << path.toStdString();
+        }
+    }
+}
+
+TEST(FileTimesReader, FolderReplacedMeanwhileIsLookedUpAgain)
+{
+    TempTree tree;
+    tree.file("a/old");
+    FileTimesReader reader;
+    ASSERT_TRUE(reader.read(tree.path("a/old")));
+    QDir(tree.path("a")).removeRecursively();
+    tree.file("a/new");
+    EXPECT_TRUE(reader.read(tree.path("a/new")));
+    EXPECT_FALSE(reader.read(tree.path("a/old")));
 }
