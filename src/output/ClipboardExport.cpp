@@ -28,10 +28,10 @@ void copyResultsToClipboard(WindowContext& window)
     copy.step(108, [&] { window.tell(texts::kCopied); });
 }
 
-QString clipboardText(const RowModel& list, const std::function<void()>& beforeCell)
+QByteArray clipboardText(const RowModel& list, const std::function<void()>& beforeCell)
 {
     const std::vector<int> widths = measureColumnWidths(list, false, beforeCell);
-    QString text;
+    QByteArray text;
     const int rows = list.rows();
     for (int row = 0; row < rows; ++row) {
         if (beforeCell)
@@ -40,7 +40,7 @@ QString clipboardText(const RowModel& list, const std::function<void()>& beforeC
             break; // the list shrank meanwhile
         if (!list.isChecked(row))
             continue;
-        QString line = rowLine(list, row, widths, beforeCell);
+        QByteArray line = rowLine(list, row, widths, beforeCell);
         finishClipboardLine(line);
         text.append(line);
     }
@@ -57,7 +57,7 @@ void CopyListviewToClipboard(WindowContext& window, const RowModel& list)
 {
     if (list.rows() == 0)
         return;
-    const QString text = clipboardText(list, [&] { window.yield(); });
+    const QByteArray text = clipboardText(list, [&] { window.yield(); });
     Clipboard& clipboard = *window.platform().clipboard;
     ClearClipboard(clipboard);
     if (!SetClipboardText(clipboard, text))
@@ -72,10 +72,10 @@ void ClearClipboard(Clipboard& clipboard)
     }
 }
 
-bool SetClipboardText(Clipboard& clipboard, const QString& text)
+bool SetClipboardText(Clipboard& clipboard, const QByteArray& utf8)
 {
     for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
-        if (clipboard.setText(text))
+        if (clipboard.setText(utf8))
             return true;
     }
     return false;

@@ -16,10 +16,10 @@ class WindowContext;
 // TAB-separated text and tells the user how to paste it.
 void copyResultsToClipboard(WindowContext& window);
 
-// The clipboard text of a list: one line per ticked row, cells padded to the widths of all
+// The clipboard text of a list, as UTF-8: one line per ticked row, cells padded to the widths of all
 // rows (headers not counted, no header line), the last TAB and trailing spaces of each line
 // removed, CR LF after every line. `beforeCell` runs before each cell is read.
-QString clipboardText(const RowModel& list, const std::function<void()>& beforeCell);
+QByteArray clipboardText(const RowModel& list, const std::function<void()>& beforeCell);
 
 // The clipboard stayed busy through every attempt.
 class ClipboardBusy : public Failure {
@@ -33,6 +33,6 @@ void CopyListviewToClipboard(WindowContext& window, const RowModel& list);
 
 // Each tries up to 1000 times, back to back, and stops at the first attempt that works.
 void ClearClipboard(Clipboard& clipboard);
-bool SetClipboardText(Clipboard& clipboard, const QString& text);
+bool SetClipboardText(Clipboard& clipboard, const QByteArray& utf8);
 
 } // namespace quillfen

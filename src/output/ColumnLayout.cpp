@@ -27,18 +27,19 @@ std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
     return widths;
 }
 
-void appendPaddedCell(QString& line, const QString& text, int width)
+void appendPaddedCell(QByteArray& line, const QString& text, int width)
 {
-    line.append(text);
+    line.append(text.toUtf8());
     const qsizetype fill = width - text.size();
     if (fill > 0)
-        line.resize(line.size() + fill, u' ');
-    line.append(u'\t');
+        line.append(fill, ' ');
+    line.append('\t');
 }
 
-QString headerLine(const RowModel& list, const std::vector<int>& widths, const CellHook& beforeCell)
+QByteArray headerLine(const RowModel& list, const std::vector<int>& widths,
+                      const CellHook& beforeCell)
 {
-    QString line;
+    QByteArray line;
     for (size_t column = 0; column < widths.size(); ++column) {
         if (beforeCell)
             beforeCell();
@@ -47,10 +48,10 @@ QString headerLine(const RowModel& list, const std::vector<int>& widths, const C
     return line;
 }
 
-QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
-                const CellHook& beforeCell)
+QByteArray rowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                   const CellHook& beforeCell)
 {
-    QString line;
+    QByteArray line;
     for (size_t column = 0; column < widths.size(); ++column) {
         if (beforeCell)
             beforeCell();
@@ -59,21 +60,20 @@ QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
     return line;
 }
 
-void appendPaddedCell(const RowModel& list, int row, int column, int width, QString& line)
+void appendPaddedCell(const RowModel& list, int row, int column, int width, QByteArray& line)
 {
-    const qsizetype start = line.size();
-    list.appendCell(row, column, line);
-    const qsizetype fill = width - (line.size() - start);
+    list.appendCellUtf8(row, column, line);
+    const qsizetype fill = width - list.cellLength(row, column);
     if (fill > 0)
-        line.resize(line.size() + fill, u' ');
-    line.append(u'\t');
+        line.append(fill, ' ');
+    line.append('\t');
 }
 
-void finishClipboardLine(QString& line)
+void finishClipboardLine(QByteArray& line)
 {
     line.chop(1); // the TAB after the last cell
     qsizetype end = line.size();
-    while (end > 0 && line.at(end - 1) == u' ')
+    while (end > 0 && line.at(end - 1) == ' ')
         --end;
     line.truncate(end);
     line.append(kLineEnd);

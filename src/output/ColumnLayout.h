@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -10,8 +11,9 @@ namespace quillfen {
 class RowModel;
 
 // The column-aligned layout shared by the text report and the clipboard text: every cell is
-// padded with spaces to its column's width and followed by a TAB. Lengths count UTF-16 code
-// units, as the list holds its texts.
+// padded with spaces to its column's width and followed by a TAB. Widths count UTF-16 code
+// units; lines are built as UTF-8, which is what both exports hand on, straight from the
+// list's store.
 
 using CellHook = std::function<void()>;
 
@@ -22,23 +24,23 @@ std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
                                      const CellHook& beforeCell);
 
 // Appends the text, the spaces that fill it to `width` and a TAB.
-void appendPaddedCell(QString& line, const QString& text, int width);
+void appendPaddedCell(QByteArray& line, const QString& text, int width);
 
 // The header texts laid out as one line (without a line end).
-QString headerLine(const RowModel& list, const std::vector<int>& widths, const CellHook& beforeCell);
+QByteArray headerLine(const RowModel& list, const std::vector<int>& widths,
+                      const CellHook& beforeCell);
 
 // Appends one cell of a row, padded to `width`, and a TAB.
-void appendPaddedCell(const RowModel& list, int row, int column, int width, QString& line);
+void appendPaddedCell(const RowModel& list, int row, int column, int width, QByteArray& line);
 
 // The cells of one row laid out as one line (without a line end).
-QString rowLine(const RowModel& list, int row, const std::vector<int>& widths,
-                const CellHook& beforeCell);
+QByteArray rowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                   const CellHook& beforeCell);
 
 // Turns a laid-out line into a clipboard line: its last TAB and then every space at its end
 // are removed, and CR LF is appended.
-void finishClipboardLine(QString& line);
+void finishClipboardLine(QByteArray& line);
 
-inline const QString kLineEnd = QStringLiteral("\r\n");
-inline constexpr char kLineEndBytes[] = "\r\n";
+inline constexpr char kLineEnd[] = "\r\n";
 
 } // namespace quillfen

@@ -26,10 +26,10 @@ public:
 
     bool isOpen() const { return m_open; }
 
-    void writeLine(const QString& line)
+    void writeLine(const QByteArray& line)
     {
-        m_buffer.append(line.toUtf8());
-        m_buffer.append(kLineEndBytes);
+        m_buffer.append(line);
+        m_buffer.append(kLineEnd);
         if (m_buffer.size() >= kFlushSize)
             flush();
     }
@@ -111,7 +111,7 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
     write.step(156, [&] { file.create(); });
     // Writes one line; the first failure abandons the file, so a failed save never replaces
     // the earlier file and is reported once, not once per line.
-    const auto writeLine = [&](int marker, const QString& line) {
+    const auto writeLine = [&](int marker, const QByteArray& line) {
         if (!file.isOpen())
             return;
         write.step(marker, [&] {
@@ -125,7 +125,8 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
     };
 
     if (file.isOpen()) {
-        writeLine(170, write.value(158, QString(), [&] { return headerLine(list, widths, yield); }));
+        writeLine(170,
+                  write.value(158, QByteArray(), [&] { return headerLine(list, widths, yield); }));
         showProgress(172, 20);
 
         const int rows = list.rows();
@@ -136,7 +137,7 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
             if (!write.test(188, [&] { return list.isChecked(i); }))
                 continue;
             // Cell by cell, so a cell that fails costs only itself.
-            QString line;
+            QByteArray line;
             for (int k = 0; k < static_cast<int>(widths.size()); ++k) {
                 write.step(k == 0 ? 196 : 202, [&] {
                     window.yield();

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QClipboard>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,14 +28,21 @@ bool QtClipboard::clear()
     return true;
 }
 
-bool QtClipboard::setText(const QString& text)
+bool QtClipboard::setText(const QByteArray& utf8)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)
         return false;
-    clipboard->setText(text, QClipboard::Clipboard);
+    static const QString kPlainUtf8 = QStringLiteral("text/plain;charset=utf-8");
+    static const QString kPlain = QStringLiteral("text/plain");
+    auto* data = new QMimeData; // the clipboard owns it
+    // Both names share the one buffer; plain "text/plain" is what X11 offers other programs.
+    data->setData(kPlainUtf8, utf8);
+    data->setData(kPlain, utf8);
+    clipboard->setMimeData(data, QClipboard::Clipboard);
     // Qt reports no failure of its own; reading back tells whether the text took.
-    return clipboard->text(QClipboard::Clipboard) == text;
+    const QMimeData* placed = clipboard->mimeData(QClipboard::Clipboard);
+    return placed != nullptr && placed->data(kPlainUtf8) == utf8;
 }
 
 bool QtShell::openFolder(const QString& path)

@@ -10,7 +10,7 @@ namespace quillfen {
 class QtClipboard final : public Clipboard {
 public:
     bool clear() override;
-    bool setText(const QString& text) override;
+    bool setText(const QByteArray& utf8) override;
 };
 
 class QtShell final : public Shell {

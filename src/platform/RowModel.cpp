@@ -207,9 +207,9 @@ qsizetype RowModel::cellLength(int row, int column) const
     return m_store.length(cellRef(row, column));
 }
 
-void RowModel::appendCell(int row, int column, QString& out) const
+void RowModel::appendCellUtf8(int row, int column, QByteArray& out) const
 {
-    m_store.appendTo(cellRef(row, column), out);
+    m_store.appendUtf8To(cellRef(row, column), out);
 }
 
 bool RowModel::isChecked(int row) const

@@ -53,7 +53,7 @@ public:
     // The cell's length in UTF-16 code units and the cell appended to a text, both without
     // building the cell's text on its own (the exports read every cell).
     qsizetype cellLength(int row, int column) const;
-    void appendCell(int row, int column, QString& out) const;
+    void appendCellUtf8(int row, int column, QByteArray& out) const;
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);

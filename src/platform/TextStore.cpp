@@ -92,24 +92,10 @@ qsizetype TextStore::length(Ref ref) const
     return units;
 }
 
-void TextStore::appendTo(Ref ref, QString& out) const
+void TextStore::appendUtf8To(Ref ref, QByteArray& out) const
 {
     const Bytes b = bytes(ref);
-    if (b.size == 0)
-        return;
-    if (isAscii(b.data, b.size))
-        out.append(QLatin1String(b.data, static_cast<qsizetype>(b.size)));
-    else
-        out.append(QString::fromUtf8(b.data, static_cast<qsizetype>(b.size)));
-}
-
-bool TextStore::equals(Ref ref, QStringView text) const
-{
-    const Bytes b = bytes(ref);
-    if (isAscii(b.data, b.size)) {
-        return QLatin1String(b.data, static_cast<qsizetype>(b.size)) == text;
-    }
-    return QString::fromUtf8(b.data, static_cast<qsizetype>(b.size)) == text;
+    out.append(b.data, static_cast<qsizetype>(b.size));
 }
 
 void TextStore::clear()

@@ -24,8 +24,7 @@ public:
     QString text(Ref ref) const;
     // Length in UTF-16 code units, without building the text.
     qsizetype length(Ref ref) const;
-    void appendTo(Ref ref, QString& out) const;
-    bool equals(Ref ref, QStringView text) const;
+    void appendUtf8To(Ref ref, QByteArray& out) const;
     void clear();
 
 private:

@@ -43,9 +43,12 @@ TEST(ColumnLayout, LengthsAreUtf16CodeUnits)
     model.addColumn("F");
     model.appendRows({"ü", "😀"}); // one and two code units
     EXPECT_EQ(measureColumnWidths(model, false, {}), (std::vector<int>{2}));
-    QString line;
+    QByteArray line;
     appendPaddedCell(line, "ü", 2);
-    EXPECT_EQ(line, "ü \t");
+    EXPECT_EQ(line, "\xc3\xbc \t");
+    line.clear();
+    appendPaddedCell(model, 0, 0, 2, line); // padded by characters, written as UTF-8
+    EXPECT_EQ(line, "\xc3\xbc \t");
 }
 
 TEST(ColumnLayout, ReportLinesPadEveryCellAndEndInATab)
@@ -54,19 +57,19 @@ TEST(ColumnLayout, ReportLinesPadEveryCellAndEndInATab)
     fillExample(model);
     const std::vector<int> widths = measureColumnWidths(model, true, {});
     EXPECT_EQ(widths, (std::vector<int>{18, 21}));
-    EXPECT_EQ(headerLine(model, widths, {}), "Filename" + QString(10, ' ') + "\tDate Modified"
+    EXPECT_EQ(QString::fromUtf8(headerLine(model, widths, {})), "Filename" + QString(10, ' ') + "\tDate Modified"
                                                  + QString(8, ' ') + "\t");
-    EXPECT_EQ(rowLine(model, 0, widths, {}),
+    EXPECT_EQ(QString::fromUtf8(rowLine(model, 0, widths, {})),
               "C:\\a.txt" + QString(10, ' ') + "\t8/31/2021 10:15:00 AM\t");
-    EXPECT_EQ(rowLine(model, 1, widths, {}), "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM  \t");
-    EXPECT_EQ(rowLine(model, 1, widths, {}).size(), 41);
+    EXPECT_EQ(QString::fromUtf8(rowLine(model, 1, widths, {})), "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM  \t");
+    EXPECT_EQ(rowLine(model, 1, widths, {}).size(), 41); // all ASCII: bytes are characters
 }
 
 TEST(ClipboardText, WorkedExample)
 {
     RowModel model(true);
     fillExample(model);
-    EXPECT_EQ(clipboardText(model, {}), "C:\\a.txt" + QString(10, ' ')
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "C:\\a.txt" + QString(10, ' ')
                                             + "\t8/31/2021 10:15:00 AM\r\n"
                                               "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM\r\n");
 }
@@ -77,9 +80,9 @@ TEST(ClipboardText, UntickedRowsWidenButGiveNoLine)
     fillExample(model);
     model.appendRow("C:\\twenty-chars.txt!"); // 20 characters
     model.setChecked(0, false);
-    EXPECT_EQ(clipboardText(model, {}), "C:\\docs\\report.doc  \t1/2/2020 3:04:05 PM\r\n");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "C:\\docs\\report.doc  \t1/2/2020 3:04:05 PM\r\n");
     model.setAllChecked(false);
-    EXPECT_EQ(clipboardText(model, {}), "");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "");
 }
 
 TEST(ClipboardText, EmptyLastCellsKeepTheTabsBeforeThem)
@@ -92,7 +95,7 @@ TEST(ClipboardText, EmptyLastCellsKeepTheTabsBeforeThem)
     model.setSubItem(1, 2, "yy");
     model.setSubItem(1, 3, "zzz");
     model.setChecked(0, true);
-    EXPECT_EQ(clipboardText(model, {}), "/a \t \t  \t\r\n");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "/a \t \t  \t\r\n");
 }
 
 TEST(ClipboardText, PathEndingInSpacesLosesThemWhenItEndsTheLine)
@@ -101,5 +104,5 @@ TEST(ClipboardText, PathEndingInSpacesLosesThemWhenItEndsTheLine)
     model.addColumn("Filename");
     model.appendRow("/a b  ");
     model.setChecked(0, true);
-    EXPECT_EQ(clipboardText(model, {}), "/a b\r\n");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "/a b\r\n");
 }

@@ -94,14 +94,14 @@ bool FakeClipboard::clear()
     return true;
 }
 
-bool FakeClipboard::setText(const QString& newText)
+bool FakeClipboard::setText(const QByteArray& utf8)
 {
     ++setAttempts;
     if (failSets > 0) {
         --failSets;
         return false;
     }
-    text = newText;
+    text = QString::fromUtf8(utf8);
     return true;
 }
 

@@ -75,7 +75,7 @@ public:
 class FakeClipboard final : public Clipboard {
 public:
     bool clear() override;
-    bool setText(const QString& text) override;
+    bool setText(const QByteArray& utf8) override;
 
     std::optional<QString> text = QStringLiteral("earlier content");
     int failClears = 0; // how many attempts fail before one works
