@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Quillfen need.
 # Quick when everything is there already: it only calls apt when a package is missing.
+#   tools/setup.sh           what the build and the tests need
+#   tools/setup.sh --bench   also the tools the benchmarks compare with
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,8 @@ packages=(
     python3 python3-openpyxl
     xvfb xauth
 )
+
+[[ "${1:-}" == "--bench" ]] && packages+=(bfs bsdextrautils)
 
 missing=()
 for p in "${packages[@]}"; do
