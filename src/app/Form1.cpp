@@ -101,20 +101,22 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    setFixedSize(size()); // no handler repositions the controls
+    // The table's arrangement is the default size and the smallest; a larger window gives
+    // the two lists the room (see resizeEvent).
+    setMinimumSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    resize(minimumSize());
     setFont(arialBold(9));
     paintWhite(this);
     setMouseTracking(true);
 
     // Declared in the window's order, which is also the tab order.
     ListView1 = new ListControl(false, this);
-    place(ListView1, kLeft, 120, kFullWidth, kListHeight);
+    placeControl(ListView1, kLeft, 120, kFullWidth, kListHeight);
     ListView1->setToolTip(texts::kFileListHint);
     ListView1->setAcceptsFileDrops(true);
 
     Frame1 = new QGroupBox(texts::kOptionFrame, this);
-    place(Frame1, kLeft, 3720, kFullWidth, 735);
+    placeControl(Frame1, kLeft, 3720, kFullWidth, 735);
     paintWhite(Frame1);
     Frame1->setMouseTracking(true);
     Check3 = new DateBox(texts::kAccessed, Frame1);
@@ -130,13 +132,13 @@ void Form1::createControls()
     }
 
     ListView2 = new ListControl(true, this);
-    place(ListView2, kLeft, 5085, kFullWidth, kListHeight);
+    placeControl(ListView2, kLeft, 5085, kFullWidth, kListHeight);
     ListView2->setToolTip(texts::kResultsHint);
 
     PushButton1 = makeButton(texts::kSaveTextButton, kLeft, 7710, kHalfWidth);
     PushButton13 = makeButton(texts::kSaveExcelButton, kRight, 7710, kHalfWidth);
     ProgressBar1 = new ProgressBar(this);
-    place(ProgressBar1, kLeft, 8740, kFullWidth, kButtonHeight);
+    placeControl(ProgressBar1, kLeft, 8740, kFullWidth, kButtonHeight);
     ProgressBar1->setCaption(texts::kProgressAtRest);
     PushButton7 = makeButton(texts::kAddFilesButton, kLeft, 2750, kHalfWidth);
     PushButton4 = makeButton(texts::kAddFolderButton, kRight, 2750, kHalfWidth);
@@ -150,11 +152,56 @@ void Form1::createControls()
 QPushButton* Form1::makeButton(const QString& caption, int left, int top, int width)
 {
     auto* button = new QPushButton(caption, this);
-    place(button, left, top, width, kButtonHeight);
+    placeControl(button, left, top, width, kButtonHeight);
     button->setFont(arialBold(11.25));
     button->setMouseTracking(true);
     button->installEventFilter(this);
     return button;
+}
+
+void Form1::placeControl(QWidget* widget, int left, int top, int width, int height)
+{
+    m_layout.push_back({widget, QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                                      twipsToPixels(height))});
+    widget->setGeometry(m_layout.back().defaultGeometry);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_layout.empty())
+        return;
+    // Extra width widens full-width controls and is shared by the two halves of a pair;
+    // extra height is shared by the lists, and what stands below a list moves down with it.
+    const int extraWidth = std::max(0, width() - minimumWidth());
+    const int extraHeight = std::max(0, height() - minimumHeight());
+    const int upperExtra = extraHeight / 2;
+    const QRect upperList = m_layout.front().defaultGeometry; // ListView1 comes first
+    const auto lowerList =
+        std::find_if(m_layout.begin(), m_layout.end(), [&](const Placed& p) { return p.widget == ListView2; })
+            ->defaultGeometry;
+    for (const Placed& placed : m_layout) {
+        QRect r = placed.defaultGeometry;
+        if (r.width() == upperList.width()) {
+            r.setWidth(r.width() + extraWidth);
+        } else if (r.left() == upperList.left()) {
+            r.setWidth(r.width() + extraWidth / 2);
+        } else {
+            r.translate(extraWidth / 2, 0);
+            r.setWidth(r.width() + extraWidth - extraWidth / 2);
+        }
+        if (placed.widget == ListView1) {
+            r.setHeight(r.height() + upperExtra);
+        } else if (placed.widget == ListView2) {
+            r.translate(0, upperExtra);
+            r.setHeight(r.height() + extraHeight - upperExtra);
+        } else if (r.top() > lowerList.bottom()) {
+            r.translate(0, extraHeight);
+        } else if (r.top() > upperList.bottom()) {
+            r.translate(0, upperExtra);
+        }
+        placed.widget->setGeometry(r);
+    }
 }
 
 void Form1::connectHandlers()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 #include <optional>
 
 class QGroupBox;
@@ -83,17 +84,26 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void connectHandlers();
     QPushButton* makeButton(const QString& caption, int left, int top, int width);
+    // Places a control of the window at its default position, given in twips.
+    void placeControl(QWidget* widget, int left, int top, int width, int height);
     // Runs a handler; a closed window unwinds out of it and ends here.
     template <class Handler> void handle(Handler&& handler);
     void storeDateBox(DateBox& box, const QString& key);
     // The hover rule: over a button the hand, elsewhere the arrow, never while busy.
     void hoverPointer(WindowPointer pointer);
+
+    struct Placed {
+        QWidget* widget;
+        QRect defaultGeometry; // in pixels, at the window's default size
+    };
+    std::vector<Placed> m_layout;
 
     Platform m_platform;
     QString m_appTitle;

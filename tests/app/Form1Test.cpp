@@ -179,6 +179,23 @@ TEST_F(Form1Test, LayoutFollowsTheTable)
     EXPECT_DOUBLE_EQ(window.PushButton13->font().pointSizeF(), 11.25);
 }
 
+TEST_F(Form1Test, ALargerWindowGivesTheListsTheRoom)
+{
+    Form1& window = start();
+    window.show();
+    window.resize(536 + 200, 618 + 101);
+    EXPECT_EQ(window.ListView1->geometry(), QRect(8, 8, 720, 169 + 50));
+    EXPECT_EQ(window.PushButton7->geometry(), QRect(8, 183 + 50, 356, 27));
+    EXPECT_EQ(window.PushButton4->geometry(), QRect(372, 183 + 50, 356, 27));
+    EXPECT_EQ(window.PushButton3->geometry(), QRect(8, 305 + 50, 720, 27));
+    EXPECT_EQ(window.ListView2->geometry(), QRect(8, 339 + 50, 720, 169 + 51));
+    EXPECT_EQ(window.ProgressBar1->geometry(), QRect(8, 583 + 101, 720, 27));
+    EXPECT_EQ(window.Check2->geometry().topLeft(), QPoint(128, 20)); // inside the frame
+    window.resize(100, 100); // never smaller than the default arrangement
+    EXPECT_EQ(window.size(), QSize(536, 618));
+    EXPECT_EQ(window.PushButton4->geometry(), QRect(272, 183, 256, 27));
+}
+
 TEST_F(Form1Test, ClosingDuringALongOperationUnwindsWithoutMessages)
 {
     Form1& window = start();
