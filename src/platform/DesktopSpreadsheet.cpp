@@ -2,8 +2,10 @@
 
 #include "platform/Failure.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -12,15 +14,32 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
-#include <numeric>
+#include <future>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include <unistd.h>
 
 namespace quillfen {
 
 namespace {
 
-// Long enough for a slow desktop database, short enough not to hang the window for good.
-constexpr int kQueryTimeoutMs = 5000;
+// Long enough for a slow desktop database, short enough that the window, which waits for the
+// answer, does not seem to hang.
+constexpr int kQueryTimeoutMs = 3000;
+
+// How long a save waits for its worker between two wait steps: well under what a user notices.
+constexpr std::chrono::milliseconds kWaitSlice{5};
+
+// The spreadsheet application has long read an export's file after a day; a newer one is
+// left alone, as a desktop default may still have it open as its document.
+constexpr qint64 kOldWorkbookSeconds = 24 * 60 * 60;
+
+const QString kWorkbookFilePrefix = QStringLiteral("quillfen-results-");
 
 // Room for proportional glyphs wider than the digit the width unit is based on.
 constexpr int kWidthPadding = 2;
@@ -59,6 +78,15 @@ int displayWidth(const char* text)
     return width;
 }
 
+// Makes the longest display width of `column` (from 1), kept by column - 1, take in `text`.
+void widen(std::vector<int>& longest, int column, const char* text)
+{
+    const auto index = static_cast<std::size_t>(column - 1);
+    if (index >= longest.size())
+        longest.resize(index + 1, 0);
+    longest[index] = std::max(longest[index], displayWidth(text));
+}
+
 // The file format writes a control character as _xHHHH_, which readers decode, so a text
 // that holds such a sequence itself keeps it only with its underscore escaped as _x005F_.
 const char* withEscapesProtected(const char* text, std::string& buffer)
@@ -83,22 +111,27 @@ QString xlsxError(lxw_error error)
 
 class DesktopWorkbook final : public SpreadsheetWorkbook {
 public:
+    explicit DesktopWorkbook(const QString& tempFolder)
+        : m_sheet(tempFolder)
+    {
+    }
     void setCell(int row, int column, const QString& text) override
     {
-        m_cells.set(row, column, text);
+        m_sheet.set(row, column, text);
     }
-    void autoFitColumns() override { m_cells.fitColumns(); }
-    const WorkbookCells& cells() const { return m_cells; }
+    void autoFitColumns() override { m_sheet.fitColumns(); }
+    XlsxSheet& sheet() { return m_sheet; }
 
 private:
-    WorkbookCells m_cells;
+    XlsxSheet m_sheet;
 };
 
 // A fresh, empty file of our own in `folder`; it is not removed again, because the
 // spreadsheet application opens it after this program may have ended.
 QString newWorkbookFile(const QString& folder)
 {
-    QTemporaryFile file(folder + QStringLiteral("/quillfen-results-XXXXXX.xlsx"));
+    QTemporaryFile file(folder + QLatin1Char('/') + kWorkbookFilePrefix
+                        + QStringLiteral("XXXXXX.xlsx"));
     file.setAutoRemove(false);
     if (!file.open())
         throw Failure(QStringLiteral("Cannot create a temporary file in %1: %2")
@@ -106,21 +139,37 @@ QString newWorkbookFile(const QString& folder)
     return file.fileName();
 }
 
+// Removes the files that earlier exports of this user left in `folder` and that are more
+// than a day old; a file that will not go is left for the next time.
+void removeOldWorkbookFiles(const QString& folder)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QFileInfoList files = QDir(folder).entryInfoList(
+        {kWorkbookFilePrefix + QStringLiteral("*.xlsx")}, QDir::Files | QDir::NoSymLinks);
+    for (const QFileInfo& file : files) {
+        if (file.ownerId() == ::geteuid() && file.lastModified().secsTo(now) > kOldWorkbookSeconds)
+            QFile::remove(file.filePath());
+    }
+}
+
 class DesktopSpreadsheetInstance final : public SpreadsheetInstance {
 public:
     DesktopSpreadsheetInstance(ProcessLauncher& launcher, SpreadsheetCommand command,
-                               QString tempFolder)
+                               QString tempFolder, std::optional<SpreadsheetCommand>& found)
         : m_launcher(launcher)
         , m_command(std::move(command))
         , m_tempFolder(std::move(tempFolder))
+        , m_found(found)
     {
     }
 
     SpreadsheetWorkbook& addWorkbook() override
     {
-        m_workbooks.push_back(std::make_unique<DesktopWorkbook>());
+        m_workbooks.push_back(std::make_unique<DesktopWorkbook>(m_tempFolder));
         return *m_workbooks.back();
     }
+
+    void setWaitStep(std::function<void()> step) override { m_waitStep = std::move(step); }
 
     // Each workbook not yet shown gets its own file and its own start of the application.
     void setVisible() override
@@ -130,11 +179,14 @@ public:
     }
 
 private:
-    void show(const DesktopWorkbook& workbook)
+    void show(DesktopWorkbook& workbook)
     {
+        // The next export asks the desktop afresh, in case its applications changed.
+        m_found.reset();
+        removeOldWorkbookFiles(m_tempFolder);
         const QString file = newWorkbookFile(m_tempFolder);
         try {
-            writeXlsx(workbook.cells(), file);
+            workbook.sheet().save(file, m_waitStep);
         } catch (...) {
             QFile::remove(file);
             throw;
@@ -149,13 +201,45 @@ private:
     ProcessLauncher& m_launcher;
     const SpreadsheetCommand m_command;
     const QString m_tempFolder;
+    std::optional<SpreadsheetCommand>& m_found;
+    std::function<void()> m_waitStep;
     std::vector<std::unique_ptr<DesktopWorkbook>> m_workbooks;
     std::size_t m_shown = 0;
 };
 
 } // namespace
 
-void WorkbookCells::set(int row, int column, const QString& text)
+XlsxSheet::XlsxSheet(const QString& tempFolder)
+    : m_tempFolder(QFile::encodeName(tempFolder))
+{
+    // Rows go to disk as soon as a later one starts, so a million rows need little memory;
+    // texts are then stored in their cells rather than in a shared table.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = m_tempFolder.isEmpty() ? nullptr : m_tempFolder.data();
+    // The file is named when the sheet is saved; until then it has no name the library could
+    // open.
+    m_workbook = workbook_new_opt("", &options);
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("Cannot create a workbook"));
+    m_sheet = workbook_add_worksheet(m_workbook, nullptr);
+    if (m_sheet == nullptr) {
+        lxw_workbook_free(m_workbook);
+        throw Failure(QStringLiteral("Cannot add a sheet to the workbook: no temporary file "
+                                     "can be made in %1")
+                          .arg(QDir::toNativeSeparators(
+                              tempFolder.isEmpty() ? QDir::tempPath() : tempFolder)));
+    }
+}
+
+XlsxSheet::~XlsxSheet()
+{
+    // A sheet never saved is dropped with the library's temporary files.
+    if (m_workbook != nullptr)
+        lxw_workbook_free(m_workbook);
+}
+
+void XlsxSheet::set(int row, int column, const QString& text)
 {
     if (row < 1 || row > kSheetRows || column < 1 || column > kSheetColumns)
         throw Failure(QStringLiteral("The cell at row %1, column %2 lies outside the sheet, which "
@@ -164,100 +248,131 @@ void WorkbookCells::set(int row, int column, const QString& text)
                           .arg(column)
                           .arg(kSheetRows)
                           .arg(kSheetColumns));
-    if (!m_cells.empty()) {
-        const Cell& last = m_cells.back();
-        if (row < last.row || (row == last.row && column <= last.column))
-            m_ordered = false;
+    if (row < m_row)
+        throw Failure(QStringLiteral("The cell at row %1, column %2 cannot be set any more: the "
+                                     "sheet is filled from the top down and row %3 has begun")
+                          .arg(row)
+                          .arg(column)
+                          .arg(m_row));
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("The workbook has been saved already"));
+    const QByteArray utf8 = text.toUtf8();
+    if (lxw_utf8_strlen(utf8.constData()) > static_cast<std::size_t>(kMaxCellText))
+        throw Failure(QStringLiteral("The text for the cell at row %1, column %2 is longer than "
+                                     "the %3 characters a cell holds")
+                          .arg(row)
+                          .arg(column)
+                          .arg(kMaxCellText));
+    if (row > m_row) {
+        writeRow();
+        m_row = row;
     }
-    m_cells.push_back(Cell{row, column, m_text.size()});
-    m_text.append(text.toUtf8().constData());
-    m_text.push_back('\0');
+    const auto at = std::lower_bound(m_rowCells.begin(), m_rowCells.end(), column,
+                                     [](const RowCell& cell, int c) { return cell.column < c; });
+    const std::size_t offset = m_rowText.size();
+    m_rowText.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    m_rowText.push_back('\0');
+    if (at != m_rowCells.end() && at->column == column)
+        at->offset = offset; // the earlier text stays in the buffer until the row is written
+    else
+        m_rowCells.insert(at, RowCell{column, offset});
 }
 
-void WorkbookCells::forEachCell(
-    const std::function<void(int row, int column, const char* text)>& visit) const
+void XlsxSheet::writeRow()
 {
-    if (m_ordered) {
-        for (const Cell& cell : m_cells)
-            visit(cell.row, cell.column, m_text.data() + cell.offset);
-        return;
-    }
-    std::vector<std::size_t> order(m_cells.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    const auto key = [&](std::size_t i) { return std::pair(m_cells[i].row, m_cells[i].column); };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-    for (std::size_t at = 0; at < order.size(); ++at) {
-        if (at + 1 < order.size() && key(order[at + 1]) == key(order[at]))
-            continue; // a later text replaced this one
-        const Cell& cell = m_cells[order[at]];
-        visit(cell.row, cell.column, m_text.data() + cell.offset);
-    }
-}
-
-void WorkbookCells::fitColumns()
-{
-    std::map<int, int> longest;
-    forEachCell([&](int, int column, const char* text) {
-        if (*text == 0)
-            return;
-        int& width = longest[column];
-        width = std::max(width, displayWidth(text));
-    });
-    m_widths.clear();
-    for (const auto& [column, width] : longest)
-        m_widths[column] = std::min<double>(width + kWidthPadding, kMaxFittedWidth);
-}
-
-void writeXlsx(const WorkbookCells& cells, const QString& path)
-{
-    const QByteArray fileName = QFile::encodeName(path);
-    // Rows are written in order and streamed to disk, so a million rows need little memory.
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    lxw_workbook* workbook = workbook_new_opt(fileName.constData(), &options);
-    if (workbook == nullptr)
-        throw Failure(QStringLiteral("Cannot create the workbook %1")
-                          .arg(QDir::toNativeSeparators(path)));
-    // Until workbook_close() takes it over, a failure must free the workbook unwritten.
-    struct Discard {
-        lxw_workbook* workbook;
-        ~Discard()
+    struct Clear {
+        XlsxSheet& sheet;
+        ~Clear()
         {
-            if (workbook != nullptr)
-                lxw_workbook_free(workbook);
+            sheet.m_rowCells.clear();
+            sheet.m_rowText.clear();
         }
-    } discard{workbook};
-
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    if (sheet == nullptr)
-        throw Failure(QStringLiteral("Cannot add a sheet to the workbook %1")
-                          .arg(QDir::toNativeSeparators(path)));
-    for (const auto& [column, width] : cells.columnWidths()) {
-        const auto col = static_cast<lxw_col_t>(column - 1);
-        const lxw_error error = worksheet_set_column(sheet, col, col, width, nullptr);
-        if (error != LXW_NO_ERROR)
-            throw Failure(xlsxError(error));
-    }
+    } clear{*this};
     std::string buffer;
-    cells.forEachCell([&](int row, int column, const char* text) {
+    for (const RowCell& cell : m_rowCells) {
+        const char* const text = m_rowText.data() + cell.offset;
         if (*text == 0)
-            return; // an empty text leaves the cell empty
+            continue; // an empty text leaves the cell empty
+        widen(m_longest, cell.column, text);
         const lxw_error error = worksheet_write_string(
-            sheet, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(column - 1),
+            m_sheet, static_cast<lxw_row_t>(m_row - 1), static_cast<lxw_col_t>(cell.column - 1),
             withEscapesProtected(text, buffer), nullptr);
         if (error != LXW_NO_ERROR)
             throw Failure(QStringLiteral("Cannot set the cell at row %1, column %2: %3")
-                              .arg(row)
-                              .arg(column)
+                              .arg(m_row)
+                              .arg(cell.column)
                               .arg(xlsxError(error)));
-    });
+    }
+}
 
-    discard.workbook = nullptr;
-    const lxw_error error = workbook_close(workbook);
+void XlsxSheet::fitColumns()
+{
+    // The row being filled counts too, though the library has not had it yet.
+    std::vector<int> longest = m_longest;
+    for (const RowCell& cell : m_rowCells)
+        widen(longest, cell.column, m_rowText.data() + cell.offset);
+    m_widths.clear();
+    for (std::size_t index = 0; index < longest.size(); ++index) {
+        if (longest[index] > 0)
+            m_widths[static_cast<int>(index) + 1] =
+                std::min<double>(longest[index] + kWidthPadding, kMaxFittedWidth);
+    }
+}
+
+void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
+{
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("The workbook has been saved already"));
+    const auto fail = [&](const QString& why) {
+        QFile::remove(path);
+        return Failure(QStringLiteral("Cannot write the workbook %1: %2")
+                           .arg(QDir::toNativeSeparators(path), why));
+    };
+    writeRow();
+    for (const auto& [column, width] : m_widths) {
+        const auto col = static_cast<lxw_col_t>(column - 1);
+        const lxw_error error = worksheet_set_column(m_sheet, col, col, width, nullptr);
+        if (error != LXW_NO_ERROR)
+            throw fail(xlsxError(error));
+    }
+    // The library takes the file name when the workbook is made but opens the file only in
+    // workbook_close(), so the name is put in place now.
+    char* const name = ::strdup(QFile::encodeName(path).constData());
+    if (name == nullptr)
+        throw fail(QStringLiteral("out of memory"));
+    std::free(m_workbook->filename);
+    m_workbook->filename = name;
+
+    // workbook_close() frees the workbook whatever it answers; from here on it belongs to the
+    // worker, which alone touches it.
+    lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
+    m_sheet = nullptr;
+    std::promise<lxw_error> closed;
+    std::future<lxw_error> result = closed.get_future();
+    std::thread worker;
+    try {
+        worker = std::thread([&closed, workbook] { closed.set_value(workbook_close(workbook)); });
+    } catch (const std::system_error&) {
+        closed.set_value(workbook_close(workbook)); // no thread to be had: the window waits
+    }
+    try {
+        if (waitStep) {
+            do
+                waitStep();
+            while (result.wait_for(kWaitSlice) != std::future_status::ready);
+        }
+    } catch (...) {
+        // The library cannot be stopped halfway; its file goes once it is done with it.
+        if (worker.joinable())
+            worker.join();
+        QFile::remove(path);
+        throw;
+    }
+    if (worker.joinable())
+        worker.join();
+    const lxw_error error = result.get();
     if (error != LXW_NO_ERROR)
-        throw Failure(QStringLiteral("Cannot write the workbook %1: %2")
-                          .arg(QDir::toNativeSeparators(path), xlsxError(error)));
+        throw fail(xlsxError(error));
 }
 
 QString QtProcessLauncher::findExecutable(const QString& program)
@@ -320,9 +435,10 @@ DesktopSpreadsheetApp::DesktopSpreadsheetApp(std::unique_ptr<ProcessLauncher> la
 
 std::unique_ptr<SpreadsheetInstance> DesktopSpreadsheetApp::start()
 {
-    return std::make_unique<DesktopSpreadsheetInstance>(*m_launcher,
-                                                        findSpreadsheetCommand(*m_launcher),
-                                                        m_tempFolder);
+    if (!m_found)
+        m_found = findSpreadsheetCommand(*m_launcher);
+    return std::make_unique<DesktopSpreadsheetInstance>(*m_launcher, *m_found, m_tempFolder,
+                                                        m_found);
 }
 
 } // namespace quillfen

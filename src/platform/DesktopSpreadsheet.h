@@ -2,60 +2,79 @@
 
 #include "platform/SpreadsheetApp.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+struct lxw_workbook;
+struct lxw_worksheet;
+
 namespace quillfen {
 
-// The texts of one sheet by row and column (both from 1) and the widths fitted to them.
-// Texts are kept as UTF-8 in one buffer with a small index entry per cell, so a million rows
-// of four columns cost little beyond the text itself.
-class WorkbookCells {
+// The only sheet of a new .xlsx file, written as its cells arrive: each row goes to the
+// library's temporary file once a later row starts, and only the row being filled stays in
+// memory, so a million rows cost little more than one. Every value is a text, never a number
+// or formula.
+class XlsxSheet {
 public:
-    // Widths are in the sheet's character units; a long path must not make a column wider
-    // than a screen.
-    static constexpr double kMaxFittedWidth = 100;
+    // Fitted widths stop at Excel's own maximum column width, in characters; the
+    // spreadsheet applications refuse a wider column.
+    static constexpr double kMaxFittedWidth = 255;
+    // The longest text a cell holds, in characters.
+    static constexpr int kMaxCellText = 32767;
 
-    // A later text for the same cell replaces the earlier one. Throws a Failure for a cell
-    // outside the sheet.
+    // The library's temporary files go to `tempFolder`; empty is the system's temporary
+    // folder. Throws a Failure when the sheet cannot be made.
+    explicit XlsxSheet(const QString& tempFolder = {});
+    ~XlsxSheet();
+    XlsxSheet(const XlsxSheet&) = delete;
+    XlsxSheet& operator=(const XlsxSheet&) = delete;
+
+    // Rows are filled from the top down: the cells of the row being filled come in any order,
+    // and a later text for the same cell replaces the earlier one; an empty text leaves the
+    // cell empty. Throws a Failure for a cell outside the sheet, above the row being filled or
+    // with a text longer than kMaxCellText.
     void set(int row, int column, const QString& text);
 
-    // Sets each column's width from its longest text; a column without any text keeps the
-    // sheet's default width.
+    // Sets each column's width from its longest text so far; a column without any text keeps
+    // the sheet's default width.
     void fitColumns();
     // The widths fitColumns() set, by column.
     const std::map<int, double>& columnWidths() const { return m_widths; }
 
-    bool isEmpty() const { return m_cells.empty(); }
-    // Calls `visit` once per cell in row, then column order, with the cell's last text as
-    // NUL-terminated UTF-8.
-    void forEachCell(const std::function<void(int row, int column, const char* text)>& visit) const;
+    // Writes the file at `path`, replacing any file there; a sheet is saved once. The file is
+    // put together on a worker thread while this one calls `waitStep` (when given) every few
+    // milliseconds, at least once, so a window can go on processing events. When `waitStep`
+    // throws, the worker is waited for, the half-written file removed and the exception
+    // passed on. Throws a Failure when the file cannot be written, and removes it then too.
+    void save(const QString& path, const std::function<void()>& waitStep = {});
 
 private:
-    struct Cell {
-        std::int32_t row;
-        std::int32_t column;
-        std::size_t offset; // into m_text
+    struct RowCell {
+        int column;
+        std::size_t offset; // into m_rowText
     };
 
-    std::string m_text;
-    std::vector<Cell> m_cells;
-    // While cells arrive in row, column order (as an export sets them) no sort is needed.
-    bool m_ordered = true;
+    // Hands the row being filled to the library and starts an empty one.
+    void writeRow();
+
+    QByteArray m_tempFolder; // the library keeps a pointer to it
+    lxw_workbook* m_workbook = nullptr;
+    lxw_worksheet* m_sheet = nullptr;
+
+    int m_row = 0;                   // the row being filled, 0 before the first
+    std::string m_rowText;           // its texts as NUL-terminated UTF-8
+    std::vector<RowCell> m_rowCells; // by column
+    std::vector<int> m_longest;      // display width of the longest text, by column - 1
     std::map<int, double> m_widths;
 };
-
-// Writes the cells as the only sheet of a new .xlsx file at `path`, replacing any file there.
-// Every value is written as a text, never as a number or formula. Throws a Failure when the
-// file cannot be written.
-void writeXlsx(const WorkbookCells& cells, const QString& path);
 
 // Finds and starts other programs; tests stand in a recorder.
 class ProcessLauncher {
@@ -92,9 +111,11 @@ inline const QString kXlsxMimeType =
 // Failure when there is neither.
 SpreadsheetCommand findSpreadsheetCommand(ProcessLauncher& launcher);
 
-// The user's spreadsheet application on a Linux desktop. A workbook collects its cells in
-// memory; showing it writes an .xlsx file into the temporary folder and starts the
-// application on that file, detached, so the application stays open after the program.
+// The user's spreadsheet application on a Linux desktop. A workbook streams its cells into an
+// XlsxSheet; showing it writes the .xlsx file into the temporary folder, on a worker thread
+// while the instance's wait step runs, and starts the application on that file, detached, so
+// the application stays open after the program. Files of earlier exports that are more than a
+// day old are removed then.
 class DesktopSpreadsheetApp final : public SpreadsheetApp {
 public:
     // An empty `tempFolder` is the system's temporary folder.
@@ -102,11 +123,15 @@ public:
         std::unique_ptr<ProcessLauncher> launcher = std::make_unique<QtProcessLauncher>(),
         QString tempFolder = {});
 
+    // An export checks for the application and then starts its own instance: the command
+    // found for the check serves every start until a workbook is shown, so the desktop is
+    // asked once per export, not twice.
     std::unique_ptr<SpreadsheetInstance> start() override;
 
 private:
     std::unique_ptr<ProcessLauncher> m_launcher;
     QString m_tempFolder;
+    std::optional<SpreadsheetCommand> m_found; // reset when a workbook is shown
 };
 
 } // namespace quillfen

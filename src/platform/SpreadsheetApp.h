@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace quillfen {
@@ -28,6 +29,9 @@ public:
     virtual SpreadsheetWorkbook& addWorkbook() = 0;
     // Shows the application with its workbook to the user, who owns it from then on.
     virtual void setVisible() = 0;
+    // While setVisible() waits for long work, it calls `step` now and then so the window can
+    // process its events; an exception from `step` ends setVisible() and passes on.
+    virtual void setWaitStep(std::function<void()> step) { static_cast<void>(step); }
 };
 
 // The user's spreadsheet application.

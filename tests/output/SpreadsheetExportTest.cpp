@@ -4,6 +4,7 @@
 #include "support/TempTree.h"
 #include "support/XlsxReadBack.h"
 
+#include <QDir>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -263,6 +264,51 @@ TEST_F(RealWorkbook, ThreeRowExampleReadBackFromTheWrittenFile)
     EXPECT_GE(sheet.widths.value(1), QString("/home/ann/x=1.txt").size());
     EXPECT_GE(sheet.widths.value(2), QString("12/24/2019 11:59:59 PM").size());
     EXPECT_GE(sheet.widths.value(3), QString("8/30/2021 9:00:00 AM").size());
+}
+
+namespace {
+
+// Whether the export's workbook file has been made in `folder` (it is being written then, or
+// has been written).
+bool workbookFileIn(const QString& folder)
+{
+    return !QDir(folder).entryList({QStringLiteral("*.xlsx")}, QDir::Files).isEmpty();
+}
+
+} // namespace
+
+TEST_F(RealWorkbook, TheWindowGoesOnWhileTheFileIsWritten)
+{
+    useDesktopSpreadsheet({{"soffice", "/usr/bin/soffice"}});
+    start();
+    setExample();
+    int yieldsWhileWriting = 0;
+    desktop.yield->onYield = [&](int) {
+        if (workbookFileIn(tree.root()) && launcher->started.isEmpty()) {
+            ++yieldsWhileWriting;
+            EXPECT_TRUE(form().isBusy());
+        }
+    };
+    click();
+    EXPECT_GE(yieldsWhileWriting, 1);
+    EXPECT_EQ(launcher->started.size(), 1);
+    EXPECT_TRUE(desktop.messages->shown.empty());
+    EXPECT_EQ(form().pointer(), WindowPointer::Default);
+}
+
+TEST_F(RealWorkbook, ClosingTheWindowWhileTheFileIsWrittenLeavesNoFileAndStartsNothing)
+{
+    useDesktopSpreadsheet({{"soffice", "/usr/bin/soffice"}});
+    start();
+    setExample();
+    desktop.yield->onYield = [&](int) {
+        if (workbookFileIn(tree.root()))
+            form().close();
+    };
+    click();
+    EXPECT_TRUE(QDir(tree.root()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(launcher->started.isEmpty());
+    EXPECT_TRUE(desktop.messages->shown.empty());
 }
 
 // Mended: an application that starts for the check but not for the export used to give one

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
+#include <ctime>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 using namespace quillfen;
@@ -217,14 +221,128 @@ TEST_F(DesktopSpreadsheet, UnwritableTemporaryFolderIsAFailureAndStartsNothing)
     EXPECT_TRUE(launcher->started.isEmpty());
 }
 
-// The writer on its own
+TEST_F(DesktopSpreadsheet, TheDesktopIsAskedOncePerExport)
+{
+    onPath = {{QStringLiteral("xdg-mime"), kXdgMime}, {QStringLiteral("xdg-open"), kXdgOpen}};
+    app().start(); // the export's check
+    std::unique_ptr<SpreadsheetInstance> instance = app().start(); // its own instance
+    EXPECT_EQ(launcher->queries.size(), 1);
+    instance->addWorkbook().setCell(1, 1, QStringLiteral("x"));
+    instance->setVisible();
+    app().start(); // the next export asks again, in case the desktop changed
+    EXPECT_EQ(launcher->queries.size(), 2);
+}
+
+TEST_F(DesktopSpreadsheet, ShowingRemovesOnlyOurOwnFilesOlderThanADay)
+{
+    const time_t now = std::time(nullptr);
+    const time_t twoDaysAgo = now - 2 * 24 * 3600;
+    const QStringList names{"quillfen-results-old.xlsx", "quillfen-results-recent.xlsx",
+                            "someone-else.xlsx", "quillfen-results-old.txt"};
+    for (const QString& name : names) {
+        tree.file(name, "x");
+        tree.setTimes(name, name.contains("recent") ? now - 3600 : twoDaysAgo, twoDaysAgo);
+    }
+    std::unique_ptr<SpreadsheetInstance> instance = app().start();
+    instance->addWorkbook().setCell(1, 1, QStringLiteral("x"));
+    instance->setVisible();
+    ASSERT_EQ(launcher->started.size(), 1);
+    QStringList expected = names.mid(1);
+    expected.append(QFileInfo(launcher->started[0].last()).fileName());
+    QStringList left = tempFiles();
+    expected.sort();
+    left.sort();
+    EXPECT_EQ(left, expected);
+}
+
+// Writing the file while the window waits
 
 namespace {
 
-QString written(const WorkbookCells& cells, const TempTree& tree)
+int runningThreads()
+{
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
+                                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                .size());
+}
+
+// Enough rows that putting the file together takes a good many wait steps.
+void fillManyRows(XlsxSheet& sheet)
+{
+    for (int row = 1; row <= 60000; ++row) {
+        sheet.set(row, 1, QStringLiteral("/home/ann/photos/%1/IMG_%2.jpg").arg(row % 97).arg(row));
+        sheet.set(row, 2,
+                  QStringLiteral("%1/%2/2021 10:%3:00 AM")
+                      .arg(row % 12 + 1)
+                      .arg(row % 28 + 1)
+                      .arg(row % 60, 2, 10, QLatin1Char('0')));
+    }
+}
+
+} // namespace
+
+TEST(SavingASheet, WaitStepsRunOnTheCallingThreadWhileTheFileIsWritten)
+{
+    TempTree tree;
+    const QString path = tree.path("book.xlsx");
+    XlsxSheet sheet(tree.root());
+    fillManyRows(sheet);
+    std::vector<qint64> sizesSeen;
+    bool elsewhere = false;
+    const auto caller = std::this_thread::get_id();
+    sheet.save(path, [&] {
+        elsewhere = elsewhere || std::this_thread::get_id() != caller;
+        sizesSeen.push_back(QFileInfo(path).size());
+    });
+    const qint64 finalSize = QFileInfo(path).size();
+    EXPECT_FALSE(elsewhere);
+    ASSERT_GT(finalSize, 0);
+    // A step that saw the file part-written ran while the worker was writing it.
+    EXPECT_TRUE(std::any_of(sizesSeen.begin(), sizesSeen.end(),
+                            [&](qint64 size) { return size > 0 && size < finalSize; }))
+        << ::testing::PrintToString(sizesSeen);
+}
+
+TEST(SavingASheet, AWaitStepThatThrowsLeavesNoFileAndNoThread)
+{
+    TempTree tree;
+    const QString path = tree.path("book.xlsx");
+    const int threadsBefore = runningThreads();
+    for (const int throwAt : {1, 3}) {
+        XlsxSheet sheet(tree.root());
+        fillManyRows(sheet);
+        int steps = 0;
+        EXPECT_THROW(sheet.save(path,
+                                [&] {
+                                    if (++steps == throwAt)
+                                        throw ApplicationClosing{};
+                                }),
+                     ApplicationClosing)
+            << throwAt;
+        EXPECT_FALSE(QFileInfo::exists(path)) << throwAt;
+        EXPECT_EQ(runningThreads(), threadsBefore) << throwAt;
+    }
+}
+
+TEST_F(DesktopSpreadsheet, ClosingTheWindowWhileTheFileIsWrittenStartsNothingAndLeavesNoFile)
+{
+    std::unique_ptr<SpreadsheetInstance> instance = app().start();
+    instance->setWaitStep([] { throw ApplicationClosing{}; });
+    instance->addWorkbook().setCell(1, 1, QStringLiteral("x"));
+    EXPECT_THROW(instance->setVisible(), ApplicationClosing);
+    instance.reset();
+    EXPECT_TRUE(launcher->started.isEmpty());
+    EXPECT_TRUE(tempFiles().isEmpty());
+}
+
+// The sheet and its file
+
+namespace {
+
+QString written(XlsxSheet& sheet, const TempTree& tree)
 {
     const QString path = tree.path("book.xlsx");
-    writeXlsx(cells, path);
+    sheet.save(path);
     return path;
 }
 
@@ -234,21 +352,21 @@ TEST(WorkbookWriter, EveryValueIsATextExactlyAsGiven)
 {
     const QStringList values{"=1+2",         "123",        "1/2/2020 3:04:05 PM", "TRUE",
                              "  padded  ",   "tab\tbreak\nend", "日本語 ü",         "<&>\"'",
-                             QString(2000, 'x')};
-    WorkbookCells cells;
-    for (int i = 0; i < values.size(); ++i)
-        cells.set(i + 1, 2, values[i]);
-    cells.set(values.size() + 1, 2, QString()); // an empty text leaves the cell empty
+                             QString(XlsxSheet::kMaxCellText, 'x')};
     TempTree tree;
-    const SheetReadBack sheet = readBackXlsx(written(cells, tree));
-    ASSERT_EQ(sheet.error, "");
-    EXPECT_EQ(sheet.sheets, 1);
-    ASSERT_EQ(sheet.texts.size(), values.size());
+    XlsxSheet sheet(tree.root());
     for (int i = 0; i < values.size(); ++i)
-        EXPECT_EQ(sheet.texts.value(QStringLiteral("B%1").arg(i + 1)), values[i]) << i;
-    EXPECT_TRUE(sheet.otherValues.isEmpty());
-    EXPECT_EQ(sheet.formulas, 0);
-    for (const QString& type : sheet.types)
+        sheet.set(i + 1, 2, values[i]);
+    sheet.set(values.size() + 1, 2, QString()); // an empty text leaves the cell empty
+    const SheetReadBack back = readBackXlsx(written(sheet, tree));
+    ASSERT_EQ(back.error, "");
+    EXPECT_EQ(back.sheets, 1);
+    ASSERT_EQ(back.texts.size(), values.size());
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(back.texts.value(QStringLiteral("B%1").arg(i + 1)), values[i]) << i;
+    EXPECT_TRUE(back.otherValues.isEmpty());
+    EXPECT_EQ(back.formulas, 0);
+    for (const QString& type : back.types)
         EXPECT_TRUE(type == "s" || type == "inlineStr") << type.toStdString();
 }
 
@@ -256,73 +374,85 @@ TEST(WorkbookWriter, EveryValueIsATextExactlyAsGiven)
 // here shows the stored form), so a name that holds such a sequence must escape its own.
 TEST(WorkbookWriter, ControlCharactersAndEscapeLookalikesAreStoredDecodably)
 {
-    WorkbookCells cells;
-    cells.set(1, 1, QStringLiteral("/tmp/odd\x01name\x1f"));
-    cells.set(2, 1, QStringLiteral("/tmp/_x0041_ and _x00_ and _xABCD"));
     TempTree tree;
-    const SheetReadBack sheet = readBackXlsx(written(cells, tree));
-    ASSERT_EQ(sheet.error, "");
-    EXPECT_EQ(sheet.texts.value("A1"), "/tmp/odd_x0001_name_x001F_");
-    EXPECT_EQ(sheet.texts.value("A2"), "/tmp/_x005F_x0041_ and _x00_ and _xABCD");
+    XlsxSheet sheet(tree.root());
+    sheet.set(1, 1, QStringLiteral("/tmp/odd\x01name\x1f"));
+    sheet.set(2, 1, QStringLiteral("/tmp/_x0041_ and _x00_ and _xABCD"));
+    const SheetReadBack back = readBackXlsx(written(sheet, tree));
+    ASSERT_EQ(back.error, "");
+    EXPECT_EQ(back.texts.value("A1"), "/tmp/odd_x0001_name_x001F_");
+    EXPECT_EQ(back.texts.value("A2"), "/tmp/_x005F_x0041_ and _x00_ and _xABCD");
 }
 
-TEST(WorkbookWriter, CellsMayComeInAnyOrderAndTheLastTextWins)
+TEST(WorkbookWriter, RowsFillFromTheTopDownAndTheLastTextOfACellWins)
 {
-    WorkbookCells cells;
-    cells.set(3, 1, QStringLiteral("c"));
-    cells.set(1, 2, QStringLiteral("first"));
-    cells.set(1, 1, QStringLiteral("a"));
-    cells.set(1, 2, QStringLiteral("b"));
-    cells.set(3, 1, QString()); // emptied again
     TempTree tree;
-    const SheetReadBack sheet = readBackXlsx(written(cells, tree));
-    ASSERT_EQ(sheet.error, "");
-    EXPECT_EQ(sheet.texts, (QMap<QString, QString>{{"A1", "a"}, {"B1", "b"}}));
+    XlsxSheet sheet(tree.root());
+    sheet.set(1, 2, QStringLiteral("first"));
+    sheet.set(1, 1, QStringLiteral("a"));
+    sheet.set(1, 2, QStringLiteral("b"));
+    sheet.set(3, 3, QStringLiteral("c"));
+    sheet.set(3, 1, QStringLiteral("d"));
+    sheet.set(3, 3, QString()); // emptied again
+    // Rows above the one being filled are written already.
+    EXPECT_THROW(sheet.set(2, 1, QStringLiteral("late")), Failure);
+    EXPECT_THROW(sheet.set(1, 4, QStringLiteral("late")), Failure);
+    // Too long for a cell: refused alone, the row goes on.
+    EXPECT_THROW(sheet.set(3, 2, QString(XlsxSheet::kMaxCellText + 1, 'x')), Failure);
+    sheet.set(3, 2, QStringLiteral("e"));
+    const SheetReadBack back = readBackXlsx(written(sheet, tree));
+    ASSERT_EQ(back.error, "");
+    EXPECT_EQ(back.texts,
+              (QMap<QString, QString>{{"A1", "a"}, {"B1", "b"}, {"A3", "d"}, {"B3", "e"}}));
 }
 
-TEST(WorkbookWriter, FittedWidthsFollowTheLongestTextUpToACap)
+TEST(WorkbookWriter, FittedWidthsFollowTheLongestTextUpToExcelsMaximum)
 {
-    WorkbookCells cells;
-    cells.set(1, 1, QStringLiteral("Filename"));
-    cells.set(2, 1, QStringLiteral("/a"));
-    cells.set(1, 2, QStringLiteral("日本語")); // wide characters count twice
-    cells.set(1, 3, QString(300, 'x'));
-    cells.set(1, 4, QString()); // nothing to fit: the default width stays
-    cells.fitColumns();
+    TempTree tree;
+    XlsxSheet sheet(tree.root());
+    sheet.set(1, 1, QStringLiteral("Filename"));
+    sheet.set(1, 2, QStringLiteral("日本語")); // wide characters count twice
+    sheet.set(1, 3, QString(300, 'x'));
+    sheet.set(1, 4, QString()); // nothing to fit: the default width stays
+    sheet.set(1, 5, QString(40, 'x'));
+    sheet.set(1, 5, QStringLiteral("short")); // a replaced text no longer counts
+    sheet.set(2, 1, QStringLiteral("/a"));
+    sheet.set(2, 6, QString(200, 'y')); // wider than a screen, still below the maximum
+    sheet.fitColumns();
     const std::map<int, double> expected{
-        {1, 8 + 2}, {2, 6 + 2}, {3, WorkbookCells::kMaxFittedWidth}};
-    EXPECT_EQ(cells.columnWidths(), expected);
+        {1, 8 + 2}, {2, 6 + 2}, {3, XlsxSheet::kMaxFittedWidth}, {5, 5 + 2}, {6, 200 + 2}};
+    EXPECT_EQ(sheet.columnWidths(), expected);
+    sheet.set(3, 1, QString(50, 'z')); // after the fitting: no longer measured
 
-    TempTree tree;
-    const SheetReadBack sheet = readBackXlsx(written(cells, tree));
-    ASSERT_EQ(sheet.error, "");
-    EXPECT_EQ(sheet.widths.keys(), QList<int>({1, 2, 3}));
+    const SheetReadBack back = readBackXlsx(written(sheet, tree));
+    ASSERT_EQ(back.error, "");
+    EXPECT_EQ(back.widths.keys(), QList<int>({1, 2, 3, 5, 6}));
     for (const auto& [column, width] : expected) {
         // The file rounds a width to whole pixels of the default font.
-        EXPECT_GE(sheet.widths.value(column), width) << column;
-        EXPECT_LT(sheet.widths.value(column), width + 1) << column;
+        EXPECT_GE(back.widths.value(column), width) << column;
+        EXPECT_LT(back.widths.value(column), width + 1) << column;
     }
 }
 
 TEST(WorkbookWriter, CellOutsideTheSheetIsAFailure)
 {
-    WorkbookCells cells;
+    TempTree tree;
+    XlsxSheet sheet(tree.root());
     const std::pair<int, int> outside[] = {
         {0, 1}, {1, 0}, {kSheetRows + 1, 1}, {1, kSheetColumns + 1}};
     for (const auto& [row, column] : outside)
-        EXPECT_THROW(cells.set(row, column, QStringLiteral("x")), Failure) << row << ',' << column;
-    EXPECT_TRUE(cells.isEmpty());
-    EXPECT_NO_THROW(cells.set(kSheetRows, kSheetColumns, QStringLiteral("last cell")));
+        EXPECT_THROW(sheet.set(row, column, QStringLiteral("x")), Failure) << row << ',' << column;
+    EXPECT_NO_THROW(sheet.set(kSheetRows, kSheetColumns, QStringLiteral("last cell")));
 }
 
 TEST(WorkbookWriter, FileThatCannotBeWrittenIsAFailure)
 {
-    WorkbookCells cells;
-    cells.set(1, 1, QStringLiteral("x"));
     TempTree tree;
+    XlsxSheet sheet(tree.root());
+    sheet.set(1, 1, QStringLiteral("x"));
     const QString path = tree.path("no-such-folder/book.xlsx");
     try {
-        writeXlsx(cells, path);
+        sheet.save(path);
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
         EXPECT_TRUE(failure.description().contains(path)) << failure.description().toStdString();
