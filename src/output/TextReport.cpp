@@ -8,6 +8,8 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace quillfen {
 
 namespace {
@@ -19,7 +21,10 @@ public:
 
     void create()
     {
-        if (!m_file.open(QIODevice::WriteOnly))
+        // Unbuffered: this class buffers itself, and a write error that only surfaced when
+        // QSaveFile flushed its own buffer at commit() would be lost, so a full disk would
+        // put a cut-off file in place of the earlier one and count as success.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw Failure(m_file.errorString());
         m_open = true;
     }
@@ -56,10 +61,17 @@ private:
     {
         if (m_buffer.isEmpty())
             return;
+        errno = 0;
         const qint64 written = m_file.write(m_buffer);
+        const int error = errno;
+        const qint64 wanted = m_buffer.size();
         m_buffer.clear();
         if (written < 0)
             throw Failure(m_file.errorString());
+        // A short write (a disk that filled up, a size limit) is not reported as an error by
+        // the file device; the rest of the report would be missing.
+        if (written != wanted)
+            throw Failure::fromErrno(error != 0 ? error : EIO);
     }
 
     QSaveFile m_file;
