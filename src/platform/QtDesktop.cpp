@@ -6,12 +6,14 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QClipboard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTime>
 #include <QUrl>
 
@@ -55,6 +57,19 @@ bool QtShell::openAddress(const QString& address)
     return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
+namespace {
+
+// What a settings write needs beyond two copies of the file: the lock file and whole blocks.
+constexpr qint64 kSettingsWriteRoom = 64 * 1024;
+
+QByteArray contentOf(const QString& file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+} // namespace
+
 IniSettingsStore::IniSettingsStore(QString folder)
     : m_folder(std::move(folder))
 {
@@ -83,13 +98,29 @@ void IniSettingsStore::save(const QString& application, const QString& section,
                             const QString& key, const QString& value)
 {
     const QString file = fileFor(application);
+    const QString failure = QStringLiteral("Cannot store the setting \"%1\" in %2").arg(key, file);
+    // QSettings puts its new file in place even when the end of it could not be written, and
+    // reports success: on a full disk every stored setting would be lost. So a disk without
+    // room for two copies of the file (the old one stays until the new one is complete) and
+    // the lock QSettings takes is refused before anything is written.
+    const QStorageInfo disk(m_folder);
+    const qint64 needed = 2 * (QFileInfo(file).size() + 3 * value.size()) + kSettingsWriteRoom;
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed)
+        throw Failure(failure + QStringLiteral(": the disk is full"));
+
+    const QByteArray before = contentOf(file);
     QSettings settings(file, QSettings::IniFormat);
     settings.beginGroup(section);
     settings.setValue(key, value);
     settings.endGroup();
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("Cannot store the setting \"%1\" in %2").arg(key, file));
+    if (settings.status() == QSettings::NoError)
+        return;
+    // A file that does not read cleanly keeps saying so after a good write (the status keeps
+    // its first error), so there the file itself tells whether it was written.
+    if (settings.status() == QSettings::FormatError && contentOf(file) != before)
+        return;
+    throw Failure(failure);
 }
 
 Platform makeDesktopPlatform()
