@@ -1,0 +1,186 @@
+// The window closed in the middle of each long command: at its first yield, half way and at
+// its last. The command unwinds without another message, and nothing half done is left in
+// place of what was there: the earlier report, the clipboard's text, the lists as far as they
+// got, no workbook file and no started spreadsheet program.
+
+#include "robustness/FaultMatrix.h"
+
+#include "platform/DesktopSpreadsheet.h"
+
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+using namespace quillfen::test;
+
+namespace {
+
+enum class Command { Scan, Drop, Extract, Report, Copy, Export };
+
+struct CloseCase {
+    Command command;
+    double at; // where to close: 0 the first yield, 1 the last
+};
+
+const char* commandName(Command command)
+{
+    switch (command) {
+    case Command::Scan:
+        return "Scan";
+    case Command::Drop:
+        return "Drop";
+    case Command::Extract:
+        return "Extract";
+    case Command::Report:
+        return "Report";
+    case Command::Copy:
+        return "Copy";
+    case Command::Export:
+        return "Export";
+    }
+    return "?";
+}
+
+void PrintTo(const CloseCase& c, std::ostream* out)
+{
+    *out << commandName(c.command) << " at " << c.at;
+}
+
+// Records what would be started instead of starting it.
+class NoStart final : public ProcessLauncher {
+public:
+    QString findExecutable(const QString& program) override
+    {
+        return program == QLatin1String("soffice") ? QStringLiteral("/bin/true") : QString();
+    }
+    QString output(const QString&, const QStringList&) override { return {}; }
+    bool startDetached(const QString&, const QStringList&) override
+    {
+        ++starts;
+        return true;
+    }
+    int starts = 0;
+};
+
+class ClosingMidway : public FaultMatrix, public ::testing::WithParamInterface<CloseCase> {
+protected:
+    void run(Command command)
+    {
+        switch (command) {
+        case Command::Scan:
+            scan(QStringLiteral("*"), tree.path(QStringLiteral("R")));
+            break;
+        case Command::Drop: {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("R")))});
+            emit form().ListView1->dropped(&data); // as a real drop arrives
+            break;
+        }
+        case Command::Extract:
+            extract();
+            break;
+        case Command::Report:
+            saveReport(tree.path(QStringLiteral("out/report.txt")));
+            break;
+        case Command::Copy:
+            copyResults();
+            break;
+        case Command::Export:
+            exportResults();
+            break;
+        }
+    }
+
+    TempTree tree;
+};
+
+} // namespace
+
+TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
+{
+    const CloseCase& c = GetParam();
+    for (int folder = 0; folder < 6; ++folder) {
+        for (int file = 0; file < 5; ++file)
+            tree.file(QStringLiteral("R/f%1/file%2.txt").arg(folder).arg(file), "x");
+    }
+    const QString out = tree.folder(QStringLiteral("out"));
+    const QString temp = tree.folder(QStringLiteral("temp"));
+    auto launcher = std::make_unique<NoStart>();
+    NoStart& starts = *launcher;
+    desktop.platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>(std::move(launcher), temp);
+    start();
+    scan(QStringLiteral("*"), tree.path(QStringLiteral("R")));
+    extract();
+
+    // A full run first: what it leaves is what the closed run must not spoil, and its yields
+    // tell where to close the second one.
+    const int before = desktop.yield->count;
+    run(c.command);
+    int yields = desktop.yield->count - before;
+    if (c.command == Command::Export) {
+        // Writing the workbook file may yield a varying number of times; the yields while
+        // the cells are filled (one per header, per row and per cell) are always there.
+        const int rows = static_cast<int>(resultRows().size());
+        const int columns = form().resultsList().rows().columns();
+        yields = columns + rows + rows * columns;
+    }
+    ASSERT_GT(yields, 0) << "the command never yields";
+    const QStringList files = fileListTexts();
+    const QList<QStringList> results = resultRows();
+    const QByteArray report = readFile(tree.path(QStringLiteral("out/report.txt")));
+    const QList<QByteArray> outEntries = folderEntries(out);
+    const QList<QByteArray> tempEntries = folderEntries(temp);
+    const std::optional<QString> clipboard = desktop.clipboard->text;
+    const int started = starts.starts;
+    const size_t shown = desktop.messages->shown.size();
+
+    const int closeAt = 1 + static_cast<int>(c.at * (yields - 1));
+    const int second = desktop.yield->count;
+    desktop.yield->onYield = [&](int count) {
+        if (count == second + closeAt)
+            form().close();
+    };
+    run(c.command);
+
+    Problems problems;
+    problems.expect(!form().isVisible(), QStringLiteral("the window is still open"));
+    problems.equal(messagesSince(shown), QStringList(), QStringLiteral("messages after the close"));
+    problems.equal(readFile(tree.path(QStringLiteral("out/report.txt"))), report,
+                   QStringLiteral("the earlier report"));
+    problems.equal(folderEntries(out), outEntries, QStringLiteral("files beside the report"));
+    problems.equal(folderEntries(temp), tempEntries, QStringLiteral("workbook files"));
+    problems.equal(starts.starts, started, QStringLiteral("spreadsheet programs started"));
+    problems.equal(desktop.clipboard->text.value_or(QStringLiteral("<none>")),
+                   clipboard.value_or(QStringLiteral("<none>")), QStringLiteral("the clipboard"));
+    const QStringList filesNow = fileListTexts();
+    problems.equal(filesNow.mid(0, files.size()), files, QStringLiteral("the file list so far"));
+    if (c.command != Command::Extract)
+        problems.equal(resultRows(), results, QStringLiteral("the results"));
+    expectNone(problems);
+}
+
+namespace {
+
+std::vector<CloseCase> closeCases()
+{
+    std::vector<CloseCase> cases;
+    for (Command command : {Command::Scan, Command::Drop, Command::Extract, Command::Report,
+                            Command::Copy, Command::Export}) {
+        for (double at : {0.0, 0.5, 1.0})
+            cases.push_back({command, at});
+    }
+    return cases;
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Commands, ClosingMidway, ::testing::ValuesIn(closeCases()),
+                         [](const auto& test) {
+                             const char* where = test.param.at == 0 ? "AtTheFirstYield"
+                                 : test.param.at == 1             ? "AtTheLastYield"
+                                                                  : "HalfWay";
+                             return std::string(commandName(test.param.command)) + where;
+                         });
