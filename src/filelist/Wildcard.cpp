@@ -19,12 +19,13 @@ bool globMatch(QStringView pattern, QStringView name)
     qsizetype starP = -1;
     qsizetype starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
+        // A "*" is always the wildcard, also where the name itself holds a "*" (legal here).
+        if (p < pattern.size() && pattern[p] == u'*') {
             starP = p++;
             starN = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
         } else if (starP >= 0) {
             p = starP + 1;
             n = ++starN;

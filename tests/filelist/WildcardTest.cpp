@@ -26,6 +26,9 @@ TEST(WildcardPattern, WindowsRulesWithoutRegardToCase)
         {"*.*t", "a.txt", true},         {"*.a*b*c", "x.aXbYc", true},
         {"*.a*b*c", "x.aXbY", false},    {"*.?", "x.", false},
         {"*.日本", "資料.日本", true},
+        // A "*" in the name does not stop the pattern's "*" from being a wildcard.
+        {"*.p*", "a.p*..*x", true},      {"*.*x", "*.*yx", true},
+        {"*.t*t", "a.t*", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WildcardPattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.name)),
