@@ -48,11 +48,13 @@ public:
         std::printf("[ matrix   ] %s.%s: %s\n", info.test_suite_name(), info.name(), outcome);
     }
 
-    void OnTestProgramEnd(const ::testing::UnitTest&) override
+    void OnTestProgramEnd(const ::testing::UnitTest& unit) override
     {
         std::printf("[ matrix   ] %d cases tried: %d survived (no crash or hang, the expected "
-                    "message or silence, nothing lost), %d failed, %d skipped\n",
-                    m_survived + m_failed + m_skipped, m_survived, m_failed, m_skipped);
+                    "message or silence, nothing lost), %d failed, %d skipped; %d known faults "
+                    "left disabled for their owners\n",
+                    m_survived + m_failed + m_skipped, m_survived, m_failed, m_skipped,
+                    unit.disabled_test_count());
         std::fflush(stdout);
     }
 
