@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test build-test clean
+.PHONY: all build run test build-test fuzz clean
 
 all: build
 
@@ -25,6 +25,21 @@ build-test: build-test/CMakeCache.txt
 
 test: build-test
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
+
+# Fuzzing: the targets in fuzz/ built with clang's libFuzzer in fuzz-build, each run for
+# FUZZ_SECONDS (`make test` runs each for FUZZ_SMOKE_SECONDS).
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 5
+
+fuzz-build/CMakeCache.txt:
+	cmake -S . -B fuzz-build $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUILLFEN_FUZZ=ON -DQUILLFEN_SANITIZE=ON -DQUILLFEN_BUILD_TESTS=OFF
+
+fuzz: fuzz-build/CMakeCache.txt
+	cmake --build fuzz-build -j $(JOBS) --target quillfen_fuzzers
+	bash fuzz/run.sh fuzz-build $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-test
+	rm -rf build build-test fuzz-build
