@@ -35,7 +35,9 @@ std::optional<QString> decodeName(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A name may begin with U+FEFF: it is part of the name, not a byte-order mark to drop.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -294,10 +296,10 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                     if (!descend)
                         continue;
                     m_yield();
-                    if (HasBadNameChars(raw->d_name))
+                    const std::optional<QString> name = decodeName(raw->d_name);
+                    if (!name || HasBadNameChars(raw->d_name))
                         continue;
-                    pending.push_back({current.path + QFile::decodeName(raw->d_name) + kSeparator,
-                                       self, false});
+                    pending.push_back({current.path + *name + kSeparator, self, false});
                     continue;
                 }
                 if (entry.kind != Entry::File)
