@@ -64,8 +64,11 @@ bool WildcardPattern::matchesUtf8(QByteArrayView name) const
 {
     if (m_kind == Kind::Everything)
         return true;
-    if (!m_asciiSuffix.isEmpty()) {
-        // An ASCII suffix can only match ASCII bytes, so bytes compare as characters do.
+    const bool asciiName = std::all_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!m_asciiSuffix.isEmpty() && asciiName) {
+        // Both plain ASCII: bytes compare as characters do. (A name with other letters is
+        // compared as text, where a sign like KELVIN SIGN folds to an ASCII letter.)
         const qsizetype n = m_asciiSuffix.size();
         return name.size() >= n
             && qstrnicmp(name.data() + name.size() - n, n, m_asciiSuffix.constData(), n) == 0;

@@ -26,14 +26,15 @@ TEST(WildcardPattern, WindowsRulesWithoutRegardToCase)
         {"*.*t", "a.txt", true},         {"*.a*b*c", "x.aXbYc", true},
         {"*.a*b*c", "x.aXbY", false},    {"*.?", "x.", false},
         {"*.日本", "資料.日本", true},
+        {"*.k", "x.\u212A", true},         // KELVIN SIGN folds to k
         // A "*" in the name does not stop the pattern's "*" from being a wildcard.
         {"*.p*", "a.p*..*x", true},      {"*.*x", "*.*yx", true},
         {"*.t*t", "a.t*", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(WildcardPattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.name)),
-                  c.matches)
-            << c.pattern << " " << c.name;
+        const WildcardPattern pattern(QString::fromUtf8(c.pattern));
+        EXPECT_EQ(pattern.matches(QString::fromUtf8(c.name)), c.matches) << c.pattern << " " << c.name;
+        EXPECT_EQ(pattern.matchesUtf8(c.name), c.matches) << c.pattern << " " << c.name;
     }
 }
 
