@@ -298,8 +298,9 @@ DateTextFormat::DateTextFormat(const QLocale& locale)
         m_monthNames.append(locale.monthName(i, QLocale::ShortFormat));
         m_longMonthNames.append(locale.monthName(i, QLocale::LongFormat));
     }
-    m_am = locale.amText();
-    m_pm = locale.pmText();
+    // Morning and afternoon texts as given, upper-cased and lower-cased.
+    m_amPm = {locale.amText(), locale.pmText(), locale.amText().toUpper(),
+              locale.pmText().toUpper(), locale.amText().toLower(), locale.pmText().toLower()};
 }
 
 namespace {
@@ -324,7 +325,7 @@ void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTim
                             QString& out) const
 {
     const int hour12 = local.hour % 12 == 0 ? 12 : local.hour % 12;
-    const QString& amPm = local.hour < 12 ? m_am : m_pm;
+    const int afternoon = local.hour < 12 ? 0 : 1;
     for (const Token& token : tokens) {
         switch (token.kind) {
         case Token::Literal:
@@ -370,13 +371,13 @@ void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTim
             appendNumber(out, local.second, token.kind == Token::Second2 ? 2 : 1);
             break;
         case Token::AmPmUpper:
-            out.append(amPm.toUpper());
+            out.append(m_amPm[2 + afternoon]);
             break;
         case Token::AmPmLower:
-            out.append(amPm.toLower());
+            out.append(m_amPm[4 + afternoon]);
             break;
         case Token::AmPm:
-            out.append(amPm);
+            out.append(m_amPm[afternoon]);
             break;
         }
     }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <ctime>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -104,7 +105,7 @@ private:
     bool m_compiled = false;
     // Names read once from the locale.
     QStringList m_dayNames, m_longDayNames, m_monthNames, m_longMonthNames;
-    QString m_am, m_pm;
+    std::array<QString, 6> m_amPm;
     mutable LocalDateTime m_lastDay{0, 0, 0};
     mutable QString m_lastDate;
 };
