@@ -86,20 +86,24 @@ void ExtractionRun::run(WindowContext& window)
     ::tzset(); // time-zone rules are read once per run
     const DateTextFormat format;
     FileTimesReader reader;
+    // The path and the date texts go from store to store as UTF-8, in buffers kept from row to
+    // row; only the file name shown in the progress bar becomes a string.
+    QByteArray path;
+    QByteArray dateText;
     const int count = run.value(126, 0, [&] { return files.rows(); });
     for (int i = 0; i < count; ++i) {
-        const QString path = run.value(128, QString(), [&] { return files.text(i); });
+        path.resize(0);
+        run.step(128, [&] { files.appendTextUtf8(i, path); });
         run.step(130, [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
         run.step(132, [&] {
-            QString caption;
-            caption.reserve(texts::kProcessing.size() + 64);
-            caption.append(texts::kProcessing);
-            caption.append(GetFileNameFromPath(path));
-            bar.setCaption(caption);
+            // The file name as GetFileNameFromPath takes it: after the last separator.
+            const char separator = static_cast<char>(kSeparator.unicode());
+            const QByteArrayView name = QByteArrayView(path).sliced(path.lastIndexOf(separator) + 1);
+            bar.setCaption(texts::kProcessing + QString::fromUtf8(name));
         });
         run.step(134, [&] { window.yield(); });
         run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
-        run.step(138, [&] { results.appendRow(path); });
+        run.step(138, [&] { results.appendUtf8Row(path); });
         const int row = results.rows() - 1;
 
         // One lookup serves every date of the row; boxes are read afresh for each row.
@@ -111,11 +115,13 @@ void ExtractionRun::run(WindowContext& window)
                                       [&] { return GetSubItemIndexByHeader(results, column.header); });
             run.step(column.testMarker + 4, [&] {
                 if (!times)
-                    times = reader.read(path);
-                std::optional<timespec> stamp;
-                if (*times)
-                    stamp = stampOf(**times, column.kind);
-                results.setSubItem(row, k, stamp ? format.text(*stamp) : QString());
+                    times = reader.readUtf8(path);
+                dateText.resize(0);
+                if (*times) {
+                    if (const std::optional<timespec> stamp = stampOf(**times, column.kind))
+                        format.appendUtf8(toLocalDateTime(*stamp), dateText);
+                }
+                results.setSubItemUtf8(row, k, dateText);
             });
         }
     }

@@ -104,9 +104,15 @@ FileTimesReader::~FileTimesReader()
 
 std::optional<FileTimes> FileTimesReader::read(const QString& path)
 {
-    if (path.isEmpty() || path.endsWith(kSeparator))
+    return readUtf8(QFile::encodeName(path));
+}
+
+std::optional<FileTimes> FileTimesReader::readUtf8(QByteArrayView utf8Path)
+{
+    if (utf8Path.isEmpty() || utf8Path.endsWith('/'))
         return std::nullopt;
-    m_path = QFile::encodeName(path);
+    m_path.resize(0); // keeps its buffer from row to row
+    m_path.append(utf8Path.data(), utf8Path.size());
     const qsizetype slash = m_path.lastIndexOf('/');
     if (slash <= 0)
         return statEntry(AT_FDCWD, m_path.constData()); // relative, or directly under the root
@@ -184,7 +190,7 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
         if (!tokens.empty() && tokens.back().kind == Token::Literal)
             tokens.back().literal += text;
         else
-            tokens.push_back({Token::Literal, text});
+            tokens.push_back({Token::Literal, text, {}});
     };
     qsizetype i = 0;
     while (i < format.size()) {
@@ -213,7 +219,7 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
             ++repeat;
         const auto pick = [&](int most, std::initializer_list<Token::Kind> kinds) {
             const int n = static_cast<int>(std::min<qsizetype>(repeat, most));
-            tokens.push_back({*(kinds.begin() + (n - 1)), {}});
+            tokens.push_back({*(kinds.begin() + (n - 1)), {}, {}});
             i += n;
         };
         switch (c.unicode()) {
@@ -226,7 +232,7 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
         case u'y':
             if (repeat < 4)
                 return false; // two-digit years are widened before compiling
-            tokens.push_back({Token::Year, {}});
+            tokens.push_back({Token::Year, {}, {}});
             i += repeat;
             break;
         case u'h':
@@ -251,7 +257,7 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
                 kind = Token::AmPmUpper;
             else if (c == u'a' && (second == u'p' || !pair))
                 kind = Token::AmPmLower;
-            tokens.push_back({kind, {}});
+            tokens.push_back({kind, {}, {}});
             i += pair ? 2 : 1;
             break;
         }
@@ -266,6 +272,8 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
             break;
         }
     }
+    for (Token& t : tokens)
+        t.literalUtf8 = t.literal.toUtf8();
     // Without an AM/PM field, "h" is the hour of the day.
     const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
         return t.kind == Token::AmPmUpper || t.kind == Token::AmPmLower || t.kind == Token::AmPm;
@@ -291,21 +299,23 @@ DateTextFormat::DateTextFormat(const QLocale& locale)
         && compileDateFormat(m_dateFormat, m_dateTokens)
         && compileDateFormat(m_timeFormat, m_timeTokens);
     for (int i = 1; i <= 7; ++i) {
-        m_dayNames.append(locale.dayName(i, QLocale::ShortFormat));
-        m_longDayNames.append(locale.dayName(i, QLocale::LongFormat));
+        m_dayNames.append(locale.dayName(i, QLocale::ShortFormat).toUtf8());
+        m_longDayNames.append(locale.dayName(i, QLocale::LongFormat).toUtf8());
     }
     for (int i = 1; i <= 12; ++i) {
-        m_monthNames.append(locale.monthName(i, QLocale::ShortFormat));
-        m_longMonthNames.append(locale.monthName(i, QLocale::LongFormat));
+        m_monthNames.append(locale.monthName(i, QLocale::ShortFormat).toUtf8());
+        m_longMonthNames.append(locale.monthName(i, QLocale::LongFormat).toUtf8());
     }
     // Morning and afternoon texts as given, upper-cased and lower-cased.
-    m_amPm = {locale.amText(), locale.pmText(), locale.amText().toUpper(),
-              locale.pmText().toUpper(), locale.amText().toLower(), locale.pmText().toLower()};
+    const QString am = locale.amText();
+    const QString pm = locale.pmText();
+    m_amPm = {am.toUtf8(), pm.toUtf8(), am.toUpper().toUtf8(), pm.toUpper().toUtf8(),
+              am.toLower().toUtf8(), pm.toLower().toUtf8()};
 }
 
 namespace {
 
-void appendNumber(QString& out, int value, int width)
+void appendNumber(QByteArray& out, int value, int width)
 {
     char digits[12];
     int n = 0;
@@ -314,22 +324,22 @@ void appendNumber(QString& out, int value, int width)
         value /= 10;
     } while (value > 0);
     for (int pad = n; pad < width; ++pad)
-        out.append(u'0');
+        out.append('0');
     while (n > 0)
-        out.append(QLatin1Char(digits[--n]));
+        out.append(digits[--n]);
 }
 
 } // namespace
 
 void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTime& local,
-                            QString& out) const
+                            QByteArray& out) const
 {
     const int hour12 = local.hour % 12 == 0 ? 12 : local.hour % 12;
     const int afternoon = local.hour < 12 ? 0 : 1;
     for (const Token& token : tokens) {
         switch (token.kind) {
         case Token::Literal:
-            out.append(token.literal);
+            out.append(token.literalUtf8);
             break;
         case Token::Day:
         case Token::Day2:
@@ -383,42 +393,49 @@ void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTim
     }
 }
 
-QString DateTextFormat::date(const LocalDateTime& local) const
+void DateTextFormat::appendDate(const LocalDateTime& local, QByteArray& out) const
 {
-    if (!m_compiled)
-        return m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat);
+    if (!m_compiled) {
+        out.append(
+            m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat).toUtf8());
+        return;
+    }
     if (local.year != m_lastDay.year || local.month != m_lastDay.month
         || local.day != m_lastDay.day) {
-        m_lastDate.clear();
+        m_lastDate.resize(0);
         render(m_dateTokens, local, m_lastDate);
         m_lastDay = local;
     }
-    return m_lastDate;
+    out.append(m_lastDate);
 }
 
-void DateTextFormat::appendTime(const LocalDateTime& local, QString& out) const
+void DateTextFormat::appendTime(const LocalDateTime& local, QByteArray& out) const
 {
     if (m_compiled)
         render(m_timeTokens, local, out);
     else
-        out.append(m_locale.toString(QTime(local.hour, local.minute, local.second), m_timeFormat));
+        out.append(m_locale.toString(QTime(local.hour, local.minute, local.second), m_timeFormat)
+                       .toUtf8());
+}
+
+void DateTextFormat::appendUtf8(const LocalDateTime& local, QByteArray& out) const
+{
+    if (local.year == 1899 && local.month == 12 && local.day == 30) {
+        appendTime(local, out); // the zero date shows the time alone
+        return;
+    }
+    appendDate(local, out);
+    if (local.hour == 0 && local.minute == 0 && local.second == 0)
+        return; // midnight shows the date alone
+    out.append(' ');
+    appendTime(local, out);
 }
 
 QString DateTextFormat::text(const LocalDateTime& local) const
 {
-    QString out;
-    if (local.year == 1899 && local.month == 12 && local.day == 30) {
-        appendTime(local, out); // the zero date shows the time alone
-        return out;
-    }
-    const QString day = date(local);
-    if (local.hour == 0 && local.minute == 0 && local.second == 0)
-        return day;
-    out.reserve(day.size() + 16);
-    out.append(day);
-    out.append(u' ');
-    appendTime(local, out);
-    return out;
+    QByteArray utf8;
+    appendUtf8(local, utf8);
+    return QString::fromUtf8(utf8);
 }
 
 std::optional<QString> GetFileDateModified(const QString& path, const DateTextFormat& format)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QLocale>
 #include <QString>
 
@@ -35,6 +36,7 @@ public:
     FileTimesReader& operator=(const FileTimesReader&) = delete;
 
     std::optional<FileTimes> read(const QString& path);
+    std::optional<FileTimes> readUtf8(QByteArrayView utf8Path);
 
 private:
     QByteArray m_path;       // the path being read, reused
@@ -80,6 +82,8 @@ public:
 
     QString text(const LocalDateTime& local) const;
     QString text(const timespec& stamp) const { return text(toLocalDateTime(stamp)); }
+    // The same text appended as UTF-8, the form the lists store.
+    void appendUtf8(const LocalDateTime& local, QByteArray& out) const;
 
     // One field of a compiled format, or a literal.
     struct Token {
@@ -89,12 +93,14 @@ public:
             AmPmUpper, AmPmLower, AmPm
         } kind;
         QString literal;
+        QByteArray literalUtf8;
     };
 
 private:
-    QString date(const LocalDateTime& local) const;
-    void appendTime(const LocalDateTime& local, QString& out) const;
-    void render(const std::vector<Token>& tokens, const LocalDateTime& local, QString& out) const;
+    void appendDate(const LocalDateTime& local, QByteArray& out) const;
+    void appendTime(const LocalDateTime& local, QByteArray& out) const;
+    void render(const std::vector<Token>& tokens, const LocalDateTime& local,
+                QByteArray& out) const;
 
     QLocale m_locale;
     QString m_dateFormat;
@@ -103,11 +109,11 @@ private:
     std::vector<Token> m_dateTokens;
     std::vector<Token> m_timeTokens;
     bool m_compiled = false;
-    // Names read once from the locale.
-    QStringList m_dayNames, m_longDayNames, m_monthNames, m_longMonthNames;
-    std::array<QString, 6> m_amPm;
+    // Names read once from the locale, as UTF-8.
+    QByteArrayList m_dayNames, m_longDayNames, m_monthNames, m_longMonthNames;
+    std::array<QByteArray, 6> m_amPm;
     mutable LocalDateTime m_lastDay{0, 0, 0};
-    mutable QString m_lastDate;
+    mutable QByteArray m_lastDate;
 };
 
 // Compiles a QLocale date or time format; false when it holds a field the compiled form

@@ -113,6 +113,14 @@ void RowModel::appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& 
         schedulePublish();
 }
 
+void RowModel::appendUtf8Row(QByteArrayView text)
+{
+    m_texts.push_back(m_store.addUtf8(text));
+    m_subItems.resize(m_subItems.size() + static_cast<size_t>(m_stride), 0);
+    m_checked.push_back(false);
+    schedulePublish();
+}
+
 void RowModel::removeRowAt(int row)
 {
     checkRow(row);
@@ -193,9 +201,21 @@ void RowModel::setSubItem(int row, int k, const QString& text)
 {
     checkRow(row);
     checkSubItem(k);
+    setSubItemRef(row, k, m_store.add(text));
+}
+
+void RowModel::setSubItemUtf8(int row, int k, QByteArrayView text)
+{
+    checkRow(row);
+    checkSubItem(k);
+    setSubItemRef(row, k, m_store.addUtf8(text));
+}
+
+void RowModel::setSubItemRef(int row, int k, TextStore::Ref ref)
+{
     widenRows(k);
     m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride) + static_cast<size_t>(k - 1)] =
-        m_store.add(text);
+        ref;
     if (!isPublished(row))
         return;
     const QModelIndex at = index(row, k);

@@ -38,6 +38,7 @@ public:
     // Appends rows whose texts are given as UTF-8, one after the other: row i's text ends at
     // ends[i] and begins where row i - 1's ended.
     void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
+    void appendUtf8Row(QByteArrayView text);
     // Announces appended rows to the views now.
     void publishPending();
     void removeRowAt(int row);
@@ -45,9 +46,12 @@ public:
     int rows() const { return static_cast<int>(m_texts.size()); }
 
     QString text(int row) const;
+    // The row's text as the store keeps it, UTF-8, appended to `out`.
+    void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
     void setText(int row, const QString& text);
     QString subItem(int row, int k) const;
     void setSubItem(int row, int k, const QString& text);
+    void setSubItemUtf8(int row, int k, QByteArrayView text);
     // Column 0 is the row text, column k > 0 its sub-item k.
     QString cell(int row, int column) const { return column == 0 ? text(row) : subItem(row, column); }
     // The cell's length in UTF-16 code units and the cell appended to a text, both without
@@ -70,6 +74,7 @@ private:
     void checkRow(int row) const;
     void checkSubItem(int k) const;
     TextStore::Ref cellRef(int row, int column) const;
+    void setSubItemRef(int row, int k, TextStore::Ref ref);
     // Makes room for `subItems` sub-items per row.
     void widenRows(int subItems);
     void schedulePublish();

@@ -144,6 +144,9 @@ TEST(DateText, CompiledFormatsRenderWhatQLocaleRenders)
                 ? locale.toString(date, dateFormat)
                 : locale.toString(date, dateFormat) + u' ' + locale.toString(time, timeFormat);
             EXPECT_EQ(format.text(local), expected) << name.toStdString();
+            QByteArray utf8("before:");
+            format.appendUtf8(local, utf8);
+            EXPECT_EQ(utf8, "before:" + expected.toUtf8()) << name.toStdString();
         }
     }
 }
