@@ -23,12 +23,6 @@ bool IsExistingPath(const QString& path)
     return readFileTimes(path).has_value();
 }
 
-bool IsExistingFile(const QString& path)
-{
-    struct stat info {};
-    return statPath(path, info) && !S_ISDIR(info.st_mode);
-}
-
 bool IsExistingFolder(const QString& path)
 {
     struct stat info {};

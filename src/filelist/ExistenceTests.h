@@ -10,10 +10,6 @@ namespace quillfen {
 // entry itself, not a link's target).
 bool IsExistingPath(const QString& path);
 
-// True when the path names an existing entry that is not a folder, following links. The entry
-// is never opened, so a FIFO or a device answers at once.
-bool IsExistingFile(const QString& path);
-
 // True when the path names an existing folder, following links.
 bool IsExistingFolder(const QString& path);
 
