@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QProgressBar>
 
 namespace quillfen {
@@ -16,13 +18,26 @@ public:
     double position() const { return m_position; }
 
     void setCaption(const QString& text);
-    QString caption() const { return m_caption; }
+    // The caption `prefix` followed by `utf8`. A long run sets it once per file, far more
+    // often than the bar is drawn, so the text is only decoded when it is read.
+    void setCaption(const QString& prefix, QByteArrayView utf8);
+    QString caption() const;
     // The caption as shown: taken as it is, not as a format with %p, %v and %m fields.
-    QString text() const override { return m_caption; }
+    QString text() const override { return caption(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void requestRepaint();
+
     double m_position = 0;
-    QString m_caption;
+    mutable QString m_caption;
+    // Set by the UTF-8 form until the caption is next read.
+    QString m_prefix;
+    QByteArray m_utf8;
+    mutable bool m_decodePending = false;
+    bool m_repaintPending = false;
 };
 
 } // namespace quillfen

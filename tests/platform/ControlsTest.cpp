@@ -20,6 +20,19 @@ TEST(ProgressBar, ShowsItsCaptionAsItIsAndKeepsTheRealPosition)
     EXPECT_EQ(bar.value(), 33);
 }
 
+TEST(ProgressBar, CaptionFromUtf8ReadsAsTheLatestTextSet)
+{
+    ProgressBar bar;
+    bar.setCaption("Processing: ", QByteArrayView("r\xC3\xA9sum\xC3\xA9 %p.txt"));
+    bar.setCaption("Processing: ", QByteArrayView("\xE6\x97\xA5\xE6\x9C\xAC.txt"));
+    EXPECT_EQ(bar.caption(), QString::fromUtf8("Processing: 日本.txt"));
+    EXPECT_EQ(bar.text(), bar.caption());
+    bar.setCaption("Progress Bar");
+    EXPECT_EQ(bar.text(), "Progress Bar");
+    bar.setCaption("Processing: ", QByteArrayView("a.txt"));
+    EXPECT_EQ(bar.text(), "Processing: a.txt");
+}
+
 TEST(DateBox, ProgramChangesRunTheHandlerAndUserClicksNeverGrey)
 {
     DateBox box("Created");
