@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation
     python3 python3-openpyxl
+    tzdata
     xvfb xauth
 )
 

@@ -7,6 +7,7 @@
 #include <QTime>
 
 #include <algorithm>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -142,6 +143,40 @@ LocalDateTime toLocalDateTime(const timespec& stamp)
         return kZeroDate;
     return LocalDateTime{static_cast<int>(year), local.tm_mon + 1, local.tm_mday,
                          local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
+{
+    const time_t seconds = stamp.tv_sec;
+    if (seconds >= m_dayStart && seconds < m_dayEnd) {
+        const auto into = static_cast<int>(seconds - m_dayStart);
+        LocalDateTime local = m_day;
+        local.hour = into / 3600;
+        local.minute = into / 60 % 60;
+        local.second = into % 60;
+        return local;
+    }
+    const LocalDateTime local = toLocalDateTime(stamp);
+    if (local == kZeroDate)
+        return local;
+    // The day is kept only when it runs 00:00:00 to 23:59:59 on one UTC offset.
+    constexpr int kDay = 86400;
+    const time_t start = seconds - (local.hour * 3600 + local.minute * 60 + local.second);
+    tm first{};
+    tm last{};
+    const time_t end = start + kDay;
+    const time_t lastSecond = end - 1;
+    if (::localtime_r(&start, &first) != nullptr && ::localtime_r(&lastSecond, &last) != nullptr
+        && first.tm_gmtoff == last.tm_gmtoff && first.tm_mday == local.day
+        && first.tm_hour == 0 && first.tm_min == 0 && first.tm_sec == 0 && last.tm_mday == local.day
+        && last.tm_hour == 23 && last.tm_min == 59 && last.tm_sec == 59) {
+        m_dayStart = start;
+        m_dayEnd = end;
+        m_day = local;
+    } else {
+        m_dayStart = m_dayEnd = 0;
+    }
+    return local;
 }
 
 double FileTimeToLocalDate(const timespec& stamp)
@@ -311,11 +346,13 @@ DateTextFormat::DateTextFormat(const QLocale& locale)
     const QString pm = locale.pmText();
     m_amPm = {am.toUtf8(), pm.toUtf8(), am.toUpper().toUtf8(), pm.toUpper().toUtf8(),
               am.toLower().toUtf8(), pm.toLower().toUtf8()};
+    m_mostDateBytes = mostBytes(m_dateTokens);
+    m_mostBytes = m_mostDateBytes + 1 + mostBytes(m_timeTokens);
 }
 
 namespace {
 
-void appendNumber(QByteArray& out, int value, int width)
+char* writeNumber(char* out, int value, int width)
 {
     char digits[12];
     int n = 0;
@@ -324,111 +361,164 @@ void appendNumber(QByteArray& out, int value, int width)
         value /= 10;
     } while (value > 0);
     for (int pad = n; pad < width; ++pad)
-        out.append('0');
+        *out++ = '0';
     while (n > 0)
-        out.append(digits[--n]);
+        *out++ = digits[--n];
+    return out;
+}
+
+char* writeBytes(char* out, const QByteArray& bytes)
+{
+    std::memcpy(out, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return out + bytes.size();
+}
+
+qsizetype longest(const QByteArrayList& texts)
+{
+    qsizetype most = 0;
+    for (const QByteArray& text : texts)
+        most = std::max(most, text.size());
+    return most;
 }
 
 } // namespace
 
-void DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTime& local,
-                            QByteArray& out) const
+qsizetype DateTextFormat::mostBytes(const std::vector<Token>& tokens) const
+{
+    constexpr qsizetype kNumber = 4; // years stop at 9999, every other field at two digits
+    qsizetype most = 0;
+    for (const Token& token : tokens) {
+        switch (token.kind) {
+        case Token::Literal:
+            most += token.literalUtf8.size();
+            break;
+        case Token::DayName:
+            most += longest(m_dayNames);
+            break;
+        case Token::DayLongName:
+            most += longest(m_longDayNames);
+            break;
+        case Token::MonthName:
+            most += longest(m_monthNames);
+            break;
+        case Token::MonthLongName:
+            most += longest(m_longMonthNames);
+            break;
+        case Token::AmPmUpper:
+        case Token::AmPmLower:
+        case Token::AmPm:
+            most += longest(QByteArrayList(m_amPm.begin(), m_amPm.end()));
+            break;
+        default:
+            most += kNumber;
+            break;
+        }
+    }
+    return most;
+}
+
+char* DateTextFormat::render(const std::vector<Token>& tokens, const LocalDateTime& local,
+                             char* out) const
 {
     const int hour12 = local.hour % 12 == 0 ? 12 : local.hour % 12;
     const int afternoon = local.hour < 12 ? 0 : 1;
     for (const Token& token : tokens) {
         switch (token.kind) {
         case Token::Literal:
-            out.append(token.literalUtf8);
+            out = writeBytes(out, token.literalUtf8);
             break;
         case Token::Day:
         case Token::Day2:
-            appendNumber(out, local.day, token.kind == Token::Day2 ? 2 : 1);
+            out = writeNumber(out, local.day, token.kind == Token::Day2 ? 2 : 1);
             break;
         case Token::DayName:
         case Token::DayLongName: {
             const int weekday = QDate(local.year, local.month, local.day).dayOfWeek();
-            out.append((token.kind == Token::DayName ? m_dayNames : m_longDayNames).at(weekday - 1));
+            out = writeBytes(
+                out, (token.kind == Token::DayName ? m_dayNames : m_longDayNames).at(weekday - 1));
             break;
         }
         case Token::Month:
         case Token::Month2:
-            appendNumber(out, local.month, token.kind == Token::Month2 ? 2 : 1);
+            out = writeNumber(out, local.month, token.kind == Token::Month2 ? 2 : 1);
             break;
         case Token::MonthName:
-            out.append(m_monthNames.at(local.month - 1));
+            out = writeBytes(out, m_monthNames.at(local.month - 1));
             break;
         case Token::MonthLongName:
-            out.append(m_longMonthNames.at(local.month - 1));
+            out = writeBytes(out, m_longMonthNames.at(local.month - 1));
             break;
         case Token::Year:
-            appendNumber(out, local.year, 4);
+            out = writeNumber(out, local.year, 4);
             break;
         case Token::Hour12:
         case Token::Hour12_2:
-            appendNumber(out, hour12, token.kind == Token::Hour12_2 ? 2 : 1);
+            out = writeNumber(out, hour12, token.kind == Token::Hour12_2 ? 2 : 1);
             break;
         case Token::Hour24:
         case Token::Hour24_2:
-            appendNumber(out, local.hour, token.kind == Token::Hour24_2 ? 2 : 1);
+            out = writeNumber(out, local.hour, token.kind == Token::Hour24_2 ? 2 : 1);
             break;
         case Token::Minute:
         case Token::Minute2:
-            appendNumber(out, local.minute, token.kind == Token::Minute2 ? 2 : 1);
+            out = writeNumber(out, local.minute, token.kind == Token::Minute2 ? 2 : 1);
             break;
         case Token::Second:
         case Token::Second2:
-            appendNumber(out, local.second, token.kind == Token::Second2 ? 2 : 1);
+            out = writeNumber(out, local.second, token.kind == Token::Second2 ? 2 : 1);
             break;
         case Token::AmPmUpper:
-            out.append(m_amPm[2 + afternoon]);
+            out = writeBytes(out, m_amPm[2 + afternoon]);
             break;
         case Token::AmPmLower:
-            out.append(m_amPm[4 + afternoon]);
+            out = writeBytes(out, m_amPm[4 + afternoon]);
             break;
         case Token::AmPm:
-            out.append(m_amPm[afternoon]);
+            out = writeBytes(out, m_amPm[afternoon]);
             break;
         }
     }
-}
-
-void DateTextFormat::appendDate(const LocalDateTime& local, QByteArray& out) const
-{
-    if (!m_compiled) {
-        out.append(
-            m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat).toUtf8());
-        return;
-    }
-    if (local.year != m_lastDay.year || local.month != m_lastDay.month
-        || local.day != m_lastDay.day) {
-        m_lastDate.resize(0);
-        render(m_dateTokens, local, m_lastDate);
-        m_lastDay = local;
-    }
-    out.append(m_lastDate);
-}
-
-void DateTextFormat::appendTime(const LocalDateTime& local, QByteArray& out) const
-{
-    if (m_compiled)
-        render(m_timeTokens, local, out);
-    else
-        out.append(m_locale.toString(QTime(local.hour, local.minute, local.second), m_timeFormat)
-                       .toUtf8());
+    return out;
 }
 
 void DateTextFormat::appendUtf8(const LocalDateTime& local, QByteArray& out) const
 {
-    if (local.year == 1899 && local.month == 12 && local.day == 30) {
-        appendTime(local, out); // the zero date shows the time alone
+    const bool zeroDate = local.year == 1899 && local.month == 12 && local.day == 30;
+    const bool midnight = local.hour == 0 && local.minute == 0 && local.second == 0;
+    if (!m_compiled) {
+        // The zero date shows the time alone, midnight the date alone.
+        if (!zeroDate)
+            out.append(m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat)
+                           .toUtf8());
+        if (zeroDate || !midnight) {
+            if (!zeroDate)
+                out.append(' ');
+            out.append(
+                m_locale.toString(QTime(local.hour, local.minute, local.second), m_timeFormat)
+                    .toUtf8());
+        }
         return;
     }
-    appendDate(local, out);
-    if (local.hour == 0 && local.minute == 0 && local.second == 0)
-        return; // midnight shows the date alone
-    out.append(' ');
-    appendTime(local, out);
+    // Rendered straight into the buffer, sized for the longest text the formats can give.
+    const qsizetype start = out.size();
+    out.resize(start + m_mostBytes);
+    char* const begin = out.data() + start;
+    char* end = begin;
+    if (!zeroDate) {
+        if (local.year != m_lastDay.year || local.month != m_lastDay.month
+            || local.day != m_lastDay.day) {
+            m_lastDate.resize(m_mostDateBytes);
+            m_lastDate.truncate(render(m_dateTokens, local, m_lastDate.data()) - m_lastDate.data());
+            m_lastDay = local;
+        }
+        end = writeBytes(end, m_lastDate);
+    }
+    if (zeroDate || !midnight) {
+        if (!zeroDate)
+            *end++ = ' ';
+        end = render(m_timeTokens, local, end);
+    }
+    out.truncate(start + (end - begin));
 }
 
 QString DateTextFormat::text(const LocalDateTime& local) const

@@ -21,6 +21,22 @@ struct FileTimes {
     std::optional<timespec> created; // only where the file system keeps a birth time
 };
 
+// The three stamps, in their column order.
+enum class StampKind { Modified, Created, Accessed };
+
+inline std::optional<timespec> stampOf(const FileTimes& times, StampKind kind)
+{
+    switch (kind) {
+    case StampKind::Modified:
+        return times.modified;
+    case StampKind::Created:
+        return times.created;
+    case StampKind::Accessed:
+        return times.accessed;
+    }
+    return std::nullopt;
+}
+
 // One lookup of the entry itself (a link is not followed). No value when the path is empty,
 // ends in a separator or cannot be found; never an error.
 std::optional<FileTimes> readFileTimes(const QString& path);
@@ -64,6 +80,19 @@ inline constexpr LocalDateTime kZeroDate{};
 // A time stamp outside 1 January 100 to 31 December 9999 gives the zero date.
 LocalDateTime toLocalDateTime(const timespec& stamp);
 
+// toLocalDateTime for a long run of stamps. Stamps of one run tend to share their day, so the
+// converter keeps the last local day (when no clock change or leap second falls in it) and
+// works out the time of day by subtraction instead of asking the time-zone rules again.
+class LocalTimeConverter {
+public:
+    LocalDateTime convert(const timespec& stamp);
+
+private:
+    time_t m_dayStart = 0; // the cached local day as UTC seconds, [start, end)
+    time_t m_dayEnd = 0;
+    LocalDateTime m_day;
+};
+
 // The same as a date value: days since 30 December 1899 00:00 local time, the fraction being
 // the time of day; 0 outside the valid range.
 double FileTimeToLocalDate(const timespec& stamp);
@@ -97,10 +126,9 @@ public:
     };
 
 private:
-    void appendDate(const LocalDateTime& local, QByteArray& out) const;
-    void appendTime(const LocalDateTime& local, QByteArray& out) const;
-    void render(const std::vector<Token>& tokens, const LocalDateTime& local,
-                QByteArray& out) const;
+    // Writes the fields at `out`, which has room for mostBytes(tokens); returns the end.
+    char* render(const std::vector<Token>& tokens, const LocalDateTime& local, char* out) const;
+    qsizetype mostBytes(const std::vector<Token>& tokens) const;
 
     QLocale m_locale;
     QString m_dateFormat;
@@ -112,6 +140,8 @@ private:
     // Names read once from the locale, as UTF-8.
     QByteArrayList m_dayNames, m_longDayNames, m_monthNames, m_longMonthNames;
     std::array<QByteArray, 6> m_amPm;
+    qsizetype m_mostDateBytes = 0;
+    qsizetype m_mostBytes = 0; // date, space and time
     mutable LocalDateTime m_lastDay{0, 0, 0};
     mutable QByteArray m_lastDate;
 };

@@ -26,6 +26,14 @@ timespec at(time_t seconds, long nanoseconds = 0)
 
 } // namespace
 
+namespace quillfen {
+void PrintTo(const LocalDateTime& local, std::ostream* out)
+{
+    *out << local.year << '-' << local.month << '-' << local.day << ' ' << local.hour << ':'
+         << local.minute << ':' << local.second;
+}
+} // namespace quillfen
+
 TEST(DateText, SummerAndWinterStampsShowTheirOwnWallClockTime)
 {
     const DateTextFormat format;
@@ -56,6 +64,47 @@ TEST(DateText, StampsOutsideTheDateRangeGiveTheZeroDate)
     EXPECT_EQ(toLocalDateTime(at(std::numeric_limits<time_t>::max())), kZeroDate);
     // The epoch itself is an ordinary date.
     EXPECT_EQ(format.text(at(0)), "1/1/1970 1:00:00 AM");
+}
+
+// Runs `body` with the process in another time zone, then back in the tests' own.
+template <typename Body>
+void inTimeZone(const char* zone, Body body)
+{
+    const QByteArray before = qgetenv("TZ");
+    qputenv("TZ", zone);
+    ::tzset();
+    body();
+    qputenv("TZ", before);
+    ::tzset();
+}
+
+TEST(LocalTimeConverter, AgreesWithTheZoneRulesAcrossClockChanges)
+{
+    // Berlin's clock changes by an hour, Lord Howe's by half an hour; Kiritimati skipped a
+    // whole day (30 December 1994).
+    struct Zone {
+        const char* name;
+        time_t from;
+    };
+    const Zone zones[] = {{"Europe/Berlin", 1616806800 - 2 * 86400},   // 2021-03-27 01:00 UTC
+                          {"Europe/Berlin", 1635642000 - 2 * 86400},   // 2021-10-31 01:00 UTC
+                          {"Australia/Lord_Howe", 1617465600 - 86400}, // 2021-04-04
+                          {"Pacific/Kiritimati", 788918400 - 3 * 86400}};
+    for (const Zone& zone : zones) {
+        inTimeZone(zone.name, [&] {
+            LocalTimeConverter converter;
+            // Forward in uneven steps over four days, with stamps of another day in between.
+            for (time_t t = zone.from; t < zone.from + 4 * 86400; t += 1597) {
+                for (const time_t stamp : {t, t + 5 * 86400 + 17, t}) {
+                    ASSERT_EQ(converter.convert(at(stamp)), toLocalDateTime(at(stamp)))
+                        << zone.name << " " << stamp;
+                }
+            }
+        });
+    }
+    LocalTimeConverter converter;
+    EXPECT_EQ(converter.convert(at(253402300800)), kZeroDate);
+    EXPECT_EQ(converter.convert(at(253402300799)), toLocalDateTime(at(253402300799)));
 }
 
 TEST(DateValue, CountsDaysFromTheZeroDate)
