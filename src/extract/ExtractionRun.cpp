@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/Texts.h"
 #include "extract/LastMod.h"
+#include "extract/StampPrefetch.h"
 #include "filelist/PathUtils.h"
 #include "platform/WindowContext.h"
 
@@ -27,17 +28,12 @@ const std::array<DateColumn, 3> kDateColumns{{
     {DateKind::Accessed, texts::kDateAccessedColumn, 152},
 }};
 
-std::optional<timespec> stampOf(const FileTimes& times, DateKind kind)
+StampKind stampKind(DateKind kind)
 {
-    switch (kind) {
-    case DateKind::Modified:
-        return times.modified;
-    case DateKind::Created:
-        return times.created;
-    case DateKind::Accessed:
-        return times.accessed;
-    }
-    return std::nullopt;
+    static_assert(int(DateKind::Modified) == int(StampKind::Modified)
+                  && int(DateKind::Created) == int(StampKind::Created)
+                  && int(DateKind::Accessed) == int(StampKind::Accessed));
+    return static_cast<StampKind>(kind);
 }
 
 } // namespace
@@ -85,9 +81,16 @@ void ExtractionRun::run(WindowContext& window)
 
     ::tzset(); // time-zone rules are read once per run
     const DateTextFormat format;
+    std::array<LocalTimeConverter, 3> clocks; // one per kind: each keeps its own last day
     FileTimesReader reader;
+    StampPrefetch prefetch([&](int row, QByteArray& out) {
+        if (row >= files.rows())
+            return false;
+        files.appendTextUtf8(row, out);
+        return true;
+    });
     // The path and the date texts go from store to store as UTF-8, in buffers kept from row to
-    // row; only the file name shown in the progress bar becomes a string.
+    // row; the file name in the progress bar becomes a string only when the bar is drawn.
     QByteArray path;
     QByteArray dateText;
     const int count = run.value(126, 0, [&] { return files.rows(); });
@@ -99,7 +102,7 @@ void ExtractionRun::run(WindowContext& window)
             // The file name as GetFileNameFromPath takes it: after the last separator.
             const char separator = static_cast<char>(kSeparator.unicode());
             const QByteArrayView name = QByteArrayView(path).sliced(path.lastIndexOf(separator) + 1);
-            bar.setCaption(texts::kProcessing + QString::fromUtf8(name));
+            bar.setCaption(texts::kProcessing, name);
         });
         run.step(134, [&] { window.yield(); });
         run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
@@ -114,12 +117,16 @@ void ExtractionRun::run(WindowContext& window)
             const short k = run.value(column.testMarker + 2, short{0},
                                       [&] { return GetSubItemIndexByHeader(results, column.header); });
             run.step(column.testMarker + 4, [&] {
-                if (!times)
-                    times = reader.readUtf8(path);
+                if (!times) {
+                    times = prefetch.find(i, path, window.eventRounds());
+                    if (!times)
+                        times = reader.readUtf8(path);
+                }
+                const auto kind = static_cast<size_t>(column.kind);
                 dateText.resize(0);
                 if (*times) {
-                    if (const std::optional<timespec> stamp = stampOf(**times, column.kind))
-                        format.appendUtf8(toLocalDateTime(*stamp), dateText);
+                    if (const auto stamp = stampOf(**times, stampKind(column.kind)))
+                        format.appendUtf8(clocks[kind].convert(*stamp), dateText);
                 }
                 results.setSubItemUtf8(row, k, dateText);
             });

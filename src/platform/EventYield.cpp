@@ -15,6 +15,7 @@ void ThrottledYield::yield()
     if (m_intervalNs > 0 && m_sinceLast.nsecsElapsed() < m_intervalNs)
         return;
     QCoreApplication::processEvents();
+    ++m_rounds;
     m_sinceLast.restart();
 }
 

@@ -9,6 +9,9 @@ class EventYield {
 public:
     virtual ~EventYield() = default;
     virtual void yield() = 0;
+    // How many times events have been processed so far. Work that read the outside world
+    // under one value may be out of date under the next: events may have changed it.
+    virtual quint64 rounds() const = 0;
 };
 
 // Processes events only when at least intervalMs have passed since it last did, so yielding
@@ -18,10 +21,12 @@ class ThrottledYield final : public EventYield {
 public:
     explicit ThrottledYield(int intervalMs = 8);
     void yield() override;
+    quint64 rounds() const override { return m_rounds; }
 
 private:
     const qint64 m_intervalNs;
     QElapsedTimer m_sinceLast;
+    quint64 m_rounds = 0;
 };
 
 } // namespace quillfen

@@ -35,6 +35,8 @@ public:
     virtual QString appTitle() const = 0;
     // Lets the window process pending events; throws ApplicationClosing once it is closed.
     virtual void yield() = 0;
+    // How many times the window has processed events (see EventYield::rounds).
+    quint64 eventRounds() { return platform().yield->rounds(); }
 
     // A message box captioned with the application title.
     MessageAnswer tell(const QString& text, MessageButtons buttons = MessageButtons::Ok)
