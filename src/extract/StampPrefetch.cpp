@@ -1,195 +1,86 @@
 #include "extract/StampPrefetch.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace quillfen {
 
 namespace {
 
-// Blocks start small after events were processed, so a read that went stale costs little,
-// and grow while they are used whole, so the hand-over costs little per row.
+// Blocks start small after events were processed, so reads that went stale cost little, and
+// grow while they are used whole, so the hand-over costs little per row.
 constexpr int kSmallestBlock = 16;
 constexpr int kLargestBlock = 1024;
+// Two blocks asked ahead keep the worker busy while one is used and the next handed over.
 constexpr std::size_t kBlocksAhead = 2;
 
 } // namespace
 
-struct StampPrefetch::Block {
-    int first = 0;
-    quint64 rounds = 0; // the window's event rounds when the block was asked for
-    QByteArray paths;
-    std::vector<quint32> pathEnds;
-
-    // Filled by the worker.
-    std::vector<std::optional<FileTimes>> times;
-    std::exception_ptr failure;
-    std::atomic<bool> cancelled{false};
-    bool started = false; // guarded by the mutex, like done
-    bool done = false;
-
-    int count() const { return static_cast<int>(pathEnds.size()); }
-    QByteArrayView path(int i) const
-    {
-        const quint32 begin = i == 0 ? 0 : pathEnds[static_cast<size_t>(i - 1)];
-        return QByteArrayView(paths).sliced(begin, pathEnds[static_cast<size_t>(i)] - begin);
-    }
-};
+QByteArrayView StampPrefetch::Rows::path(int i) const
+{
+    const quint32 begin = i == 0 ? 0 : ends[static_cast<size_t>(i - 1)];
+    return QByteArrayView(paths).sliced(begin, ends[static_cast<size_t>(i)] - begin);
+}
 
 StampPrefetch::StampPrefetch(PathAt pathAt)
     : m_pathAt(std::move(pathAt))
     , m_blockSize(kSmallestBlock)
-    , m_worker([this] { work(); })
+    , m_ahead([this](const Rows& rows, const std::atomic<bool>& cancelled) {
+        Stamps stamps;
+        stamps.reserve(static_cast<size_t>(rows.count()));
+        for (int i = 0; i < rows.count() && !cancelled; ++i)
+            stamps.push_back(m_reader.readUtf8(rows.path(i)));
+        return stamps;
+    })
 {
 }
 
-StampPrefetch::~StampPrefetch()
+StampPrefetch::Rows StampPrefetch::rowsFrom(int first) const
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stop = true;
-        for (const auto& block : m_queued)
-            block->cancelled = true;
-    }
-    m_changed.notify_all();
-    m_worker.join();
-}
-
-std::unique_ptr<StampPrefetch::Block> StampPrefetch::makeBlock(int first, quint64 rounds, int size)
-{
-    auto block = std::make_unique<Block>();
-    block->first = first;
-    block->rounds = rounds;
-    for (int row = first; row < first + size; ++row) {
-        if (!m_pathAt(row, block->paths))
+    Rows rows;
+    rows.first = first;
+    for (int row = first; row < first + m_blockSize; ++row) {
+        if (!m_pathAt(row, rows.paths))
             break;
-        block->pathEnds.push_back(static_cast<quint32>(block->paths.size()));
+        rows.ends.push_back(static_cast<quint32>(rows.paths.size()));
     }
-    return block;
-}
-
-void StampPrefetch::submit(std::unique_ptr<Block> block)
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_queued.push_back(std::move(block));
-    }
-    m_changed.notify_all();
-}
-
-std::unique_ptr<StampPrefetch::Block> StampPrefetch::waitForOldest()
-{
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_queued.front()->done; });
-    std::unique_ptr<Block> block = std::move(m_queued.front());
-    m_queued.pop_front();
-    return block;
-}
-
-void StampPrefetch::cancelAll()
-{
-    // The worker may be reading a cancelled block: it stops at the next path and the block
-    // is dropped once it is done.
-    std::unique_lock lock(m_mutex);
-    for (const auto& block : m_queued)
-        block->cancelled = true;
-    m_changed.wait(lock, [&] {
-        return std::all_of(m_queued.begin(), m_queued.end(),
-                           [](const auto& block) { return block->done || !block->started; });
-    });
-    m_queued.clear();
+    return rows;
 }
 
 std::optional<std::optional<FileTimes>> StampPrefetch::find(int row, QByteArrayView path,
                                                             quint64 rounds)
 {
-    const auto holds = [&](const Block* block) {
-        return block != nullptr && block->rounds == rounds && row >= block->first
-            && row < block->first + block->count();
+    const auto holds = [&] {
+        return m_rows && m_rounds == rounds && row >= m_rows->first
+            && row < m_rows->first + m_rows->count();
     };
-    if (!holds(m_current.get())) {
-        const bool stale = m_current != nullptr && m_current->rounds != rounds;
+    if (!holds()) {
+        const bool stale = m_rows && m_rounds != rounds;
         m_blockSize = stale ? kSmallestBlock : std::min(m_blockSize * 2, kLargestBlock);
-        m_current.reset();
-        bool nextIsQueued = false;
-        {
-            std::lock_guard lock(m_mutex);
-            nextIsQueued = !m_queued.empty() && m_queued.front()->first == row
-                && m_queued.front()->rounds == rounds;
+        const auto startsHere = [&](const Rows& rows) { return rows.first == row; };
+        auto taken = m_ahead.take(rounds, startsHere);
+        if (!taken) {
+            m_ahead.ask(rowsFrom(row), rounds);
+            taken = m_ahead.take(rounds, startsHere);
         }
-        if (!nextIsQueued) {
-            cancelAll();
-            submit(makeBlock(row, rounds, m_blockSize));
-        }
-        m_current = waitForOldest();
-        if (m_current->failure) {
-            const std::exception_ptr failure = m_current->failure;
-            m_current.reset();
-            std::rethrow_exception(failure);
-        }
-        // Two blocks queued ahead keep the worker busy while this one is used and while the
-        // next is handed over.
-        if (m_current->count() > 0) {
-            int next = m_current->first + m_current->count();
-            std::size_t queued = 0;
-            {
-                std::lock_guard lock(m_mutex);
-                queued = m_queued.size();
-                if (queued > 0)
-                    next = m_queued.back()->first + m_queued.back()->count();
-            }
-            for (; queued < kBlocksAhead; ++queued) {
-                std::unique_ptr<Block> block = makeBlock(next, rounds, m_blockSize);
-                if (block->count() == 0)
-                    break;
-                next += block->count();
-                submit(std::move(block));
-            }
+        m_rows = std::move(taken->first);
+        m_stamps = std::move(taken->second);
+        m_rounds = rounds;
+        int next = m_ahead.asked() > 0 ? m_ahead.newest().first + m_ahead.newest().count()
+                                       : row + m_rows->count();
+        while (m_rows->count() > 0 && m_ahead.asked() < kBlocksAhead) {
+            Rows rows = rowsFrom(next);
+            if (rows.count() == 0)
+                break;
+            next += rows.count();
+            m_ahead.ask(std::move(rows), rounds);
         }
     }
-    if (!holds(m_current.get()))
+    if (!holds())
         return std::nullopt; // no such row (any more)
-    const int i = row - m_current->first;
-    if (m_current->path(i) != path)
+    const int i = row - m_rows->first;
+    if (m_rows->path(i) != path)
         return std::nullopt; // the list changed under the run
-    return m_current->times.at(static_cast<size_t>(i));
-}
-
-void StampPrefetch::work()
-{
-    FileTimesReader reader;
-    for (;;) {
-        Block* block = nullptr;
-        {
-            std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [&] {
-                if (m_stop)
-                    return true;
-                for (const auto& queued : m_queued) {
-                    if (!queued->started) {
-                        block = queued.get();
-                        return true;
-                    }
-                }
-                return false;
-            });
-            if (m_stop)
-                return;
-            block->started = true;
-        }
-        try {
-            block->times.reserve(static_cast<size_t>(block->count()));
-            for (int i = 0; i < block->count() && !block->cancelled; ++i)
-                block->times.push_back(reader.readUtf8(block->path(i)));
-        } catch (...) {
-            block->failure = std::current_exception();
-        }
-        {
-            std::lock_guard lock(m_mutex);
-            block->done = true;
-        }
-        m_changed.notify_all();
-    }
+    return m_stamps.at(static_cast<size_t>(i));
 }
 
 } // namespace quillfen

@@ -1,18 +1,14 @@
 #pragma once
 
 #include "extract/LastMod.h"
+#include "platform/ReadAhead.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
-#include <condition_variable>
-#include <deque>
-#include <exception>
 #include <functional>
-#include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
+#include <vector>
 
 namespace quillfen {
 
@@ -20,19 +16,15 @@ namespace quillfen {
 // kernel's lookups run beside the window's own work per row instead of after it. (The texts
 // are rendered by the caller: handing them over between cores cost more than rendering.)
 //
-// A read counts only for the path it was made for and only while no events have been
-// processed since it was asked for: events may have changed the files or the list, and a row
-// shows its file as it is when the run reaches it. Anything else is read again, on the spot,
-// by the caller. Owned by one run, used from the thread that owns the lists.
+// Rows are read in blocks. A read counts only for the path it was made for and only while no
+// events have been processed since it was asked for (see ReadAhead); a row the caller gets
+// nothing for is read again by the caller, on the spot. Owned by one run.
 class StampPrefetch {
 public:
     // Appends the path of a row to `path`; false when there is no such row (any more).
     using PathAt = std::function<bool(int row, QByteArray& path)>;
 
     explicit StampPrefetch(PathAt pathAt);
-    ~StampPrefetch(); // stops the worker, which ends after the path it is reading
-    StampPrefetch(const StampPrefetch&) = delete;
-    StampPrefetch& operator=(const StampPrefetch&) = delete;
 
     // The lookup made ahead for `row` (readFileTimes' answer), if it was made for `path` and
     // `rounds` (the window's event rounds now) is the count it was asked for under; no value
@@ -40,22 +32,27 @@ public:
     std::optional<std::optional<FileTimes>> find(int row, QByteArrayView path, quint64 rounds);
 
 private:
-    struct Block;
-    void work();
-    std::unique_ptr<Block> makeBlock(int first, quint64 rounds, int size);
-    void submit(std::unique_ptr<Block> block);
-    std::unique_ptr<Block> waitForOldest();
-    void cancelAll();
+    // The paths of consecutive rows, from `first` on: path i ends at ends[i].
+    struct Rows {
+        int first = 0;
+        QByteArray paths;
+        std::vector<quint32> ends;
+
+        int count() const { return static_cast<int>(ends.size()); }
+        QByteArrayView path(int i) const;
+    };
+    using Stamps = std::vector<std::optional<FileTimes>>;
+
+    Rows rowsFrom(int first) const;
 
     PathAt m_pathAt;
     int m_blockSize; // grows while blocks are used whole, back to the least after a stale one
-    std::unique_ptr<Block> m_current; // the block `find` answers from
-
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<std::unique_ptr<Block>> m_queued; // in row order, oldest first
-    bool m_stop = false;
-    std::thread m_worker; // last: starts once everything above is ready
+    // The block `find` answers from, and the rounds it was asked under.
+    std::optional<Rows> m_rows;
+    Stamps m_stamps;
+    quint64 m_rounds = 0;
+    FileTimesReader m_reader; // the worker's: it keeps the folder of the last path open
+    ReadAhead<Rows, Stamps> m_ahead; // last: its worker uses the reader
 };
 
 } // namespace quillfen
