@@ -22,7 +22,8 @@ namespace {
 
 FolderWalk walkerFor(WindowContext& window)
 {
-    return FolderWalk([&window] { window.yield(); }, *window.platform().messages);
+    return FolderWalk([&window] { window.yield(); }, [&window] { return window.eventRounds(); },
+                      *window.platform().messages);
 }
 
 void appendTree(WindowContext& window, FolderWalk& walk, const QString& folder,

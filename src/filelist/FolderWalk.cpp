@@ -2,11 +2,14 @@
 
 #include "app/ErrorReport.h"
 #include "filelist/PathUtils.h"
+#include "platform/ReadAhead.h"
 
 #include <QFile>
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <atomic>
 #include <deque>
 #include <optional>
 
@@ -203,6 +206,141 @@ size_t qHash(const FolderId& id, size_t seed = 0)
     return qHashMulti(seed, static_cast<quint64>(id.device), static_cast<quint64>(id.inode));
 }
 
+// What the walk reads of one folder in one go, on the read-ahead worker: the folder's own
+// status, the matching files as full paths and the names of the sub-folders to walk.
+struct FolderJob {
+    QByteArray path;        // as given to open(), ends in the separator
+    QByteArray cleanFolder; // the folder as the file paths begin with it
+    bool chosen = false;
+};
+
+struct FolderListing {
+    bool open = false; // false: gone, not a folder or not readable
+    struct stat self {};
+    std::optional<struct stat> parent; // "..", read for the chosen folder only
+    FolderWalk::PathBlock files;
+    std::vector<QByteArray> subfolders; // raw names, in the order the file system gives them
+};
+
+FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
+                         const std::atomic<bool>& cancelled)
+{
+    FolderListing listing;
+    if (job.path.size() >= PATH_MAX)
+        return listing;
+    OpenFolder open(job.path);
+    if (!open.isOpen() || ::fstat(open.fd(), &listing.self) != 0)
+        return listing;
+    listing.open = true;
+    if (job.chosen) {
+        struct stat parent {};
+        if (::fstatat(open.fd(), "..", &parent, 0) == 0)
+            listing.parent = parent;
+    }
+    while (const dirent* raw = open.next()) {
+        if (cancelled)
+            break;
+        Entry entry = classify(open.fd(), *raw);
+        if (entry.kind == Entry::Folder) {
+            listing.subfolders.emplace_back(raw->d_name);
+            continue;
+        }
+        if (entry.kind != Entry::File)
+            continue;
+        // Names stay UTF-8 from the directory to the list; only a dot-file's name is decoded,
+        // for its attributes.
+        const QByteArrayView name(raw->d_name);
+        if (name.startsWith('~') || !isValidUtf8(name) || !pattern.matchesUtf8(name))
+            continue;
+        if (name.startsWith('.')
+            && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name)) == attr::kSkippedFile)
+            continue;
+        listing.files.utf8.append(job.cleanFolder);
+        listing.files.utf8.append(name);
+        listing.files.ends.push_back(static_cast<quint32>(listing.files.utf8.size()));
+    }
+    return listing;
+}
+
+// Hands the walk the listing of each folder it reaches, read ahead in batches of the folders
+// waiting next. A listing is used only for the folder it was read for and only under the
+// event rounds it was asked under; otherwise the folder and those after it are read again.
+class Listings {
+public:
+    explicit Listings(const WildcardPattern& pattern)
+        : m_ahead(
+            [&pattern](const Batch& batch, const std::atomic<bool>& cancelled) {
+                std::vector<FolderListing> listings;
+                for (const FolderJob& job : batch) {
+                    if (cancelled)
+                        break;
+                    listings.push_back(readFolder(job, pattern, cancelled));
+                }
+                return listings;
+            },
+            kReadingThreads)
+    {
+    }
+
+    // The listing of `folder`, just taken from the front of `waiting`.
+    const FolderListing& of(const PendingFolder& folder, const std::deque<PendingFolder>& waiting,
+                            quint64 rounds)
+    {
+        const QByteArray path = QFile::encodeName(folder.path);
+        if (m_covered > 0)
+            --m_covered;
+        if (m_rounds != rounds || m_used == m_batch.size() || m_jobs[m_used].path != path) {
+            const auto startsHere = [&](const Batch& batch) { return batch.front().path == path; };
+            auto taken = m_ahead.take(rounds, startsHere);
+            if (!taken) {
+                Batch batch{jobFor(folder)};
+                m_covered = 0;
+                addJobs(batch, waiting);
+                m_ahead.ask(std::move(batch), rounds);
+                taken = m_ahead.take(rounds, startsHere);
+            }
+            m_jobs = std::move(taken->first);
+            m_batch = std::move(taken->second);
+            m_used = 0;
+            m_rounds = rounds;
+            while (m_ahead.asked() < kBatchesAhead && m_covered < waiting.size()) {
+                Batch batch;
+                addJobs(batch, waiting);
+                m_ahead.ask(std::move(batch), rounds);
+            }
+        }
+        return m_batch[m_used++];
+    }
+
+private:
+    using Batch = std::vector<FolderJob>;
+
+    static FolderJob jobFor(const PendingFolder& folder)
+    {
+        return FolderJob{QFile::encodeName(folder.path),
+                         QFile::encodeName(RemoveDoubleBackslashes(folder.path)), folder.chosen};
+    }
+    // Fills `batch` from the waiting folders not yet asked for.
+    void addJobs(Batch& batch, const std::deque<PendingFolder>& waiting)
+    {
+        while (batch.size() < kFoldersPerBatch && m_covered < waiting.size())
+            batch.push_back(jobFor(waiting[m_covered++]));
+    }
+
+    // Two threads: reading a folder is mostly the kernel's work and outweighs what the window
+    // does with it.
+    static constexpr int kReadingThreads = 2;
+    static constexpr std::size_t kFoldersPerBatch = 8;
+    static constexpr std::size_t kBatchesAhead = 4;
+
+    Batch m_jobs; // the batch in use, and what was read for it
+    std::vector<FolderListing> m_batch;
+    std::size_t m_used = 0;
+    quint64 m_rounds = 0;
+    std::size_t m_covered = 0; // the waiting folders, from the front, that batches were asked for
+    ReadAhead<Batch, std::vector<FolderListing>> m_ahead;
+};
+
 } // namespace
 
 bool HasBadNameChars(QByteArrayView name)
@@ -236,8 +374,10 @@ QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& patt
     return names;
 }
 
-FolderWalk::FolderWalk(std::function<void()> yield, MessageBoxes& reports)
+FolderWalk::FolderWalk(std::function<void()> yield, std::function<quint64()> rounds,
+                       MessageBoxes& reports)
     : m_yield(std::move(yield))
+    , m_rounds(std::move(rounds))
     , m_reports(reports)
     , m_mounts(MountTable::read())
 {
@@ -248,24 +388,18 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
 {
     ReportingProcedure walk(m_reports, Procedure::GetSubDirectories2016);
     QSet<FolderId> walked;
-    PathBlock files; // reused, so its buffers grow once
     std::deque<PendingFolder> pending;
     pending.push_back({folder + kSeparator, {}, true});
+    Listings listings(pattern);
 
     while (!pending.empty()) {
         const PendingFolder current = std::move(pending.front());
         pending.pop_front();
-        const QByteArray encoded = QFile::encodeName(current.path);
-        if (encoded.size() >= PATH_MAX)
-            continue;
-
-        OpenFolder open(encoded);
-        if (!open.isOpen())
+        const FolderListing& listing = listings.of(current, pending, m_rounds());
+        if (!listing.open)
             continue; // gone, not a folder or not readable: dropped without a message
 
-        struct stat self {};
-        if (::fstat(open.fd(), &self) != 0)
-            continue;
+        const struct stat& self = listing.self;
         if (walked.contains({self.st_dev, self.st_ino}))
             continue; // reached again through a link
         walked.insert({self.st_dev, self.st_ino});
@@ -276,9 +410,8 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
         bool descend = true;
         const bool isRootFolder = current.path == QString(2, kSeparator);
         if (!isRootFolder) {
-            struct stat parent = current.parent;
-            if (current.chosen && ::fstatat(open.fd(), "..", &parent, 0) != 0)
-                parent = self;
+            const struct stat parent =
+                current.chosen ? listing.parent.value_or(self) : current.parent;
             if (isVirtualRoot(m_mounts, self, parent)) {
                 if (!current.chosen)
                     continue;
@@ -286,40 +419,19 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
             }
         }
 
-        const QByteArray cleanFolder = QFile::encodeName(RemoveDoubleBackslashes(current.path));
-        files.utf8.resize(0);
-        files.ends.clear();
         walk.step(102, [&] {
-            while (const dirent* raw = open.next()) {
-                Entry entry = classify(open.fd(), *raw);
-                if (entry.kind == Entry::Folder) {
-                    if (!descend)
-                        continue;
-                    m_yield();
-                    const std::optional<QString> name = decodeName(raw->d_name);
-                    if (!name || HasBadNameChars(raw->d_name))
-                        continue;
-                    pending.push_back({current.path + *name + kSeparator, self, false});
+            if (!descend)
+                return;
+            for (const QByteArray& raw : listing.subfolders) {
+                m_yield();
+                const std::optional<QString> name = decodeName(raw);
+                if (!name || HasBadNameChars(raw))
                     continue;
-                }
-                if (entry.kind != Entry::File)
-                    continue;
-                // Names stay UTF-8 from the directory to the list; only a dot-file's name is
-                // decoded, for its attributes.
-                const QByteArrayView name(raw->d_name);
-                if (name.startsWith('~') || !isValidUtf8(name) || !pattern.matchesUtf8(name))
-                    continue;
-                if (name.startsWith('.')
-                    && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name))
-                        == attr::kSkippedFile)
-                    continue;
-                files.utf8.append(cleanFolder);
-                files.utf8.append(name);
-                files.ends.push_back(static_cast<quint32>(files.utf8.size()));
+                pending.push_back({current.path + *name + kSeparator, self, false});
             }
         });
-        if (!files.ends.empty())
-            walk.step(104, [&] { sink(files); });
+        if (!listing.files.ends.empty())
+            walk.step(104, [&] { sink(listing.files); });
     }
 }
 

@@ -17,9 +17,10 @@ class MessageBoxes;
 //
 // A tree is walked breadth first: the chosen folder, then all its sub-folders grouped by
 // parent in the order the file system gives them, then their sub-folders, and so on. Each
-// folder is read once, relative to its open descriptor, and entries are classified by the
-// type the directory reports, so only dot-files, links and entries of unknown type cost a
-// status call and no entry is ever opened. Folders that cannot be listed are dropped
+// folder is read once (a few folders ahead of the walk, on a worker thread), relative to its
+// open descriptor, and entries are classified by the type the directory reports, so only
+// dot-files, links and entries of unknown type cost a status call and no entry is ever
+// opened. Folders that cannot be listed are dropped
 // silently; links to folders are followed, but each real folder is walked at most once, so
 // a link cycle ends. Folders at the root of a virtual file system (/proc, /sys, /dev) are
 // neither walked nor listed unless chosen themselves.
@@ -33,9 +34,11 @@ public:
     };
     using FileBlock = std::function<void(const PathBlock& paths)>;
 
-    // `yield` lets the window process events (and throws once it is closed); `reports` shows
-    // the error report for failures other than folders that cannot be listed.
-    FolderWalk(std::function<void()> yield, MessageBoxes& reports);
+    // `yield` lets the window process events (and throws once it is closed), `rounds` says how
+    // often it has (EventYield::rounds: folders are read ahead only until the next time);
+    // `reports` shows the error report for failures other than folders that cannot be listed.
+    FolderWalk(std::function<void()> yield, std::function<quint64()> rounds,
+               MessageBoxes& reports);
 
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
@@ -44,6 +47,7 @@ public:
 
 private:
     std::function<void()> m_yield;
+    std::function<quint64()> m_rounds;
     MessageBoxes& m_reports;
     MountTable m_mounts;
 };
