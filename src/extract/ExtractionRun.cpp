@@ -89,24 +89,24 @@ void ExtractionRun::run(WindowContext& window)
         files.appendTextUtf8(row, out);
         return true;
     });
-    // The path and the date texts go from store to store as UTF-8, in buffers kept from row to
-    // row; the file name in the progress bar becomes a string only when the bar is drawn.
-    QByteArray path;
+    // The path goes from list to list as UTF-8, shared rather than copied, and the date texts
+    // in a buffer kept from row to row; the file name in the progress bar becomes a string
+    // only when the bar is drawn.
+    TextStore::Shared path;
     QByteArray dateText;
     const int count = run.value(126, 0, [&] { return files.rows(); });
     for (int i = 0; i < count; ++i) {
-        path.resize(0);
-        run.step(128, [&] { files.appendTextUtf8(i, path); });
+        run.step(128, [&] { path = files.sharedText(i); });
+        const QByteArrayView pathUtf8 = path.view();
         run.step(130, [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
         run.step(132, [&] {
             // The file name as GetFileNameFromPath takes it: after the last separator.
             const char separator = static_cast<char>(kSeparator.unicode());
-            const QByteArrayView name = QByteArrayView(path).sliced(path.lastIndexOf(separator) + 1);
-            bar.setCaption(texts::kProcessing, name);
+            bar.setCaption(texts::kProcessing, pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
         });
         run.step(134, [&] { window.yield(); });
         run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
-        run.step(138, [&] { results.appendUtf8Row(path); });
+        run.step(138, [&] { results.appendRow(path); });
         const int row = results.rows() - 1;
 
         // One lookup serves every date of the row; boxes are read afresh for each row.
@@ -118,9 +118,9 @@ void ExtractionRun::run(WindowContext& window)
                                       [&] { return GetSubItemIndexByHeader(results, column.header); });
             run.step(column.testMarker + 4, [&] {
                 if (!times) {
-                    times = prefetch.find(i, path, window.eventRounds());
+                    times = prefetch.find(i, pathUtf8, window.eventRounds());
                     if (!times)
-                        times = reader.readUtf8(path);
+                        times = reader.readUtf8(pathUtf8);
                 }
                 const auto kind = static_cast<size_t>(column.kind);
                 dateText.resize(0);

@@ -32,6 +32,7 @@ QByteArray clipboardText(const RowModel& list, const std::function<void()>& befo
 {
     const std::vector<int> widths = measureColumnWidths(list, false, beforeCell);
     QByteArray text;
+    text.reserve(laidOutSizeBound(list, widths, beforeCell));
     const int rows = list.rows();
     for (int row = 0; row < rows; ++row) {
         if (beforeCell)
@@ -40,9 +41,9 @@ QByteArray clipboardText(const RowModel& list, const std::function<void()>& befo
             break; // the list shrank meanwhile
         if (!list.isChecked(row))
             continue;
-        QByteArray line = rowLine(list, row, widths, beforeCell);
-        finishClipboardLine(line);
-        text.append(line);
+        const qsizetype lineStart = text.size();
+        appendRowLine(list, row, widths, beforeCell, text);
+        finishClipboardLine(text, lineStart);
     }
     return text;
 }

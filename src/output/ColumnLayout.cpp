@@ -27,6 +27,29 @@ std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
     return widths;
 }
 
+qsizetype laidOutSizeBound(const RowModel& list, const std::vector<int>& widths,
+                           const CellHook& beforeCell)
+{
+    qsizetype size = 0;
+    const int rows = list.rows();
+    for (int row = 0; row < rows; ++row) {
+        if (beforeCell)
+            beforeCell();
+        if (row >= list.rows())
+            break; // the list shrank meanwhile
+        if (!list.isChecked(row))
+            continue;
+        for (size_t column = 0; column < widths.size(); ++column) {
+            if (static_cast<int>(column) >= list.columns())
+                break;
+            const qsizetype fill = widths[column] - list.cellLength(row, static_cast<int>(column));
+            size += list.cellUtf8Size(row, static_cast<int>(column)) + std::max<qsizetype>(fill, 0) + 1;
+        }
+        size += 1; // the line end is one byte longer than the TAB it replaces
+    }
+    return size;
+}
+
 void appendPaddedCell(QByteArray& line, const QString& text, int width)
 {
     line.append(text.toUtf8());
@@ -48,15 +71,21 @@ QByteArray headerLine(const RowModel& list, const std::vector<int>& widths,
     return line;
 }
 
+void appendRowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                   const CellHook& beforeCell, QByteArray& text)
+{
+    for (size_t column = 0; column < widths.size(); ++column) {
+        if (beforeCell)
+            beforeCell();
+        appendPaddedCell(list, row, static_cast<int>(column), widths[column], text);
+    }
+}
+
 QByteArray rowLine(const RowModel& list, int row, const std::vector<int>& widths,
                    const CellHook& beforeCell)
 {
     QByteArray line;
-    for (size_t column = 0; column < widths.size(); ++column) {
-        if (beforeCell)
-            beforeCell();
-        appendPaddedCell(list, row, static_cast<int>(column), widths[column], line);
-    }
+    appendRowLine(list, row, widths, beforeCell, line);
     return line;
 }
 
@@ -69,14 +98,15 @@ void appendPaddedCell(const RowModel& list, int row, int column, int width, QByt
     line.append('\t');
 }
 
-void finishClipboardLine(QByteArray& line)
+void finishClipboardLine(QByteArray& text, qsizetype lineStart)
 {
-    line.chop(1); // the TAB after the last cell
-    qsizetype end = line.size();
-    while (end > 0 && line.at(end - 1) == ' ')
+    if (text.size() > lineStart)
+        text.chop(1); // the TAB after the last cell
+    qsizetype end = text.size();
+    while (end > lineStart && text.at(end - 1) == ' ')
         --end;
-    line.truncate(end);
-    line.append(kLineEnd);
+    text.truncate(end);
+    text.append(kLineEnd);
 }
 
 } // namespace quillfen

@@ -23,6 +23,11 @@ using CellHook = std::function<void()>;
 std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
                                      const CellHook& beforeCell);
 
+// Room enough for the ticked rows laid out with `widths`, each line ended by at most two bytes
+// in place of its last TAB: reserved in one go, a long text is never moved while it grows.
+qsizetype laidOutSizeBound(const RowModel& list, const std::vector<int>& widths,
+                           const CellHook& beforeCell);
+
 // Appends the text, the spaces that fill it to `width` and a TAB.
 void appendPaddedCell(QByteArray& line, const QString& text, int width);
 
@@ -33,13 +38,15 @@ QByteArray headerLine(const RowModel& list, const std::vector<int>& widths,
 // Appends one cell of a row, padded to `width`, and a TAB.
 void appendPaddedCell(const RowModel& list, int row, int column, int width, QByteArray& line);
 
-// The cells of one row laid out as one line (without a line end).
+// The cells of one row laid out as one line (without a line end), appended to `text`.
+void appendRowLine(const RowModel& list, int row, const std::vector<int>& widths,
+                   const CellHook& beforeCell, QByteArray& text);
 QByteArray rowLine(const RowModel& list, int row, const std::vector<int>& widths,
                    const CellHook& beforeCell);
 
-// Turns a laid-out line into a clipboard line: its last TAB and then every space at its end
-// are removed, and CR LF is appended.
-void finishClipboardLine(QByteArray& line);
+// Turns the laid-out line that begins at `lineStart` and ends `text` into a clipboard line:
+// its last TAB and then every space at its end are removed, and CR LF is appended.
+void finishClipboardLine(QByteArray& text, qsizetype lineStart = 0);
 
 inline constexpr char kLineEnd[] = "\r\n";
 

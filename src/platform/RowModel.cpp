@@ -115,10 +115,26 @@ void RowModel::appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& 
 
 void RowModel::appendUtf8Row(QByteArrayView text)
 {
-    m_texts.push_back(m_store.addUtf8(text));
+    appendRowRef(m_store.addUtf8(text));
+}
+
+void RowModel::appendRow(const TextStore::Shared& text)
+{
+    appendRowRef(m_store.add(text));
+}
+
+void RowModel::appendRowRef(TextStore::Ref ref)
+{
+    m_texts.push_back(ref);
     m_subItems.resize(m_subItems.size() + static_cast<size_t>(m_stride), 0);
     m_checked.push_back(false);
     schedulePublish();
+}
+
+TextStore::Shared RowModel::sharedText(int row) const
+{
+    checkRow(row);
+    return m_store.shared(m_texts[static_cast<size_t>(row)]);
 }
 
 void RowModel::removeRowAt(int row)
@@ -208,6 +224,15 @@ void RowModel::setSubItemUtf8(int row, int k, QByteArrayView text)
 {
     checkRow(row);
     checkSubItem(k);
+    // Neighbouring rows often hold the same date (files made or copied together): the text
+    // of the row above is then used again instead of being stored twice.
+    if (row > 0) {
+        const TextStore::Ref above = cellRef(row - 1, k);
+        if (m_store.equals(above, text)) {
+            setSubItemRef(row, k, above);
+            return;
+        }
+    }
     setSubItemRef(row, k, m_store.addUtf8(text));
 }
 
@@ -225,6 +250,11 @@ void RowModel::setSubItemRef(int row, int k, TextStore::Ref ref)
 qsizetype RowModel::cellLength(int row, int column) const
 {
     return m_store.length(cellRef(row, column));
+}
+
+qsizetype RowModel::cellUtf8Size(int row, int column) const
+{
+    return TextStore::utf8Size(cellRef(row, column));
 }
 
 void RowModel::appendCellUtf8(int row, int column, QByteArray& out) const

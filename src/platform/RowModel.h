@@ -39,6 +39,8 @@ public:
     // ends[i] and begins where row i - 1's ended.
     void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
     void appendUtf8Row(QByteArrayView text);
+    // Appends a row whose text is shared with the store it came from, not copied.
+    void appendRow(const TextStore::Shared& text);
     // Announces appended rows to the views now.
     void publishPending();
     void removeRowAt(int row);
@@ -48,6 +50,8 @@ public:
     QString text(int row) const;
     // The row's text as the store keeps it, UTF-8, appended to `out`.
     void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
+    // The row's text with the block that holds it, to read or to share with another list.
+    TextStore::Shared sharedText(int row) const;
     void setText(int row, const QString& text);
     QString subItem(int row, int k) const;
     void setSubItem(int row, int k, const QString& text);
@@ -57,6 +61,7 @@ public:
     // The cell's length in UTF-16 code units and the cell appended to a text, both without
     // building the cell's text on its own (the exports read every cell).
     qsizetype cellLength(int row, int column) const;
+    qsizetype cellUtf8Size(int row, int column) const;
     void appendCellUtf8(int row, int column, QByteArray& out) const;
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
@@ -74,6 +79,7 @@ private:
     void checkRow(int row) const;
     void checkSubItem(int k) const;
     TextStore::Ref cellRef(int row, int column) const;
+    void appendRowRef(TextStore::Ref ref);
     void setSubItemRef(int row, int k, TextStore::Ref ref);
     // Makes room for `subItems` sub-items per row.
     void widenRows(int subItems);

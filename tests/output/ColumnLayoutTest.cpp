@@ -98,6 +98,22 @@ TEST(ClipboardText, EmptyLastCellsKeepTheTabsBeforeThem)
     EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "/a \t \t  \t\r\n");
 }
 
+TEST(ClipboardText, RoomReservedCoversTheTextAndLittleMore)
+{
+    RowModel model(true);
+    fillExample(model);
+    model.appendRow(QString::fromUtf8("C:\\日本\\résumé.txt")); // more bytes than characters
+    model.setSubItem(2, 1, "1/2/2020 3:04:05 PM");
+    model.setAllChecked(true);
+    model.setChecked(1, false);
+    const std::vector<int> widths = measureColumnWidths(model, false, {});
+    const qsizetype bound = laidOutSizeBound(model, widths, {});
+    const QByteArray text = clipboardText(model, {});
+    EXPECT_GE(bound, text.size());
+    // At most the spaces that fill the last cells, which the lines drop.
+    EXPECT_LE(bound - text.size(), 2);
+}
+
 TEST(ClipboardText, PathEndingInSpacesLosesThemWhenItEndsTheLine)
 {
     RowModel model(true);

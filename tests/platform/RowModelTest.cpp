@@ -100,3 +100,41 @@ TEST(RowModel, ViewsLearnOfAppendedRowsInBlocks)
     EXPECT_EQ(model.rowCount(), 999);
     EXPECT_EQ(model.text(998), "/late");
 }
+
+TEST(RowModel, RowsSharedWithAnotherListOutliveItsClearing)
+{
+    RowModel files(false);
+    RowModel results(true);
+    files.addColumn("Filename");
+    results.addColumn("Filename");
+    // Past one storage block, so rows come from two blocks, taken in turn.
+    const QString longName = QString(1000, u'n') + QString::fromUtf8("é");
+    for (int i = 0; i < 6000; ++i)
+        files.appendRow(QStringLiteral("/%1/").arg(i) + longName);
+    for (const int row : {0, 5999, 1, 5998, 0})
+        results.appendRow(files.sharedText(row));
+    const TextStore::Shared held = files.sharedText(3000);
+    files.removeAllRows();
+    files.appendRow("/new"); // the old blocks are not written again
+    EXPECT_EQ(results.text(1), "/5999/" + longName);
+    EXPECT_EQ(results.text(4), "/0/" + longName);
+    EXPECT_EQ(results.cellLength(2, 0), 3 + longName.size());
+    EXPECT_EQ(QString::fromUtf8(held.view()), "/3000/" + longName);
+    EXPECT_EQ(files.text(0), "/new");
+}
+
+TEST(RowModel, SameTextAsTheRowAboveStaysItsOwnCell)
+{
+    RowModel model(true);
+    model.addColumn("Filename");
+    model.addColumn("Date Modified");
+    model.appendRows({"/a", "/b", "/c"});
+    for (int row = 0; row < 3; ++row)
+        model.setSubItemUtf8(row, 1, "1/2/2020");
+    model.setSubItemUtf8(1, 1, "3/4/2021");
+    EXPECT_EQ(model.subItem(0, 1), "1/2/2020");
+    EXPECT_EQ(model.subItem(1, 1), "3/4/2021");
+    EXPECT_EQ(model.subItem(2, 1), "1/2/2020");
+    model.setSubItemUtf8(2, 1, "");
+    EXPECT_EQ(model.subItem(2, 1), "");
+}
