@@ -25,7 +25,10 @@ public:
 
 class ScriptedInput final : public InputBox {
 public:
-    explicit ScriptedInput(QString answer) : m_answer(std::move(answer)) {}
+    explicit ScriptedInput(QString answer)
+        : m_answer(std::move(answer))
+    {
+    }
     QString ask(const QString&, const QString&, const QString&) override { return m_answer; }
 
 private:
@@ -34,7 +37,10 @@ private:
 
 class ScriptedFiles final : public FileDialogs {
 public:
-    explicit ScriptedFiles(QString saveAs) : m_saveAs(std::move(saveAs)) {}
+    explicit ScriptedFiles(QString saveAs)
+        : m_saveAs(std::move(saveAs))
+    {
+    }
     QString openFiles(const QString&, const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&) override { return m_saveAs; }
 
@@ -44,7 +50,10 @@ private:
 
 class ScriptedFolder final : public FolderBrowser {
 public:
-    explicit ScriptedFolder(QString folder) : m_folder(std::move(folder)) {}
+    explicit ScriptedFolder(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
     QString browse(const QString&, const QString&) override { return m_folder; }
 
 private:
@@ -97,8 +106,8 @@ Platform makeBenchPlatform(const Script& script)
     platform.folderBrowser = std::make_unique<ScriptedFolder>(script.folder);
     platform.clipboard = std::make_unique<QtClipboard>();
     platform.shell = std::make_unique<NoShell>();
-    platform.spreadsheet =
-        std::make_unique<DesktopSpreadsheetApp>(std::make_unique<NoLaunch>(), script.workbookFolder);
+    platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>(std::make_unique<NoLaunch>(),
+                                                                   script.workbookFolder);
     platform.settings = std::make_unique<MemorySettings>();
     platform.yield = std::make_unique<ThrottledYield>();
     platform.random = [] { return 0.5; };

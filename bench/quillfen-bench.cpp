@@ -123,7 +123,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({"phase", "scan, extract, report, clipboard, workbook or all.", "phase", "all"});
+    parser.addOption(
+        {"phase", "scan, extract, report, clipboard, workbook or all.", "phase", "all"});
     parser.addOption({"ext", "Extension for the folder scan.", "ext", "*"});
     parser.addOption({"soak", "Run every phase this many times.", "runs", "0"});
     parser.addOption({"list", "Write the scanned file list to this file.", "file"});
@@ -146,7 +147,12 @@ int main(int argc, char* argv[])
     const auto files = [&] { return window.fileList().rows().rows(); };
     const auto results = [&] { return window.resultsList().rows().rows(); };
     const std::vector<Phase> phases{
-        {"scan", [&] { window.PushButton8->click(); window.PushButton4->click(); }, files},
+        {"scan",
+         [&] {
+             window.PushButton8->click();
+             window.PushButton4->click();
+         },
+         files},
         {"extract", [&] { window.PushButton3->click(); }, results},
         {"report", [&] { window.PushButton1->click(); }, results},
         {"clipboard", [&] { window.PushButton2->click(); }, results},

@@ -24,7 +24,8 @@ int main(void)
         path[strcspn(path, "\n")] = 0;
         struct statx entry;
         if (statx(AT_FDCWD, path, AT_SYMLINK_NOFOLLOW, STATX_MTIME | STATX_ATIME | STATX_BTIME,
-                  &entry) != 0) {
+                  &entry)
+            != 0) {
             printf("%s\t\t\t\n", path);
             continue;
         }

@@ -47,7 +47,8 @@ inline QString utf8Text(const char* data, qsizetype size)
 // The input split at NUL bytes.
 inline QList<QByteArray> fields(const uint8_t* data, size_t size)
 {
-    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0');
+    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
+        .split('\0');
 }
 
 // A text shown in a failure message with its code units, so invisible ones can be told apart.

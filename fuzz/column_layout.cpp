@@ -76,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int r = 0; r < list.rows(); ++r) {
         for (int c = 0; c < columns; ++c)
-            check(list.cell(r, c) == rows[r][c], "the list keeps every text as given", shown(rows[r][c]));
+            check(list.cell(r, c) == rows[r][c], "the list keeps every text as given",
+                  shown(rows[r][c]));
     }
 
     int hooks = 0;
@@ -90,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             qsizetype widest = countHeaders ? headers[c].size() : 0;
             for (const QStringList& cells : rows)
                 widest = std::max(widest, cells[c].size());
-            check(widths[static_cast<size_t>(c)] == widest, "a column is as wide as its widest cell",
+            check(widths[static_cast<size_t>(c)] == widest,
+                  "a column is as wide as its widest cell",
                   QString::number(widths[static_cast<size_t>(c)]) + QStringLiteral(" for ")
                       + QString::number(widest));
         }

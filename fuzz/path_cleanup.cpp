@@ -32,7 +32,8 @@ QString cleaned(const QString& path, QChar separator)
     qsizetype rest = 1;
     while (rest < path.size() && path[rest] == separator)
         ++rest;
-    return QString(separator == u'\\' ? 2 : 1, separator) + halvePairs(QStringView(path).mid(rest), separator);
+    return QString(separator == u'\\' ? 2 : 1, separator)
+        + halvePairs(QStringView(path).mid(rest), separator);
 }
 
 QString withoutSeparators(QString text, QChar separator)
@@ -57,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Only separators go, never anything else.
     check(withoutSeparators(result, separator) == withoutSeparators(path, separator),
           "the clean-up removes separators only", shown(path));
-    check(result.startsWith(separator) == path.startsWith(separator),
-          "a rooted path stays rooted", shown(path));
+    check(result.startsWith(separator) == path.startsWith(separator), "a rooted path stays rooted",
+          shown(path));
 
     const QString name = GetFileNameFromPath(path, separator);
     check(!name.contains(separator), "a file name holds no separator", shown(path));

@@ -30,7 +30,8 @@ bool reference(const QString& pattern, const QString& name)
         for (size_t j = 0; j < matched.size(); ++j) {
             if (c == u'*')
                 next[j] = matched[j] || (j > 0 && next[j - 1]);
-            else if (j > 0 && matched[j - 1] && (c == u'?' || c == n[static_cast<qsizetype>(j - 1)]))
+            else if (j > 0 && matched[j - 1]
+                     && (c == u'?' || c == n[static_cast<qsizetype>(j - 1)]))
                 next[j] = 1;
         }
         matched.swap(next);

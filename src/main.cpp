@@ -25,8 +25,9 @@ bool hasDisplay()
 int main(int argc, char* argv[])
 {
     if (!hasDisplay()) {
-        std::fprintf(stderr, "quillfen: no graphical display found (DISPLAY is not set); "
-                             "run it under a virtual one: xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "quillfen: no graphical display found (DISPLAY is not set); "
+                     "run it under a virtual one: xvfb-run -a %s\n",
                      argv[0]);
         return 1;
     }

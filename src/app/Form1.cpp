@@ -20,13 +20,16 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QMimeData>
 #include <QFile>
 #include <QGroupBox>
 #include <QIcon>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <algorithm>
+#include <utility>
 
 namespace quillfen {
 
@@ -161,8 +164,9 @@ QPushButton* Form1::makeButton(const QString& caption, int left, int top, int wi
 
 void Form1::placeControl(QWidget* widget, int left, int top, int width, int height)
 {
-    m_layout.push_back({widget, QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                                      twipsToPixels(height))});
+    m_layout.push_back({widget,
+                        QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                              twipsToPixels(height))});
     widget->setGeometry(m_layout.back().defaultGeometry);
 }
 
@@ -177,9 +181,9 @@ void Form1::resizeEvent(QResizeEvent* event)
     const int extraHeight = std::max(0, height() - minimumHeight());
     const int upperExtra = extraHeight / 2;
     const QRect upperList = m_layout.front().defaultGeometry; // ListView1 comes first
-    const auto lowerList =
-        std::find_if(m_layout.begin(), m_layout.end(), [&](const Placed& p) { return p.widget == ListView2; })
-            ->defaultGeometry;
+    const auto lowerList = std::find_if(m_layout.begin(), m_layout.end(), [&](const Placed& p) {
+                               return p.widget == ListView2;
+                           })->defaultGeometry;
     for (const Placed& placed : m_layout) {
         QRect r = placed.defaultGeometry;
         if (r.width() == upperList.width()) {
@@ -206,15 +210,17 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 void Form1::connectHandlers()
 {
-    connect(PushButton1, &QPushButton::clicked, this, [this] { handle([&] { PushButton1_Click(); }); });
-    connect(PushButton2, &QPushButton::clicked, this, [this] { handle([&] { PushButton2_Click(); }); });
-    connect(PushButton3, &QPushButton::clicked, this, [this] { handle([&] { PushButton3_Click(); }); });
-    connect(PushButton4, &QPushButton::clicked, this, [this] { handle([&] { PushButton4_Click(); }); });
-    connect(PushButton5, &QPushButton::clicked, this, [this] { handle([&] { PushButton5_Click(); }); });
-    connect(PushButton7, &QPushButton::clicked, this, [this] { handle([&] { PushButton7_Click(); }); });
-    connect(PushButton8, &QPushButton::clicked, this, [this] { handle([&] { PushButton8_Click(); }); });
-    connect(PushButton9, &QPushButton::clicked, this, [this] { handle([&] { PushButton9_Click(); }); });
-    connect(PushButton13, &QPushButton::clicked, this, [this] { handle([&] { PushButton13_Click(); }); });
+    using Handler = void (Form1::*)();
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {PushButton1, &Form1::PushButton1_Click},  {PushButton2, &Form1::PushButton2_Click},
+        {PushButton3, &Form1::PushButton3_Click},  {PushButton4, &Form1::PushButton4_Click},
+        {PushButton5, &Form1::PushButton5_Click},  {PushButton7, &Form1::PushButton7_Click},
+        {PushButton8, &Form1::PushButton8_Click},  {PushButton9, &Form1::PushButton9_Click},
+        {PushButton13, &Form1::PushButton13_Click}};
+    for (const auto& [button, handler] : buttons) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler = handler] { handle([&] { (this->*handler)(); }); });
+    }
 
     // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
     // report catches its failures. A user's click has no report of its own, but a setting
@@ -234,17 +240,19 @@ void Form1::connectHandlers()
     bindBox(Check2, &Form1::Check2_Click);
     bindBox(Check3, &Form1::Check3_Click);
 
-    connect(ListView1, &ListControl::doubleClickedRow, this, [this] { handle([&] { ListView1_DblClick(); }); });
-    connect(ListView1, &ListControl::dropped, this, [this](const QMimeData* dropped) {
-        handle([&] { ListView1_OLEDragDrop(dropped); });
-    });
-    connect(ListView2, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers modifiers) {
-        handle([&] { ListView2_KeyDown(key, modifiers); });
-    });
+    connect(ListView1, &ListControl::doubleClickedRow, this,
+            [this] { handle([&] { ListView1_DblClick(); }); });
+    connect(ListView1, &ListControl::dropped, this,
+            [this](const QMimeData* dropped) { handle([&] { ListView1_OLEDragDrop(dropped); }); });
+    connect(ListView2, &ListControl::keyDown, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) {
+                handle([&] { ListView2_KeyDown(key, modifiers); });
+            });
     connect(ListView1, &ListControl::pressed, this, [this] { ListView1_MouseDown(); });
     connect(ListView1, &ListControl::itemClicked, this, &Form1::ListView1_ItemClick);
-    connect(ListView1, &ListControl::moved, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) { ListView1_MouseMove(pos); });
+    connect(
+        ListView1, &ListControl::moved, this,
+        [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) { ListView1_MouseMove(pos); });
     connect(ListView1, &ListControl::released, this, [this] { ListView1_MouseUp(); });
     connect(ListView2, &ListControl::moved, this, [this] { hoverPointer(WindowPointer::Default); });
     Frame1->installEventFilter(this);
@@ -294,9 +302,8 @@ void Form1::Form_Load()
 
     const auto restoreBox = [&](int marker, DateBox& box, const QString& key) {
         load.step(marker, [&] {
-            const QString stored =
-                m_platform.settings->get(settings::kApplication, settings::kSection, key,
-                                         QStringLiteral("1"));
+            const QString stored = m_platform.settings->get(
+                settings::kApplication, settings::kSection, key, QStringLiteral("1"));
             box.setValue(settings::toWholeNumber(stored));
         });
     };

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;

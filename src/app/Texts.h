@@ -62,8 +62,7 @@ inline const QString kNoFilesAdded = QStringLiteral("No files added.");
 
 // Text report
 inline const QString kSaveTitle = QStringLiteral("Save");
-inline const QString kSaveFilter =
-    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+inline const QString kSaveFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
 inline const QString kWritingFile = QStringLiteral("Writing file: ");
 
 // Clipboard

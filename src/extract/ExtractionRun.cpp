@@ -102,7 +102,8 @@ void ExtractionRun::run(WindowContext& window)
         run.step(132, [&] {
             // The file name as GetFileNameFromPath takes it: after the last separator.
             const char separator = static_cast<char>(kSeparator.unicode());
-            bar.setCaption(texts::kProcessing, pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
+            bar.setCaption(texts::kProcessing,
+                           pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
         });
         run.step(134, [&] { window.yield(); });
         run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
@@ -114,8 +115,9 @@ void ExtractionRun::run(WindowContext& window)
         for (const DateColumn& column : kDateColumns) {
             if (!run.test(column.testMarker, [&] { return window.dateBoxValue(column.kind) == 1; }))
                 continue;
-            const short k = run.value(column.testMarker + 2, short{0},
-                                      [&] { return GetSubItemIndexByHeader(results, column.header); });
+            const short k = run.value(column.testMarker + 2, short{0}, [&] {
+                return GetSubItemIndexByHeader(results, column.header);
+            });
             run.step(column.testMarker + 4, [&] {
                 if (!times) {
                     times = prefetch.find(i, pathUtf8, window.eventRounds());

@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillfen {
 
@@ -142,7 +142,7 @@ LocalDateTime toLocalDateTime(const timespec& stamp)
     if (year < 100 || year > 9999)
         return kZeroDate;
     return LocalDateTime{static_cast<int>(year), local.tm_mon + 1, local.tm_mday,
-                         local.tm_hour, local.tm_min, local.tm_sec};
+                         local.tm_hour,          local.tm_min,     local.tm_sec};
 }
 
 LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
@@ -167,9 +167,9 @@ LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
     const time_t end = start + kDay;
     const time_t lastSecond = end - 1;
     if (::localtime_r(&start, &first) != nullptr && ::localtime_r(&lastSecond, &last) != nullptr
-        && first.tm_gmtoff == last.tm_gmtoff && first.tm_mday == local.day
-        && first.tm_hour == 0 && first.tm_min == 0 && first.tm_sec == 0 && last.tm_mday == local.day
-        && last.tm_hour == 23 && last.tm_min == 59 && last.tm_sec == 59) {
+        && first.tm_gmtoff == last.tm_gmtoff && first.tm_mday == local.day && first.tm_hour == 0
+        && first.tm_min == 0 && first.tm_sec == 0 && last.tm_mday == local.day && last.tm_hour == 23
+        && last.tm_min == 59 && last.tm_sec == 59) {
         m_dayStart = start;
         m_dayEnd = end;
         m_day = local;
@@ -284,8 +284,8 @@ bool compileDateFormat(const QString& format, std::vector<DateTextFormat::Token>
             break;
         case u'a':
         case u'A': {
-            const bool pair = i + 1 < format.size()
-                && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P');
+            const bool pair =
+                i + 1 < format.size() && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P');
             const QChar second = pair ? format.at(i + 1) : c;
             Token::Kind kind = Token::AmPm;
             if (c == u'A' && (second == u'P' || !pair))
@@ -344,8 +344,8 @@ DateTextFormat::DateTextFormat(const QLocale& locale)
     // Morning and afternoon texts as given, upper-cased and lower-cased.
     const QString am = locale.amText();
     const QString pm = locale.pmText();
-    m_amPm = {am.toUtf8(), pm.toUtf8(), am.toUpper().toUtf8(), pm.toUpper().toUtf8(),
-              am.toLower().toUtf8(), pm.toLower().toUtf8()};
+    m_amPm = {am.toUtf8(),           pm.toUtf8(),           am.toUpper().toUtf8(),
+              pm.toUpper().toUtf8(), am.toLower().toUtf8(), pm.toLower().toUtf8()};
     m_mostDateBytes = mostBytes(m_dateTokens);
     m_mostBytes = m_mostDateBytes + 1 + mostBytes(m_timeTokens);
 }

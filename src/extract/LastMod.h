@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QString>
 
-#include <ctime>
 #include <array>
+#include <ctime>
 #include <optional>
 #include <vector>
 
@@ -55,8 +55,8 @@ public:
     std::optional<FileTimes> readUtf8(QByteArrayView utf8Path);
 
 private:
-    QByteArray m_path;       // the path being read, reused
-    QByteArray m_folder;     // the folder m_folderFd is open on
+    QByteArray m_path;   // the path being read, reused
+    QByteArray m_folder; // the folder m_folderFd is open on
     int m_folderFd = -1;
 };
 
@@ -117,9 +117,27 @@ public:
     // One field of a compiled format, or a literal.
     struct Token {
         enum Kind : unsigned char {
-            Literal, Day, Day2, DayName, DayLongName, Month, Month2, MonthName, MonthLongName,
-            Year, Hour12, Hour12_2, Hour24, Hour24_2, Minute, Minute2, Second, Second2,
-            AmPmUpper, AmPmLower, AmPm
+            Literal,
+            Day,
+            Day2,
+            DayName,
+            DayLongName,
+            Month,
+            Month2,
+            MonthName,
+            MonthLongName,
+            Year,
+            Hour12,
+            Hour12_2,
+            Hour24,
+            Hour24_2,
+            Minute,
+            Minute2,
+            Second,
+            Second2,
+            AmPmUpper,
+            AmPmLower,
+            AmPm
         } kind;
         QString literal;
         QByteArray literalUtf8;
@@ -156,8 +174,11 @@ QString withFourDigitYear(const QString& format);
 QString withoutTimeZone(const QString& format);
 
 // One lookup each; no value when the entry cannot be found or (created) has no birth time.
-std::optional<QString> GetFileDateModified(const QString& path, const DateTextFormat& format = DateTextFormat());
-std::optional<QString> GetFileDateCreated(const QString& path, const DateTextFormat& format = DateTextFormat());
-std::optional<QString> GetFileDateAccessed(const QString& path, const DateTextFormat& format = DateTextFormat());
+std::optional<QString> GetFileDateModified(const QString& path,
+                                           const DateTextFormat& format = DateTextFormat());
+std::optional<QString> GetFileDateCreated(const QString& path,
+                                          const DateTextFormat& format = DateTextFormat());
+std::optional<QString> GetFileDateAccessed(const QString& path,
+                                           const DateTextFormat& format = DateTextFormat());
 
 } // namespace quillfen

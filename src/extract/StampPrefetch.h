@@ -51,7 +51,7 @@ private:
     std::optional<Rows> m_rows;
     Stamps m_stamps;
     quint64 m_rounds = 0;
-    FileTimesReader m_reader; // the worker's: it keeps the folder of the last path open
+    FileTimesReader m_reader;        // the worker's: it keeps the folder of the last path open
     ReadAhead<Rows, Stamps> m_ahead; // last: its worker uses the reader
 };
 

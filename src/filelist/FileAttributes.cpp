@@ -28,9 +28,9 @@ unsigned attributesFrom(const QString& name, const struct stat& own, const struc
 bool isVirtualFileSystem(const QByteArray& type)
 {
     static const QByteArrayList kVirtual{
-        "proc",   "sysfs",  "devtmpfs", "devpts",    "cgroup",  "cgroup2",
-        "debugfs", "tracefs", "securityfs", "pstore", "bpf",     "configfs",
-        "fusectl", "mqueue", "hugetlbfs", "autofs",  "binfmt_misc"};
+        "proc",    "sysfs",   "devtmpfs",   "devpts", "cgroup",     "cgroup2",
+        "debugfs", "tracefs", "securityfs", "pstore", "bpf",        "configfs",
+        "fusectl", "mqueue",  "hugetlbfs",  "autofs", "binfmt_misc"};
     return kVirtual.contains(type);
 }
 

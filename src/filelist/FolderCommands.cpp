@@ -95,7 +95,7 @@ void dropPaths(WindowContext& window, const QStringList& paths)
 {
     const WildcardPattern everything(kEveryFile);
     std::optional<FolderWalk> walk; // made at the first folder, then shared by all
-    QStringList files; // consecutive dropped files go in as one block
+    QStringList files;              // consecutive dropped files go in as one block
     const auto flushFiles = [&] {
         window.fileList().rows().appendRows(files);
         files.clear();

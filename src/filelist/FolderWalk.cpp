@@ -40,7 +40,8 @@ std::optional<QString> decodeName(QByteArrayView bytes)
         return QString::fromLatin1(bytes);
     // A name may begin with U+FEFF: it is part of the name, not a byte-order mark to drop.
     QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+                           QStringDecoder::Flag::Stateless
+                               | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -97,8 +98,7 @@ class OpenFolder {
 public:
     explicit OpenFolder(const QByteArray& path)
     {
-        const int fd = ::open(path.constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+        const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             m_error = errno;
             return;
@@ -253,7 +253,8 @@ FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
         if (name.startsWith('~') || !isValidUtf8(name) || !pattern.matchesUtf8(name))
             continue;
         if (name.startsWith('.')
-            && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name)) == attr::kSkippedFile)
+            && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name))
+                == attr::kSkippedFile)
             continue;
         listing.files.utf8.append(job.cleanFolder);
         listing.files.utf8.append(name);
@@ -355,8 +356,7 @@ bool HasBadNameChars(QByteArrayView name)
     return false;
 }
 
-QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern,
-                              int* openError)
+QStringList ListFilesInFolder(const QString& folder, const WildcardPattern& pattern, int* openError)
 {
     QStringList names;
     OpenFolder open(QFile::encodeName(folder));

@@ -37,8 +37,7 @@ public:
     // `yield` lets the window process events (and throws once it is closed), `rounds` says how
     // often it has (EventYield::rounds: folders are read ahead only until the next time);
     // `reports` shows the error report for failures other than folders that cannot be listed.
-    FolderWalk(std::function<void()> yield, std::function<quint64()> rounds,
-               MessageBoxes& reports);
+    FolderWalk(std::function<void()> yield, std::function<quint64()> rounds, MessageBoxes& reports);
 
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden

@@ -24,7 +24,7 @@ private:
     enum class Kind { Everything, Suffix, General };
 
     QString m_pattern;
-    QString m_folded; // the pattern case-folded, for the general matcher
+    QString m_folded;         // the pattern case-folded, for the general matcher
     QByteArray m_asciiSuffix; // "*.txt" as ".txt" when it is plain ASCII
     Kind m_kind = Kind::General;
 };

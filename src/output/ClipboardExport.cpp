@@ -49,8 +49,8 @@ QByteArray clipboardText(const RowModel& list, const std::function<void()>& befo
 }
 
 ClipboardBusy::ClipboardBusy()
-    : Failure(QStringLiteral(
-        "The clipboard is in use by another program; the results were not copied."))
+    : Failure(
+        QStringLiteral("The clipboard is in use by another program; the results were not copied."))
 {
 }
 

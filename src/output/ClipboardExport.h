@@ -16,8 +16,8 @@ class WindowContext;
 // TAB-separated text and tells the user how to paste it.
 void copyResultsToClipboard(WindowContext& window);
 
-// The clipboard text of a list, as UTF-8: one line per ticked row, cells padded to the widths of all
-// rows (headers not counted, no header line), the last TAB and trailing spaces of each line
+// The clipboard text of a list, as UTF-8: one line per ticked row, cells padded to the widths of
+// all rows (headers not counted, no header line), the last TAB and trailing spaces of each line
 // removed, CR LF after every line. `beforeCell` runs before each cell is read.
 QByteArray clipboardText(const RowModel& list, const std::function<void()>& beforeCell);
 

@@ -43,7 +43,8 @@ qsizetype laidOutSizeBound(const RowModel& list, const std::vector<int>& widths,
             if (static_cast<int>(column) >= list.columns())
                 break;
             const qsizetype fill = widths[column] - list.cellLength(row, static_cast<int>(column));
-            size += list.cellUtf8Size(row, static_cast<int>(column)) + std::max<qsizetype>(fill, 0) + 1;
+            size +=
+                list.cellUtf8Size(row, static_cast<int>(column)) + std::max<qsizetype>(fill, 0) + 1;
         }
         size += 1; // the line end is one byte longer than the TAB it replaces
     }

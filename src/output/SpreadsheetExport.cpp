@@ -79,8 +79,8 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
     // Writing a big workbook takes seconds; the window goes on meanwhile, as it does between
     // cells, and closing it ends the export there.
     app->setWaitStep([&window] { window.yield(); });
-    SpreadsheetWorkbook* const sheet = run.value(
-        114, static_cast<SpreadsheetWorkbook*>(nullptr), [&] { return &app->addWorkbook(); });
+    SpreadsheetWorkbook* const sheet = run.value(114, static_cast<SpreadsheetWorkbook*>(nullptr),
+                                                 [&] { return &app->addWorkbook(); });
     if (sheet == nullptr) {
         endBusy();
         return;

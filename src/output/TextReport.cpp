@@ -17,7 +17,10 @@ namespace {
 // The report file: UTF-8 lines ending in CR LF, put in place only by commit().
 class ReportFile {
 public:
-    explicit ReportFile(const QString& fileName) : m_file(fileName) {}
+    explicit ReportFile(const QString& fileName)
+        : m_file(fileName)
+    {
+    }
 
     void create()
     {
@@ -115,8 +118,8 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
     };
 
     showProgress(102, 1);
-    const std::vector<int> widths =
-        write.value(112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
+    const std::vector<int> widths = write.value(
+        112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
     showProgress(142, 10);
 
     ReportFile file(fileName);

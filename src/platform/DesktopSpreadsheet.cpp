@@ -227,8 +227,8 @@ XlsxSheet::XlsxSheet(const QString& tempFolder)
         lxw_workbook_free(m_workbook);
         throw Failure(QStringLiteral("Cannot add a sheet to the workbook: no temporary file "
                                      "can be made in %1")
-                          .arg(QDir::toNativeSeparators(
-                              tempFolder.isEmpty() ? QDir::tempPath() : tempFolder)));
+                          .arg(QDir::toNativeSeparators(tempFolder.isEmpty() ? QDir::tempPath()
+                                                                             : tempFolder)));
     }
 }
 
@@ -294,9 +294,9 @@ void XlsxSheet::writeRow()
         if (*text == 0)
             continue; // an empty text leaves the cell empty
         widen(m_longest, cell.column, text);
-        const lxw_error error = worksheet_write_string(
-            m_sheet, static_cast<lxw_row_t>(m_row - 1), static_cast<lxw_col_t>(cell.column - 1),
-            withEscapesProtected(text, buffer), nullptr);
+        const lxw_error error = worksheet_write_string(m_sheet, static_cast<lxw_row_t>(m_row - 1),
+                                                       static_cast<lxw_col_t>(cell.column - 1),
+                                                       withEscapesProtected(text, buffer), nullptr);
         if (error != LXW_NO_ERROR)
             throw Failure(QStringLiteral("Cannot set the cell at row %1, column %2: %3")
                               .arg(m_row)

@@ -28,7 +28,10 @@ public:
 // Raised by an open dialog whose picked names do not fit what it can return.
 class TooManyFilesPicked : public Failure {
 public:
-    TooManyFilesPicked() : Failure(QStringLiteral("Buffer too small")) {}
+    TooManyFilesPicked()
+        : Failure(QStringLiteral("Buffer too small"))
+    {
+    }
 };
 
 // File dialogs. Filters come as "Description|pattern|Description|pattern|".

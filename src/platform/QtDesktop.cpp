@@ -3,6 +3,7 @@
 #include "platform/DesktopSpreadsheet.h"
 #include "platform/QtDialogs.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QClipboard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -94,8 +94,8 @@ QString IniSettingsStore::get(const QString& application, const QString& section
     return value.toString();
 }
 
-void IniSettingsStore::save(const QString& application, const QString& section,
-                            const QString& key, const QString& value)
+void IniSettingsStore::save(const QString& application, const QString& section, const QString& key,
+                            const QString& value)
 {
     const QString file = fileFor(application);
     const QString failure = QStringLiteral("Cannot store the setting \"%1\" in %2").arg(key, file);

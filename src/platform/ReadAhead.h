@@ -24,8 +24,7 @@ namespace quillfen {
 // command must see them as they are when it gets there. A read that went stale, or that is
 // not what the caller needs now, is dropped together with everything asked after it.
 // Owned and used by one thread; `Work` runs on the worker and must touch nothing else.
-template <typename Job, typename Result>
-class ReadAhead {
+template <typename Job, typename Result> class ReadAhead {
 public:
     // Does one job; `cancelled` turns true once its result will not be used.
     using Work = std::function<Result(const Job& job, const std::atomic<bool>& cancelled)>;

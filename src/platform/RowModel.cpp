@@ -8,7 +8,8 @@ namespace {
 
 Failure badIndex(const char* what, int index)
 {
-    return Failure(QStringLiteral("Index out of bounds (%1 %2)").arg(QLatin1String(what)).arg(index));
+    return Failure(
+        QStringLiteral("Index out of bounds (%1 %2)").arg(QLatin1String(what)).arg(index));
 }
 
 // How long appended rows wait before views learn of them: long enough that a view's
@@ -239,8 +240,8 @@ void RowModel::setSubItemUtf8(int row, int k, QByteArrayView text)
 void RowModel::setSubItemRef(int row, int k, TextStore::Ref ref)
 {
     widenRows(k);
-    m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride) + static_cast<size_t>(k - 1)] =
-        ref;
+    m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride)
+               + static_cast<size_t>(k - 1)] = ref;
     if (!isPublished(row))
         return;
     const QModelIndex at = index(row, k);

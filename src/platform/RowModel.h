@@ -57,7 +57,10 @@ public:
     void setSubItem(int row, int k, const QString& text);
     void setSubItemUtf8(int row, int k, QByteArrayView text);
     // Column 0 is the row text, column k > 0 its sub-item k.
-    QString cell(int row, int column) const { return column == 0 ? text(row) : subItem(row, column); }
+    QString cell(int row, int column) const
+    {
+        return column == 0 ? text(row) : subItem(row, column);
+    }
     // The cell's length in UTF-16 code units and the cell appended to a text, both without
     // building the cell's text on its own (the exports read every cell).
     qsizetype cellLength(int row, int column) const;

@@ -29,10 +29,7 @@ public:
         std::size_t offset = 0;
         std::size_t size = 0;
 
-        QByteArrayView view() const
-        {
-            return {block.get() + offset, static_cast<qsizetype>(size)};
-        }
+        QByteArrayView view() const { return {block.get() + offset, static_cast<qsizetype>(size)}; }
     };
 
     Ref add(QStringView text);

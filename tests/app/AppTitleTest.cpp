@@ -1,5 +1,5 @@
-#include "support/Printers.h"
 #include "app/AppTitle.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 

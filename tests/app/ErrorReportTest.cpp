@@ -1,5 +1,5 @@
-#include "app/BuildSettings.h"
 #include "app/ErrorReport.h"
+#include "app/BuildSettings.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,10 @@ TEST(ErrorReport, ComposesTheExactText)
 {
     const QString text =
         composeErrorReport("File not found", locationText(Procedure::PushButton9_Click), 100);
-    EXPECT_EQ(text, QStringLiteral("File not found\r\nin Tessary2021/08/31.Form1.PushButton9_Click "
-                                   "at line 100\r\rPlease email screenshot of this message to ")
-                        + QLatin1String(build::kSupportAddress));
+    EXPECT_EQ(text,
+              QStringLiteral("File not found\r\nin Tessary2021/08/31.Form1.PushButton9_Click "
+                             "at line 100\r\rPlease email screenshot of this message to ")
+                  + QLatin1String(build::kSupportAddress));
 }
 
 TEST(ErrorReport, LocationTextsEndInOneBlank)

@@ -18,8 +18,8 @@ class Form1Test : public FormFixture {};
 void moveOver(QWidget* widget, QPointF at = QPointF(5, 5))
 {
     widget->window()->show();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 

@@ -89,7 +89,8 @@ TEST_F(Samples, DeletedSamplesAreSkippedAndNewOnesNeverAdded)
     program.file("Samples/three.txt");
     form().fileList().rows().appendRow(program.path("Samples/TWO.txt")); // differs in case only
     form().PushButton9->click();
-    EXPECT_EQ(listed(), QStringList({program.path("Samples/TWO.txt"), program.path("Samples/two.txt")}));
+    EXPECT_EQ(listed(),
+              QStringList({program.path("Samples/TWO.txt"), program.path("Samples/two.txt")}));
 }
 
 TEST_F(Samples, WithoutTheFolderAnEmptyListIsRecordedUntilFilesAppear)

@@ -57,11 +57,12 @@ TEST_F(ExtractionRunTest, FillsOneRowPerFileWithLocalDatesAndTicksThemAll)
 
     EXPECT_EQ(headers(), QStringList({"Filename", "Date Modified", "Date Accessed"}));
     ASSERT_EQ(form().resultsList().rows().rows(), 3);
-    EXPECT_EQ(row(0), QStringList({tree.path("summer.txt"), "6/30/2021 4:30:15 PM",
-                                   "1/14/2021 5:00:05 PM"}));
+    EXPECT_EQ(
+        row(0),
+        QStringList({tree.path("summer.txt"), "6/30/2021 4:30:15 PM", "1/14/2021 5:00:05 PM"}));
     EXPECT_EQ(row(1), QStringList({tree.path("missing.txt"), "", ""}));
-    EXPECT_EQ(row(2), QStringList({tree.path("folder"), "1/14/2021 5:00:05 PM",
-                                   "6/30/2021 4:30:15 PM"}));
+    EXPECT_EQ(row(2),
+              QStringList({tree.path("folder"), "1/14/2021 5:00:05 PM", "6/30/2021 4:30:15 PM"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(form().resultsList().rows().isChecked(i));
     EXPECT_EQ(desktop.messages->texts(), QStringList("Done."));
@@ -123,8 +124,8 @@ TEST_F(ExtractionRunTest, ShowsProgressPerFileAndYieldsOncePerFile)
     EXPECT_DOUBLE_EQ(positions[0], 100.0 / 3);
     EXPECT_DOUBLE_EQ(positions[1], 200.0 / 3);
     EXPECT_DOUBLE_EQ(positions[2], 100.0);
-    EXPECT_EQ(captions, QStringList({"Processing: one.txt", "Processing: two.txt",
-                                     "Processing: three"}));
+    EXPECT_EQ(captions,
+              QStringList({"Processing: one.txt", "Processing: two.txt", "Processing: three"}));
 }
 
 TEST_F(ExtractionRunTest, SecondClickDuringARunDoesNothing)

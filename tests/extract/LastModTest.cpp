@@ -12,8 +12,8 @@ using quillfen::test::TempTree;
 
 namespace {
 
-constexpr time_t kSummer = 1625063415; // 2021-06-30 14:30:15 UTC, 16:30:15 in Berlin (CEST)
-constexpr time_t kWinter = 1610640005; // 2021-01-14 16:00:05 UTC, 17:00:05 in Berlin (CET)
+constexpr time_t kSummer = 1625063415;         // 2021-06-30 14:30:15 UTC, 16:30:15 in Berlin (CEST)
+constexpr time_t kWinter = 1610640005;         // 2021-01-14 16:00:05 UTC, 17:00:05 in Berlin (CET)
 constexpr time_t kBerlinMidnight = 1630360800; // 2021-08-31 00:00:00 in Berlin
 
 timespec at(time_t seconds, long nanoseconds = 0)
@@ -67,8 +67,7 @@ TEST(DateText, StampsOutsideTheDateRangeGiveTheZeroDate)
 }
 
 // Runs `body` with the process in another time zone, then back in the tests' own.
-template <typename Body>
-void inTimeZone(const char* zone, Body body)
+template <typename Body> void inTimeZone(const char* zone, Body body)
 {
     const QByteArray before = qgetenv("TZ");
     qputenv("TZ", zone);
@@ -181,7 +180,8 @@ TEST(DateText, CompiledFormatsRenderWhatQLocaleRenders)
     for (const QString& name : names) {
         const QLocale locale(name);
         const DateTextFormat format(locale);
-        const QString dateFormat = plain(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+        const QString dateFormat =
+            plain(withFourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
         const QString timeFormat = plain(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
         for (const LocalDateTime& local :
              {LocalDateTime{2021, 6, 30, 16, 30, 15}, LocalDateTime{1999, 1, 2, 0, 0, 1},

@@ -49,7 +49,8 @@ TEST(StampPrefetch, AnswersEveryRowAsALookupOnTheSpotWould)
         if (i % 500 == 0)
             list.paths.append(QFile::encodeName(tree.path(name)) + "-missing");
         else if (i % 501 == 0)
-            list.paths.append(QFile::encodeName(tree.folder(QStringLiteral("d%1").arg(i % 7))) + '/');
+            list.paths.append(QFile::encodeName(tree.folder(QStringLiteral("d%1").arg(i % 7)))
+                              + '/');
         else
             list.paths.append(QFile::encodeName(tree.file(name, "x")));
     }

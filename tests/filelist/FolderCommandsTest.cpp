@@ -117,8 +117,8 @@ TEST_F(FolderScan, LinkCyclesEndAndNoFileAppearsTwice)
 {
     tree.file("R/a/f.txt");
     tree.file("R/b/g.txt");
-    tree.symlink(tree.path("R"), "R/a/up");         // cycle to the top
-    tree.symlink(tree.path("R/b"), "R/a/to-b");     // second way to a folder already walked
+    tree.symlink(tree.path("R"), "R/a/up");          // cycle to the top
+    tree.symlink(tree.path("R/b"), "R/a/to-b");      // second way to a folder already walked
     tree.symlink(tree.path("R/a/loop"), "R/a/loop"); // a link to itself
     start();
     scan("*", tree.path("R"));
@@ -301,8 +301,9 @@ TEST_F(FolderScan, DropAppendsFilesUnchangedAndExpandsFoldersInOrder)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     EXPECT_TRUE(drop.isAccepted());
-    EXPECT_EQ(listed(), QStringList({tree.path("A/a1"), tree.path("A/sub/a2"), hiddenFile,
-                                     tree.path("B/b1"), tildeFile}));
+    EXPECT_EQ(listed(),
+              QStringList({tree.path("A/a1"), tree.path("A/sub/a2"), hiddenFile, tree.path("B/b1"),
+                           tildeFile}));
     EXPECT_EQ(form().pointer(), WindowPointer::Default); // a drop does not set the busy state
 }
 

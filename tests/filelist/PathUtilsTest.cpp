@@ -1,5 +1,5 @@
-#include "support/Printers.h"
 #include "filelist/PathUtils.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,13 @@ struct Case {
 TEST(RemoveDoubleBackslashes, BackslashRules)
 {
     const Case cases[] = {
-        {"C:\\\\x\\\\y", "C:\\x\\y"},     // doubled after the drive and further on
-        {"C:\\\\\\x", "C:\\\\x"},         // three become two: one pass over pairs
-        {"C:\\\\\\\\x", "C:\\\\x"},       // four become two
-        {"\\x", "\\\\x"},                 // one leading backslash becomes two
+        {"C:\\\\x\\\\y", "C:\\x\\y"},             // doubled after the drive and further on
+        {"C:\\\\\\x", "C:\\\\x"},                 // three become two: one pass over pairs
+        {"C:\\\\\\\\x", "C:\\\\x"},               // four become two
+        {"\\x", "\\\\x"},                         // one leading backslash becomes two
         {"\\\\\\\\srv\\share", "\\\\srv\\share"}, // four leading become two
         {"\\\\srv\\\\share", "\\\\srv\\share"},
-        {"\\\\\\", "\\\\"},               // only backslashes
+        {"\\\\\\", "\\\\"}, // only backslashes
         {"", ""},
         {"C:\\a", "C:\\a"},
     };
@@ -32,13 +32,9 @@ TEST(RemoveDoubleBackslashes, BackslashRules)
 TEST(RemoveDoubleBackslashes, SlashRules)
 {
     const Case cases[] = {
-        {"//a", "/a"},           // a leading run becomes the one root slash
-        {"///a//b", "/a/b"},
-        {"/a///b", "/a//b"},
-        {"a//b", "a/b"},
-        {"//", "/"},
-        {"/", "/"},
-        {"", ""},
+        {"//a", "/a"}, // a leading run becomes the one root slash
+        {"///a//b", "/a/b"}, {"/a///b", "/a//b"}, {"a//b", "a/b"},
+        {"//", "/"},         {"/", "/"},          {"", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RemoveDoubleBackslashes(c.in, u'/'), QString(c.out)) << c.in;

@@ -1,7 +1,7 @@
-#include "support/Printers.h"
+#include "filelist/Wildcard.h"
 #include "filelist/FileAttributes.h"
 #include "filelist/FolderWalk.h"
-#include "filelist/Wildcard.h"
+#include "support/Printers.h"
 
 #include <sys/sysmacros.h>
 
@@ -16,6 +16,7 @@ TEST(WildcardPattern, WindowsRulesWithoutRegardToCase)
         const char* name;
         bool matches;
     } cases[] = {
+        // clang-format off
         {"*.*", "README", true},         {"*.*", ".hidden", true},
         {"*.*", "a.b.c", true},          {"*.txt", "notes.txt", true},
         {"*.txt", "NOTES.TXT", true},    {"*.txt", ".txt", true},
@@ -30,10 +31,12 @@ TEST(WildcardPattern, WindowsRulesWithoutRegardToCase)
         // A "*" in the name does not stop the pattern's "*" from being a wildcard.
         {"*.p*", "a.p*..*x", true},      {"*.*x", "*.*yx", true},
         {"*.t*t", "a.t*", false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const WildcardPattern pattern(QString::fromUtf8(c.pattern));
-        EXPECT_EQ(pattern.matches(QString::fromUtf8(c.name)), c.matches) << c.pattern << " " << c.name;
+        EXPECT_EQ(pattern.matches(QString::fromUtf8(c.name)), c.matches)
+            << c.pattern << " " << c.name;
         EXPECT_EQ(pattern.matchesUtf8(c.name), c.matches) << c.pattern << " " << c.name;
     }
 }
@@ -50,10 +53,9 @@ TEST(HasBadNameChars, ControlCharactersAndInvalidUtf8)
         QByteArray name;
         bool bad;
     } cases[] = {
-        {"plain", false},          {"with space", false},   {"Ärger", false},
-        {"日本語", false},          {"why?", false},         {"tab\there", true},
-        {"new\nline", true},       {"del\x7f", true},       {"c1\xc2\x85", true},
-        {"\xff\xfe", true},        {"\xc3", true},          {"nbsp\xc2\xa0ok", false},
+        {"plain", false},     {"with space", false}, {"Ärger", false},    {"日本語", false},
+        {"why?", false},      {"tab\there", true},   {"new\nline", true}, {"del\x7f", true},
+        {"c1\xc2\x85", true}, {"\xff\xfe", true},    {"\xc3", true},      {"nbsp\xc2\xa0ok", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(HasBadNameChars(c.name), c.bad) << c.name.toStdString();
@@ -61,11 +63,10 @@ TEST(HasBadNameChars, ControlCharactersAndInvalidUtf8)
 
 TEST(MountTable, KnowsVirtualDevicesByTypeName)
 {
-    const QByteArray info =
-        "22 1 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n"
-        "23 1 0:5 / /dev rw,nosuid shared:2 - devtmpfs udev rw,size=1k\n"
-        "24 1 0:30 / /tmp rw shared:5 - tmpfs tmpfs rw\n"
-        "25 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n";
+    const QByteArray info = "22 1 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n"
+                            "23 1 0:5 / /dev rw,nosuid shared:2 - devtmpfs udev rw,size=1k\n"
+                            "24 1 0:30 / /tmp rw shared:5 - tmpfs tmpfs rw\n"
+                            "25 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n";
     const MountTable mounts = MountTable::fromMountInfo(info);
     EXPECT_TRUE(mounts.isVirtual(makedev(0, 21)));
     EXPECT_TRUE(mounts.isVirtual(makedev(0, 5)));

@@ -1,7 +1,7 @@
-#include "support/Printers.h"
-#include "output/ClipboardExport.h"
 #include "output/ColumnLayout.h"
+#include "output/ClipboardExport.h"
 #include "platform/RowModel.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -57,11 +57,12 @@ TEST(ColumnLayout, ReportLinesPadEveryCellAndEndInATab)
     fillExample(model);
     const std::vector<int> widths = measureColumnWidths(model, true, {});
     EXPECT_EQ(widths, (std::vector<int>{18, 21}));
-    EXPECT_EQ(QString::fromUtf8(headerLine(model, widths, {})), "Filename" + QString(10, ' ') + "\tDate Modified"
-                                                 + QString(8, ' ') + "\t");
+    EXPECT_EQ(QString::fromUtf8(headerLine(model, widths, {})),
+              "Filename" + QString(10, ' ') + "\tDate Modified" + QString(8, ' ') + "\t");
     EXPECT_EQ(QString::fromUtf8(rowLine(model, 0, widths, {})),
               "C:\\a.txt" + QString(10, ' ') + "\t8/31/2021 10:15:00 AM\t");
-    EXPECT_EQ(QString::fromUtf8(rowLine(model, 1, widths, {})), "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM  \t");
+    EXPECT_EQ(QString::fromUtf8(rowLine(model, 1, widths, {})),
+              "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM  \t");
     EXPECT_EQ(rowLine(model, 1, widths, {}).size(), 41); // all ASCII: bytes are characters
 }
 
@@ -69,9 +70,10 @@ TEST(ClipboardText, WorkedExample)
 {
     RowModel model(true);
     fillExample(model);
-    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "C:\\a.txt" + QString(10, ' ')
-                                            + "\t8/31/2021 10:15:00 AM\r\n"
-                                              "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM\r\n");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})),
+              "C:\\a.txt" + QString(10, ' ')
+                  + "\t8/31/2021 10:15:00 AM\r\n"
+                    "C:\\docs\\report.doc\t1/2/2020 3:04:05 PM\r\n");
 }
 
 TEST(ClipboardText, UntickedRowsWidenButGiveNoLine)
@@ -80,7 +82,8 @@ TEST(ClipboardText, UntickedRowsWidenButGiveNoLine)
     fillExample(model);
     model.appendRow("C:\\twenty-chars.txt!"); // 20 characters
     model.setChecked(0, false);
-    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "C:\\docs\\report.doc  \t1/2/2020 3:04:05 PM\r\n");
+    EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})),
+              "C:\\docs\\report.doc  \t1/2/2020 3:04:05 PM\r\n");
     model.setAllChecked(false);
     EXPECT_EQ(QString::fromUtf8(clipboardText(model, {})), "");
 }

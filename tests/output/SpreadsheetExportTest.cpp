@@ -80,12 +80,13 @@ TEST_F(SpreadsheetExport, EqualsSignsGoFromLaterColumnsOnly)
     setResults({"File=name", "Date=Modified", "Date Accessed"}, {{"/a=b/=c", "==1+1=", "x=y"}});
     click();
     ASSERT_EQ(started().size(), 2u);
-    EXPECT_EQ(started()[1].cells, (Cells{{{1, 1}, "File=name"},
-                                         {{1, 2}, "Date=Modified"},
-                                         {{1, 3}, "Date Accessed"},
-                                         {{2, 1}, "/a=b/=c"},
-                                         {{2, 2}, "1+1"},
-                                         {{2, 3}, "xy"}}));
+    EXPECT_EQ(started()[1].cells,
+              (Cells{{{1, 1}, "File=name"},
+                     {{1, 2}, "Date=Modified"},
+                     {{1, 3}, "Date Accessed"},
+                     {{2, 1}, "/a=b/=c"},
+                     {{2, 2}, "1+1"},
+                     {{2, 3}, "xy"}}));
 }
 
 namespace {
@@ -123,22 +124,21 @@ TEST_P(Shapes, SheetFollowsTheList)
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, Shapes,
-    ::testing::Values(
-        ShapeCase{"AllUntickedGivesHeadersOnly",
-                  {"Filename", "Date Accessed"},
-                  {{"/a", "1/1/2021 1:00:00 AM"}, {"/b", "1/1/2021 2:00:00 AM"}},
-                  {0, 1},
-                  {{{1, 1}, "Filename"}, {{1, 2}, "Date Accessed"}}},
-        ShapeCase{"FilenameAloneGivesOneColumn",
-                  {"Filename"},
-                  {{"/a"}, {"/b"}},
-                  {},
-                  {{{1, 1}, "Filename"}, {{2, 1}, "/a"}, {{3, 1}, "/b"}}},
-        ShapeCase{"UntickedFirstAndLastRowsStayEmpty",
-                  {"Filename"},
-                  {{"/a"}, {"/b"}, {"/c"}},
-                  {0, 2},
-                  {{{1, 1}, "Filename"}, {{3, 1}, "/b"}}}),
+    ::testing::Values(ShapeCase{"AllUntickedGivesHeadersOnly",
+                                {"Filename", "Date Accessed"},
+                                {{"/a", "1/1/2021 1:00:00 AM"}, {"/b", "1/1/2021 2:00:00 AM"}},
+                                {0, 1},
+                                {{{1, 1}, "Filename"}, {{1, 2}, "Date Accessed"}}},
+                      ShapeCase{"FilenameAloneGivesOneColumn",
+                                {"Filename"},
+                                {{"/a"}, {"/b"}},
+                                {},
+                                {{{1, 1}, "Filename"}, {{2, 1}, "/a"}, {{3, 1}, "/b"}}},
+                      ShapeCase{"UntickedFirstAndLastRowsStayEmpty",
+                                {"Filename"},
+                                {{"/a"}, {"/b"}, {"/c"}},
+                                {0, 2},
+                                {{{1, 1}, "Filename"}, {{3, 1}, "/b"}}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(SpreadsheetExport, EmptyResultsEndSilentlyAfterTheCheck)
@@ -248,14 +248,15 @@ TEST_F(RealWorkbook, ThreeRowExampleReadBackFromTheWrittenFile)
     const SheetReadBack sheet = readBackXlsx(command[3]);
     ASSERT_EQ(sheet.error, "");
     EXPECT_EQ(sheet.sheets, 1);
-    EXPECT_EQ(sheet.texts, (QMap<QString, QString>{{"A1", "Filename"},
-                                                   {"B1", "Date Modified"},
-                                                   {"C1", "Date Created"},
-                                                   {"A2", "/home/ann/x=1.txt"},
-                                                   {"B2", "8/31/2021 10:15:00 AM"},
-                                                   {"C2", "8/30/2021 9:00:00 AM"},
-                                                   {"A4", "/home/ann/c.txt"},
-                                                   {"B4", "12/24/2019 11:59:59 PM"}}));
+    EXPECT_EQ(sheet.texts,
+              (QMap<QString, QString>{{"A1", "Filename"},
+                                      {"B1", "Date Modified"},
+                                      {"C1", "Date Created"},
+                                      {"A2", "/home/ann/x=1.txt"},
+                                      {"B2", "8/31/2021 10:15:00 AM"},
+                                      {"C2", "8/30/2021 9:00:00 AM"},
+                                      {"A4", "/home/ann/c.txt"},
+                                      {"B4", "12/24/2019 11:59:59 PM"}}));
     EXPECT_TRUE(sheet.otherValues.isEmpty());
     EXPECT_EQ(sheet.formulas, 0);
     for (const QString& type : sheet.types)
@@ -371,9 +372,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SpreadsheetExport, RowsPastTheSheetAreLeftOutAndToldOnce)
 {
     start();
-    setResults({"Filename", "Date Modified"},
-               {{"/1", "d1"}, {"/2", "d2"}, {"/3", "d3"}, {"/4", "d4"}, {"/5", "d5"},
-                {"/6", "d6"}});
+    setResults(
+        {"Filename", "Date Modified"},
+        {{"/1", "d1"}, {"/2", "d2"}, {"/3", "d3"}, {"/4", "d4"}, {"/5", "d5"}, {"/6", "d6"}});
     results().setChecked(4, false);
     exportResultsToSpreadsheet(form(), 4); // the header and three results rows fit
 
@@ -385,9 +386,10 @@ TEST_F(SpreadsheetExport, RowsPastTheSheetAreLeftOutAndToldOnce)
     EXPECT_TRUE(desktop.messages->reports().isEmpty());
     ASSERT_EQ(desktop.messages->shown.size(), 1u);
     const ShownMessage& message = desktop.messages->shown[0];
-    EXPECT_EQ(message.text, "Only the first 3 results rows fit into the sheet, whose first row "
-                            "holds the headers. Ticked rows after them that are not in the "
-                            "workbook: 2.");
+    EXPECT_EQ(message.text,
+              "Only the first 3 results rows fit into the sheet, whose first row "
+              "holds the headers. Ticked rows after them that are not in the "
+              "workbook: 2.");
     EXPECT_EQ(message.caption, form().appTitle());
     EXPECT_EQ(message.icon, MessageIcon::Warning);
     EXPECT_EQ(form().pointer(), WindowPointer::Default);
@@ -416,9 +418,8 @@ void PrintTo(Change change, std::ostream* out)
     *out << (change == Change::ClearResults ? "ClearResults" : "NewRun");
 }
 
-class ListChangedMidExport
-    : public SpreadsheetExport,
-      public ::testing::WithParamInterface<std::tuple<Change, int>> {};
+class ListChangedMidExport : public SpreadsheetExport,
+                             public ::testing::WithParamInterface<std::tuple<Change, int>> {};
 
 } // namespace
 

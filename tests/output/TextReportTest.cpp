@@ -113,7 +113,8 @@ TEST_F(TextReport, FileThatCannotBeCreatedIsReportedOnceAndTheBarRests)
     saveTo("missing-folder/report.txt");
     const QStringList reports = desktop.messages->reports();
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports[0].contains("in Tessary2021/08/31.Main.SaveListviewProperlySpaced at line 156"));
+    EXPECT_TRUE(
+        reports[0].contains("in Tessary2021/08/31.Main.SaveListviewProperlySpaced at line 156"));
     EXPECT_EQ(form().ProgressBar1->caption(), "Progress Bar");
     EXPECT_EQ(form().pointer(), WindowPointer::Default);
     tree.folder("a-folder");
@@ -162,8 +163,9 @@ TEST_F(TextReport, ProgressCountsRowsAndNamesEveryThousandth)
     EXPECT_EQ(positions.mid(0, 4), (QList<double>{0, 1, 10, 20}));
     EXPECT_DOUBLE_EQ(positions.at(4), (1 + 1) / 2500.0 * 100);
     EXPECT_DOUBLE_EQ(positions.last(), (2500 + 1) / 2500.0 * 100);
-    EXPECT_EQ(captions, QStringList({"Progress Bar", "Writing file: big.txt",
-                                     "Writing file: big.txt (1000)", "Writing file: big.txt (2000)"}));
+    EXPECT_EQ(captions,
+              QStringList({"Progress Bar", "Writing file: big.txt", "Writing file: big.txt (1000)",
+                           "Writing file: big.txt (2000)"}));
     EXPECT_EQ(form().ProgressBar1->caption(), "Progress Bar");
     EXPECT_EQ(readAll(path).count('\n'), 2501);
 }

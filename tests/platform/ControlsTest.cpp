@@ -1,8 +1,8 @@
-#include "support/Printers.h"
 #include "platform/DateBox.h"
 #include "platform/Failure.h"
 #include "platform/ProgressBar.h"
 #include "platform/QtDialogs.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 

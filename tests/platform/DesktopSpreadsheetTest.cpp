@@ -95,8 +95,10 @@ TEST_P(FindCommand, PrefersLibreOfficeThenTheDesktopDefault)
 INSTANTIATE_TEST_SUITE_P(
     Desktops, FindCommand,
     ::testing::Values(
-        FindCase{"BothLibreOfficeNames", {"soffice", "libreoffice", "xdg-mime", "xdg-open"},
-                 "calc.desktop\n", {kSoffice, "--calc", "-n"}},
+        FindCase{"BothLibreOfficeNames",
+                 {"soffice", "libreoffice", "xdg-mime", "xdg-open"},
+                 "calc.desktop\n",
+                 {kSoffice, "--calc", "-n"}},
         FindCase{"LibreofficeOnly", {"libreoffice"}, "", {kLibreoffice, "--calc", "-n"}},
         FindCase{"DesktopDefault", {"xdg-mime", "xdg-open"}, "gnumeric.desktop\n", {kXdgOpen}},
         FindCase{"NoDefaultForXlsx", {"xdg-mime", "xdg-open"}, " \n", {}},
@@ -224,7 +226,7 @@ TEST_F(DesktopSpreadsheet, UnwritableTemporaryFolderIsAFailureAndStartsNothing)
 TEST_F(DesktopSpreadsheet, TheDesktopIsAskedOncePerExport)
 {
     onPath = {{QStringLiteral("xdg-mime"), kXdgMime}, {QStringLiteral("xdg-open"), kXdgOpen}};
-    app().start(); // the export's check
+    app().start();                                                 // the export's check
     std::unique_ptr<SpreadsheetInstance> instance = app().start(); // its own instance
     EXPECT_EQ(launcher->queries.size(), 1);
     instance->addWorkbook().setCell(1, 1, QStringLiteral("x"));
@@ -298,9 +300,9 @@ TEST(SavingASheet, WaitStepsRunOnTheCallingThreadWhileTheFileIsWritten)
     EXPECT_FALSE(elsewhere);
     ASSERT_GT(finalSize, 0);
     // A step that saw the file part-written ran while the worker was writing it.
-    EXPECT_TRUE(std::any_of(sizesSeen.begin(), sizesSeen.end(),
-                            [&](qint64 size) { return size > 0 && size < finalSize; }))
-        << ::testing::PrintToString(sizesSeen);
+    EXPECT_TRUE(std::any_of(sizesSeen.begin(), sizesSeen.end(), [&](qint64 size) {
+        return size > 0 && size < finalSize;
+    })) << ::testing::PrintToString(sizesSeen);
 }
 
 TEST(SavingASheet, AWaitStepThatThrowsLeavesNoFileAndNoThread)
@@ -350,9 +352,9 @@ QString written(XlsxSheet& sheet, const TempTree& tree)
 
 TEST(WorkbookWriter, EveryValueIsATextExactlyAsGiven)
 {
-    const QStringList values{"=1+2",         "123",        "1/2/2020 3:04:05 PM", "TRUE",
-                             "  padded  ",   "tab\tbreak\nend", "日本語 ü",         "<&>\"'",
-                             QString(XlsxSheet::kMaxCellText, 'x')};
+    const QStringList values{"=1+2",     "123",        "1/2/2020 3:04:05 PM",
+                             "TRUE",     "  padded  ", "tab\tbreak\nend",
+                             "日本語 ü", "<&>\"'",     QString(XlsxSheet::kMaxCellText, 'x')};
     TempTree tree;
     XlsxSheet sheet(tree.root());
     for (int i = 0; i < values.size(); ++i)
@@ -525,8 +527,9 @@ TEST(RealLauncher, AsksTheDesktopForItsDefaultAndOpensWithIt)
     tree.folder("bin");
     const QString record = tree.path("args");
     addRecordingProgram(tree, "xdg-open", record);
-    tree.file("bin/xdg-mime", "#!/bin/sh\n[ \"$*\" = 'query default " + kXlsxMimeType.toUtf8()
-                                  + "' ] && echo calc.desktop\n");
+    tree.file("bin/xdg-mime",
+              "#!/bin/sh\n[ \"$*\" = 'query default " + kXlsxMimeType.toUtf8()
+                  + "' ] && echo calc.desktop\n");
     QFile::setPermissions(tree.path("bin/xdg-mime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const PathGuard path(tree.path("bin"));

@@ -1,6 +1,6 @@
-#include "support/Printers.h"
-#include "platform/Failure.h"
 #include "platform/RowModel.h"
+#include "platform/Failure.h"
+#include "support/Printers.h"
 
 #include <QSignalSpy>
 

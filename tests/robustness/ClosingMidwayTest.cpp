@@ -110,7 +110,8 @@ TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
     const QString temp = tree.folder(QStringLiteral("temp"));
     auto launcher = std::make_unique<NoStart>();
     NoStart& starts = *launcher;
-    desktop.platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>(std::move(launcher), temp);
+    desktop.platform.spreadsheet =
+        std::make_unique<DesktopSpreadsheetApp>(std::move(launcher), temp);
     start();
     scan(QStringLiteral("*"), tree.path(QStringLiteral("R")));
     extract();
@@ -180,7 +181,7 @@ std::vector<CloseCase> closeCases()
 INSTANTIATE_TEST_SUITE_P(Commands, ClosingMidway, ::testing::ValuesIn(closeCases()),
                          [](const auto& test) {
                              const char* where = test.param.at == 0 ? "AtTheFirstYield"
-                                 : test.param.at == 1             ? "AtTheLastYield"
-                                                                  : "HalfWay";
+                                 : test.param.at == 1               ? "AtTheLastYield"
+                                                                    : "HalfWay";
                              return std::string(commandName(test.param.command)) + where;
                          });

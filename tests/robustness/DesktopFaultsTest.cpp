@@ -53,17 +53,22 @@ private:
     QStringList m_files;
 };
 
-const QString kExpectedClipboard = QStringLiteral("/a.txt\t8/31/2021 10:15:00 AM\r\n/b.txt\t1/2/2020 3:04:05 PM\r\n");
+const QString kExpectedClipboard =
+    QStringLiteral("/a.txt\t8/31/2021 10:15:00 AM\r\n/b.txt\t1/2/2020 3:04:05 PM\r\n");
 
 // Stands in for the program search and start of a real desktop, around a real script that the
 // test can take away at the moment it chooses.
 class ScriptLauncher final : public ProcessLauncher {
 public:
-    explicit ScriptLauncher(QString script) : m_script(std::move(script)) {}
+    explicit ScriptLauncher(QString script)
+        : m_script(std::move(script))
+    {
+    }
 
     QString findExecutable(const QString& program) override
     {
-        const bool there = program == QLatin1String("soffice") && QFileInfo(m_script).isExecutable();
+        const bool there =
+            program == QLatin1String("soffice") && QFileInfo(m_script).isExecutable();
         if (vanishAfterFirstLookUp)
             QFile::remove(m_script);
         return there ? m_script : QString();
@@ -103,7 +108,8 @@ TEST_F(DesktopFault, ClipboardThatRefusesOnlyToEmptyStillGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied), QStringLiteral("messages"));
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied),
+                   QStringLiteral("messages"));
     problems.equal(desktop.clipboard->text.value_or(QString()), kExpectedClipboard,
                    QStringLiteral("the clipboard"));
     expectNone(problems);
@@ -115,7 +121,8 @@ TEST_F(DesktopFault, ClipboardBusyForAllButTheLastAttemptGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied), QStringLiteral("messages"));
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied),
+                   QStringLiteral("messages"));
     problems.equal(desktop.clipboard->setAttempts, 1000, QStringLiteral("attempts"));
     expectNone(problems);
 }
@@ -170,7 +177,8 @@ TEST_P(SpreadsheetProgramVanishes, IsReportedOnceAndLeavesNoFile)
     auto launcher = std::make_unique<ScriptLauncher>(script);
     ScriptLauncher& program = *launcher;
     program.vanishAfterFirstLookUp = GetParam().afterTheCheck;
-    desktop.platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>(std::move(launcher), temp);
+    desktop.platform.spreadsheet =
+        std::make_unique<DesktopSpreadsheetApp>(std::move(launcher), temp);
     startWithResults();
     if (!GetParam().afterTheCheck) {
         desktop.yield->onYield = [&](int count) {
@@ -182,11 +190,13 @@ TEST_P(SpreadsheetProgramVanishes, IsReportedOnceAndLeavesNoFile)
     Problems problems = listsKept();
     const QStringList reports = errorReports();
     problems.equal(reports.size(), 1, QStringLiteral("error reports"));
-    problems.expect(reports.value(0).contains(QStringLiteral("PushButton13_Click at line 112"))
-                        || reports.value(0).contains(QStringLiteral("PushButton13_Click at line 166")),
-                    QStringLiteral("the report names the start or the showing: ") + reports.value(0));
+    problems.expect(
+        reports.value(0).contains(QStringLiteral("PushButton13_Click at line 112"))
+            || reports.value(0).contains(QStringLiteral("PushButton13_Click at line 166")),
+        QStringLiteral("the report names the start or the showing: ") + reports.value(0));
     problems.equal(desktop.messages->shown.size(), size_t{1}, QStringLiteral("messages"));
-    problems.equal(folderEntries(temp), QList<QByteArray>(), QStringLiteral("files left in the temporary folder"));
+    problems.equal(folderEntries(temp), QList<QByteArray>(),
+                   QStringLiteral("files left in the temporary folder"));
     expectNone(problems);
 }
 
@@ -202,10 +212,9 @@ TEST_F(DesktopFault, OddAnswersFromTheOpenDialogAreListedAsGiven)
     start();
     addFiles({QStringLiteral("/earlier.txt")});
     const QString nul(1, QChar(0));
-    desktop.fileDialogs->openAnswers = {QStringLiteral("/folder") + nul + nul,
-                                        QStringLiteral("/new\nline.txt"),
-                                        QStringLiteral("/f") + nul + QStringLiteral("a\tb") + nul
-                                            + QString(4000, u'x')};
+    desktop.fileDialogs->openAnswers = {
+        QStringLiteral("/folder") + nul + nul, QStringLiteral("/new\nline.txt"),
+        QStringLiteral("/f") + nul + QStringLiteral("a\tb") + nul + QString(4000, u'x')};
     for (int i = 0; i < 3; ++i)
         form().PushButton7->click();
     Problems problems;
@@ -251,16 +260,17 @@ TEST_F(DesktopFault, GarbledSampleListAddsWhatExistsAndAsksAsUsual)
 TEST_F(DesktopFault, DropOfVanishedAndSpecialEntriesKeepsWhatIsThere)
 {
     const QString pipe = tree.fifo(QStringLiteral("pipe"));
-    const QString dangling = tree.symlink(tree.path(QStringLiteral("nowhere")), QStringLiteral("dangling"));
+    const QString dangling =
+        tree.symlink(tree.path(QStringLiteral("nowhere")), QStringLiteral("dangling"));
     const QString locked = tree.folder(QStringLiteral("locked"));
     tree.file(QStringLiteral("locked/inside.txt"));
     start();
     form().show();
     addFiles({QStringLiteral("/earlier.txt")});
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("vanished"))), QUrl::fromLocalFile(pipe),
-                  QUrl::fromLocalFile(dangling), QUrl(QStringLiteral("https://example.invalid/x")),
-                  QUrl::fromLocalFile(locked)});
+    data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("vanished"))),
+                  QUrl::fromLocalFile(pipe), QUrl::fromLocalFile(dangling),
+                  QUrl(QStringLiteral("https://example.invalid/x")), QUrl::fromLocalFile(locked)});
     emit form().ListView1->dropped(&data); // as a real drop arrives
     Problems problems;
     problems.equal(fileListTexts(),

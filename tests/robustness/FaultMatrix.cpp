@@ -95,7 +95,8 @@ void removeAt(int parent, const char* name)
 
 QString systemError(const char* what)
 {
-    return QString::fromLatin1(what) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromLatin1(what) + QStringLiteral(": ")
+        + QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -198,8 +199,8 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
     for (const QStringList& row : modifiedSecond ? rows : QList<QStringList>()) {
         struct stat entry {};
         const QString& path = row.value(0);
-        const bool findable = !path.endsWith(u'/')
-            && ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
+        const bool findable =
+            !path.endsWith(u'/') && ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
         problems.equal(!row.value(1).isEmpty(), findable,
                        QStringLiteral("a date for the findable entry %1").arg(path));
     }
@@ -341,8 +342,8 @@ TmpfsMount::TmpfsMount(const QString& folder, qint64 bytes)
         return;
     }
     const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0777";
-    m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                        options.constData())
+    m_mounted =
+        ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData())
         == 0;
     if (!m_mounted)
         m_why = systemError("mount -t tmpfs");

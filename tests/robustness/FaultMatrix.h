@@ -27,7 +27,8 @@ public:
         if (!ok)
             m_list.append(what);
     }
-    template <class Got, class Want> void equal(const Got& got, const Want& want, const QString& what)
+    template <class Got, class Want>
+    void equal(const Got& got, const Want& want, const QString& what)
     {
         if (got == want)
             return;

@@ -109,7 +109,8 @@ const ListCase kLists[] = {
          s.emptyRows = {s.paths[1], s.paths[2]};
          // The unprivileged user must own the folder to take its permissions away.
          const QString folder = t.path("L");
-         if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0 && ::geteuid() == 0)
+         if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0
+             && ::geteuid() == 0)
              ADD_FAILURE() << "cannot hand the folder to the unprivileged user";
          s.onYield = [folder](int count) {
              if (count == 1)

@@ -163,7 +163,8 @@ const TreeCase kTrees[] = {
     {"ByteOrderMarkAtTheStartOfAFileName", false,
      [](TempTree& t) {
          Tree tree = plainTree(t);
-         tree.expected.append(t.file(QStringLiteral("R/") + QChar(0xFEFF) + QStringLiteral("bom.txt")));
+         tree.expected.append(
+             t.file(QStringLiteral("R/") + QChar(0xFEFF) + QStringLiteral("bom.txt")));
          return tree;
      }},
     {"LeadingTilde", false,
@@ -277,7 +278,8 @@ INSTANTIATE_TEST_SUITE_P(Trees, FolderTreeFault, ::testing::ValuesIn(kTrees),
 TEST_F(FaultMatrix, FolderWhoseNameBeginsWithAByteOrderMarkIsWalked)
 {
     TempTree tree;
-    const QString inside = tree.file(QStringLiteral("R/") + QChar(0xFEFF) + QStringLiteral("folder/in.txt"));
+    const QString inside =
+        tree.file(QStringLiteral("R/") + QChar(0xFEFF) + QStringLiteral("folder/in.txt"));
     start();
     scan(QStringLiteral("*"), tree.path(QStringLiteral("R")));
     EXPECT_EQ(fileListTexts(), QStringList(inside));

@@ -23,10 +23,10 @@ namespace {
 const QByteArray kEarlierReport = "earlier report\r\n";
 
 struct Target {
-    QString path;          // what the save dialog answers
-    QString watchedFolder; // whose entries must stay as they were
-    QString earlierFile;   // an earlier file that must keep its content, if any
-    int reports = 1;       // error reports the save shows
+    QString path;                // what the save dialog answers
+    QString watchedFolder;       // whose entries must stay as they were
+    QString earlierFile;         // an earlier file that must keep its content, if any
+    int reports = 1;             // error reports the save shows
     std::function<void()> limit; // applied just before the save (in the saving process)
     std::shared_ptr<TmpfsMount> mount;
     QString skip;

@@ -23,14 +23,14 @@ namespace {
 struct SettingsCase {
     const char* name;
     bool unprivileged;
-    QByteArray content;         // Orvane.ini; empty for none
-    mode_t fileMode;            // its permissions
-    mode_t folderMode;          // the configuration folder's
-    bool fileIsAFolder;         // Orvane.ini is a folder instead
-    int startReports;           // error reports shown by start-up
-    std::array<int, 3> boxes;   // the boxes after start-up
-    bool writable;              // whether clicks and the scan can store their values
-    QString extensionPreset;    // what the scan's prompt offers
+    QByteArray content;       // Orvane.ini; empty for none
+    mode_t fileMode;          // its permissions
+    mode_t folderMode;        // the configuration folder's
+    bool fileIsAFolder;       // Orvane.ini is a folder instead
+    int startReports;         // error reports shown by start-up
+    std::array<int, 3> boxes; // the boxes after start-up
+    bool writable;            // whether clicks and the scan can store their values
+    QString extensionPreset;  // what the scan's prompt offers
 };
 
 void PrintTo(const SettingsCase& c, std::ostream* out)
@@ -49,6 +49,7 @@ QByteArray binaryGarbage()
     return bytes + "\n[Quil";
 }
 
+// clang-format off
 const SettingsCase kCases[] = {
     {"BinaryGarbage", false, binaryGarbage(), 0644, 0755, false, 0, {1, 1, 1}, true, "*"},
     {"GarbageAmongGoodLines", false,
@@ -69,6 +70,7 @@ const SettingsCase kCases[] = {
     {"ReadOnlyFolder", true, {}, 0644, 0555, false, 4, {1, 1, 1}, false, "*"},
     {"SettingsFileIsAFolder", false, {}, 0644, 0755, true, 4, {1, 1, 1}, false, "*"},
 };
+// clang-format on
 
 class SettingsFault : public FaultMatrix, public ::testing::WithParamInterface<SettingsCase> {
 protected:
@@ -111,8 +113,9 @@ TEST_P(SettingsFault, StartUpTheBoxesAndTheScanCopeAndNothingIsLost)
             problems.equal(afterClick, QStringList(), QStringLiteral("messages of a click"));
         } else {
             problems.equal(afterClick.size(), 1, QStringLiteral("messages of a click"));
-            problems.expect(afterClick.value(0).startsWith(QStringLiteral("Cannot store the setting")),
-                            QStringLiteral("the click's message: ") + afterClick.value(0));
+            problems.expect(
+                afterClick.value(0).startsWith(QStringLiteral("Cannot store the setting")),
+                QStringLiteral("the click's message: ") + afterClick.value(0));
         }
 
         // The scan lists its files whatever the store does.

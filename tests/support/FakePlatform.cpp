@@ -185,8 +185,8 @@ QString FakeSettingsStore::get(const QString& application, const QString& sectio
                         defaultValue);
 }
 
-void FakeSettingsStore::save(const QString& application, const QString& section,
-                             const QString& key, const QString& value)
+void FakeSettingsStore::save(const QString& application, const QString& section, const QString& key,
+                             const QString& value)
 {
     if (failWrites)
         throw Failure(QStringLiteral("Cannot store the setting \"%1\"").arg(key));

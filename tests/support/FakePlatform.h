@@ -3,8 +3,8 @@
 // Scripted stand-ins for the desktop, for tests only. Each records what the program asked of
 // it and answers from a queue the test fills; an empty queue gives the "cancel" answer.
 
-#include "support/Printers.h"
 #include "platform/Platform.h"
+#include "support/Printers.h"
 
 #include <QMap>
 #include <QStringList>

@@ -51,10 +51,10 @@ SheetReadBack readBackXlsx(const QString& path)
     python.start(kPython, {QStringLiteral("-c"), QString::fromUtf8(kReader), path});
     if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit
         || python.exitCode() != 0) {
-        sheet.error = QStringLiteral("%1 could not read %2 (is python3-openpyxl installed? "
-                                     "tools/setup.sh installs it): %3")
-                          .arg(kPython, path,
-                               QString::fromUtf8(python.readAllStandardError()).trimmed());
+        sheet.error =
+            QStringLiteral("%1 could not read %2 (is python3-openpyxl installed? "
+                           "tools/setup.sh installs it): %3")
+                .arg(kPython, path, QString::fromUtf8(python.readAllStandardError()).trimmed());
         return sheet;
     }
     const QJsonObject answer = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
