@@ -2,6 +2,7 @@
 
 #include "app/ErrorReport.h"
 #include "filelist/PathUtils.h"
+#include "platform/Ascii.h"
 #include "platform/ReadAhead.h"
 
 #include <QFile>
@@ -22,15 +23,6 @@
 namespace quillfen {
 
 namespace {
-
-bool isAscii(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
 
 // A file-system name as text; none when it is not valid UTF-8 (such a name could not be
 // looked up again from its text).

@@ -1,5 +1,7 @@
 #include "filelist/Wildcard.h"
 
+#include "platform/Ascii.h"
+
 #include <algorithm>
 
 namespace quillfen {
@@ -64,8 +66,7 @@ bool WildcardPattern::matchesUtf8(QByteArrayView name) const
 {
     if (m_kind == Kind::Everything)
         return true;
-    const bool asciiName = std::all_of(name.begin(), name.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool asciiName = isAscii(name);
     if (!m_asciiSuffix.isEmpty() && asciiName) {
         // Both plain ASCII: bytes compare as characters do. (A name with other letters is
         // compared as text, where a sign like KELVIN SIGN folds to an ASCII letter.)

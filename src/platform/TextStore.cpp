@@ -1,5 +1,6 @@
 #include "platform/TextStore.h"
 
+#include "platform/Ascii.h"
 #include "platform/Failure.h"
 
 #include <QStringEncoder>
@@ -8,19 +9,6 @@
 #include <cstring>
 
 namespace quillfen {
-
-namespace {
-
-bool isAscii(const char* data, std::size_t size)
-{
-    for (std::size_t i = 0; i < size; ++i) {
-        if (static_cast<unsigned char>(data[i]) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 char* TextStore::reserve(std::size_t size, std::size_t& block, std::size_t& offset)
 {
@@ -110,7 +98,7 @@ QString TextStore::text(Ref ref) const
     const Bytes b = bytes(ref);
     if (b.size == 0)
         return {};
-    if (isAscii(b.data, b.size))
+    if (isAscii(QByteArrayView(b.data, static_cast<qsizetype>(b.size))))
         return QString::fromLatin1(b.data, static_cast<qsizetype>(b.size));
     return QString::fromUtf8(b.data, static_cast<qsizetype>(b.size));
 }
