@@ -214,6 +214,9 @@ struct FolderListing {
     std::vector<QByteArray> subfolders; // raw names, in the order the file system gives them
 };
 
+// For a read that nothing cancels.
+const std::atomic<bool> kGoOn{false};
+
 FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
                          const std::atomic<bool>& cancelled)
 {
@@ -255,6 +258,12 @@ FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
     return listing;
 }
 
+FolderJob jobFor(const PendingFolder& folder)
+{
+    return FolderJob{QFile::encodeName(folder.path),
+                     QFile::encodeName(RemoveDoubleBackslashes(folder.path)), folder.chosen};
+}
+
 // Hands the walk the listing of each folder it reaches, read ahead in batches of the folders
 // waiting next. A listing is used only for the folder it was read for and only under the
 // event rounds it was asked under; otherwise the folder and those after it are read again.
@@ -275,9 +284,9 @@ public:
     {
     }
 
-    // The listing of `folder`, just taken from the front of `waiting`.
-    const FolderListing& of(const PendingFolder& folder, const std::deque<PendingFolder>& waiting,
-                            quint64 rounds)
+    // The listing of `folder`, just taken from the front of `waiting`, read under `rounds`.
+    FolderListing of(const PendingFolder& folder, const std::deque<PendingFolder>& waiting,
+                     quint64 rounds)
     {
         const QByteArray path = QFile::encodeName(folder.path);
         if (m_covered > 0)
@@ -286,10 +295,9 @@ public:
             const auto startsHere = [&](const Batch& batch) { return batch.front().path == path; };
             auto taken = m_ahead.take(rounds, startsHere);
             if (!taken) {
-                Batch batch{jobFor(folder)};
+                // Alone: the folders after it are read in batches while it is used.
                 m_covered = 0;
-                addJobs(batch, waiting);
-                m_ahead.ask(std::move(batch), rounds);
+                m_ahead.ask(Batch{jobFor(folder)}, rounds);
                 taken = m_ahead.take(rounds, startsHere);
             }
             m_jobs = std::move(taken->first);
@@ -302,17 +310,12 @@ public:
                 m_ahead.ask(std::move(batch), rounds);
             }
         }
-        return m_batch[m_used++];
+        return std::move(m_batch[m_used++]);
     }
 
 private:
     using Batch = std::vector<FolderJob>;
 
-    static FolderJob jobFor(const PendingFolder& folder)
-    {
-        return FolderJob{QFile::encodeName(folder.path),
-                         QFile::encodeName(RemoveDoubleBackslashes(folder.path)), folder.chosen};
-    }
     // Fills `batch` from the waiting folders not yet asked for.
     void addJobs(Batch& batch, const std::deque<PendingFolder>& waiting)
     {
@@ -387,15 +390,26 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
     while (!pending.empty()) {
         const PendingFolder current = std::move(pending.front());
         pending.pop_front();
-        const FolderListing& listing = listings.of(current, pending, m_rounds());
+        const quint64 rounds = m_rounds();
+        FolderListing listing;
+        walk.step(102, [&] { listing = listings.of(current, pending, rounds); });
         if (!listing.open)
             continue; // gone, not a folder or not readable: dropped without a message
 
-        const struct stat& self = listing.self;
+        const struct stat self = listing.self;
         if (walked.contains({self.st_dev, self.st_ino}))
             continue; // reached again through a link
         walked.insert({self.st_dev, self.st_ino});
         walk.step(100, [&] { m_yield(); });
+        if (m_rounds() != rounds) {
+            // Events processed meanwhile may have changed the folder: its entries are taken as
+            // they are now (none if it is gone).
+            walk.step(102, [&] {
+                FolderListing now = readFolder(jobFor(current), pattern, kGoOn);
+                listing.files = std::move(now.files);
+                listing.subfolders = std::move(now.subfolders);
+            });
+        }
 
         // A virtual file system's root is left alone unless it is the chosen folder, which is
         // still listed but not walked; the root folder is always walked.

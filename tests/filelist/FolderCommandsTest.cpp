@@ -84,6 +84,22 @@ TEST_F(FolderScan, WalksBreadthFirstGroupedByParent)
     EXPECT_TRUE(desktop.messages->shown.empty());
 }
 
+TEST_F(FolderScan, FolderChangedWhileTheWalkYieldsIsListedAsItIsThen)
+{
+    tree.file("R/old.txt");
+    tree.file("R/sub/s.txt");
+    start();
+    // The first yield is the walk's, at the chosen folder, before its entries are taken.
+    desktop.yield->onYield = [&](int count) {
+        if (count == 1) {
+            tree.file("R/new.txt");
+            QFile::remove(tree.path("R/old.txt"));
+        }
+    };
+    scan("txt", tree.path("R"));
+    EXPECT_EQ(listed(), QStringList({tree.path("R/new.txt"), tree.path("R/sub/s.txt")}));
+}
+
 TEST_F(FolderScan, StarAddsEveryNameAndTheFiltersApply)
 {
     tree.file("R/README");
