@@ -80,8 +80,9 @@ void ExtractionRun::run(WindowContext& window)
     run.step(124, [&] { results.removeAllRows(); });
 
     ::tzset(); // time-zone rules are read once per run
-    const DateTextFormat format;
-    std::array<LocalTimeConverter, 3> clocks; // one per kind: each keeps its own last day
+    // One of each per kind: each keeps the last day it saw, and the kinds' days differ.
+    const std::array<DateTextFormat, 3> formats;
+    std::array<LocalTimeConverter, 3> clocks;
     FileTimesReader reader;
     StampPrefetch prefetch([&](int row, QByteArray& out) {
         if (row >= files.rows())
@@ -92,11 +93,12 @@ void ExtractionRun::run(WindowContext& window)
     // The path goes from list to list as UTF-8, shared rather than copied, and the date texts
     // in a buffer kept from row to row; the file name in the progress bar becomes a string
     // only when the bar is drawn.
-    TextStore::Shared path;
     QByteArray dateText;
     const int count = run.value(126, 0, [&] { return files.rows(); });
     for (int i = 0; i < count; ++i) {
-        run.step(128, [&] { path = files.sharedText(i); });
+        // A row gone from the list leaves the path empty, never the previous row's.
+        const TextStore::Shared path =
+            run.value(128, TextStore::Shared{}, [&] { return files.sharedText(i); });
         const QByteArrayView pathUtf8 = path.view();
         run.step(130, [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
         run.step(132, [&] {
@@ -128,7 +130,7 @@ void ExtractionRun::run(WindowContext& window)
                 dateText.resize(0);
                 if (*times) {
                     if (const auto stamp = stampOf(**times, stampKind(column.kind)))
-                        format.appendUtf8(clocks[kind].convert(*stamp), dateText);
+                        formats[kind].appendUtf8(clocks[kind].convert(*stamp), dateText);
                 }
                 results.setSubItemUtf8(row, k, dateText);
             });

@@ -159,7 +159,8 @@ LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
     const LocalDateTime local = toLocalDateTime(stamp);
     if (local == kZeroDate)
         return local;
-    // The day is kept only when it runs 00:00:00 to 23:59:59 on one UTC offset.
+    // The day is kept only when it runs 00:00:00 to 23:59:59 on one UTC offset. (Two clock
+    // changes in one day that cancel each other out would pass unnoticed.)
     constexpr int kDay = 86400;
     const time_t start = seconds - (local.hour * 3600 + local.minute * 60 + local.second);
     tm first{};
@@ -485,7 +486,11 @@ void DateTextFormat::appendUtf8(const LocalDateTime& local, QByteArray& out) con
 {
     const bool zeroDate = local.year == 1899 && local.month == 12 && local.day == 30;
     const bool midnight = local.hour == 0 && local.minute == 0 && local.second == 0;
-    if (!m_compiled) {
+    // The compiled rendering has room for four-digit years and two-digit fields only.
+    const bool fits = local.year >= 0 && local.year <= 9999 && local.month >= 1 && local.month <= 12
+        && local.day >= 1 && local.day <= 31 && local.hour >= 0 && local.hour <= 23
+        && local.minute >= 0 && local.minute <= 59 && local.second >= 0 && local.second <= 60;
+    if (!m_compiled || !fits) {
         // The zero date shows the time alone, midnight the date alone.
         if (!zeroDate)
             out.append(m_locale.toString(QDate(local.year, local.month, local.day), m_dateFormat)

@@ -174,6 +174,27 @@ TEST_F(ExtractionRunTest, ClearResultsDuringARunKeepsTheRemainingRows)
     EXPECT_TRUE(form().resultsList().rows().isChecked(0));
 }
 
+TEST_F(ExtractionRunTest, FileListShrinkingDuringARunNeverRepeatsAPath)
+{
+    start();
+    const QString a = tree.file("a.txt");
+    const QString b = tree.file("b.txt");
+    tree.setTimes("a.txt", kSummer, kSummer);
+    setBoxes(1, 1, 1);
+    addFiles({a, b, tree.path("c.txt")});
+    desktop.yield->onYield = [&](int count) {
+        if (count == 1)
+            form().fileList().rows().removeRowAt(2); // by something else the yield ran
+    };
+    form().PushButton3->click();
+    // The missing row is reported and leaves an empty row, not a copy of the row before.
+    const RowModel& results = form().resultsList().rows();
+    ASSERT_EQ(results.rows(), 3);
+    EXPECT_EQ(results.text(1), b);
+    EXPECT_EQ(row(2), QStringList({"", "", "", ""}));
+    EXPECT_EQ(desktop.messages->reports().size(), 1);
+}
+
 TEST_F(ExtractionRunTest, RowsAreUntickedUntilTheRunEnds)
 {
     start();
