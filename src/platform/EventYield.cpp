@@ -1,5 +1,6 @@
 #include "platform/EventYield.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
 namespace quillfen {
@@ -8,6 +9,15 @@ ThrottledYield::ThrottledYield(int intervalMs)
     : m_intervalNs(qint64(intervalMs) * 1000000)
 {
     m_sinceLast.start();
+    // The main thread's dispatcher wakes for every pass of any event loop, a modal box's too.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        m_wakeUps =
+            QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] { ++m_rounds; });
+}
+
+ThrottledYield::~ThrottledYield()
+{
+    QObject::disconnect(m_wakeUps);
 }
 
 void ThrottledYield::yield()

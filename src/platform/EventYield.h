@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMetaObject>
 
 namespace quillfen {
 
@@ -9,8 +10,9 @@ class EventYield {
 public:
     virtual ~EventYield() = default;
     virtual void yield() = 0;
-    // How many times events have been processed so far. Work that read the outside world
-    // under one value may be out of date under the next: events may have changed it.
+    // How many times events have been processed so far, here or anywhere else (a message box
+    // runs events too). Work that read the outside world under one value may be out of date
+    // under the next: events may have changed it.
     virtual quint64 rounds() const = 0;
 };
 
@@ -20,6 +22,10 @@ public:
 class ThrottledYield final : public EventYield {
 public:
     explicit ThrottledYield(int intervalMs = 8);
+    ~ThrottledYield() override;
+    ThrottledYield(const ThrottledYield&) = delete;
+    ThrottledYield& operator=(const ThrottledYield&) = delete;
+
     void yield() override;
     quint64 rounds() const override { return m_rounds; }
 
@@ -27,6 +33,7 @@ private:
     const qint64 m_intervalNs;
     QElapsedTimer m_sinceLast;
     quint64 m_rounds = 0;
+    QMetaObject::Connection m_wakeUps; // counts the rounds of every event loop
 };
 
 } // namespace quillfen
