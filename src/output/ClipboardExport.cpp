@@ -30,9 +30,10 @@ void copyResultsToClipboard(WindowContext& window)
 
 QByteArray clipboardText(const RowModel& list, const std::function<void()>& beforeCell)
 {
-    const std::vector<int> widths = measureColumnWidths(list, false, beforeCell);
+    qsizetype size = 0;
+    const std::vector<int> widths = measureColumnWidths(list, false, beforeCell, &size);
     QByteArray text;
-    text.reserve(laidOutSizeBound(list, widths, beforeCell));
+    text.reserve(size);
     const int rows = list.rows();
     for (int row = 0; row < rows; ++row) {
         if (beforeCell)

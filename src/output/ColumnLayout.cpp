@@ -7,48 +7,40 @@
 namespace quillfen {
 
 std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
-                                     const CellHook& beforeCell)
+                                     const CellHook& beforeCell, qsizetype* tickedSize)
 {
     const int columns = list.columns();
     std::vector<int> widths;
     widths.reserve(static_cast<size_t>(columns));
+    qsizetype size = 0;
     for (int column = 0; column < columns; ++column) {
         int width = countHeaders ? static_cast<int>(list.header(column).size()) : 0;
+        // Of the ticked rows: their cells' bytes and lengths, to add up their padding at the end.
+        qsizetype ticked = 0;
+        qsizetype bytes = 0;
+        qsizetype length = 0;
         const int rows = list.rows();
         for (int row = 0; row < rows; ++row) {
             if (beforeCell)
                 beforeCell();
             if (row >= list.rows() || column >= list.columns())
                 break; // the list shrank while the pass yielded
-            width = std::max(width, static_cast<int>(list.cellLength(row, column)));
+            const auto cellLength = static_cast<int>(list.cellLength(row, column));
+            width = std::max(width, cellLength);
+            if (tickedSize != nullptr && list.isChecked(row)) {
+                ++ticked;
+                bytes += list.cellUtf8Size(row, column);
+                length += cellLength;
+            }
         }
         widths.push_back(width);
+        size += bytes + (ticked * width - length) + ticked; // cells, their padding and TABs
+        if (column == 0)
+            size += ticked; // a line end is one byte longer than the TAB it replaces
     }
+    if (tickedSize != nullptr)
+        *tickedSize = size;
     return widths;
-}
-
-qsizetype laidOutSizeBound(const RowModel& list, const std::vector<int>& widths,
-                           const CellHook& beforeCell)
-{
-    qsizetype size = 0;
-    const int rows = list.rows();
-    for (int row = 0; row < rows; ++row) {
-        if (beforeCell)
-            beforeCell();
-        if (row >= list.rows())
-            break; // the list shrank meanwhile
-        if (!list.isChecked(row))
-            continue;
-        for (size_t column = 0; column < widths.size(); ++column) {
-            if (static_cast<int>(column) >= list.columns())
-                break;
-            const qsizetype fill = widths[column] - list.cellLength(row, static_cast<int>(column));
-            size +=
-                list.cellUtf8Size(row, static_cast<int>(column)) + std::max<qsizetype>(fill, 0) + 1;
-        }
-        size += 1; // the line end is one byte longer than the TAB it replaces
-    }
-    return size;
 }
 
 void appendPaddedCell(QByteArray& line, const QString& text, int width)

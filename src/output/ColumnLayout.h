@@ -20,13 +20,12 @@ using CellHook = std::function<void()>;
 // The width of each column: the longest of its cells over all rows, ticked or not, and of its
 // header when `countHeaders`. `beforeCell` runs before each cell is read (the exports yield
 // there). Rows removed meanwhile end the pass early instead of failing.
+//
+// `tickedSize`, when given, receives room enough for the ticked rows laid out with these
+// widths, each line ended by at most two bytes in place of its last TAB: reserved in one go,
+// a long text is never moved while it grows.
 std::vector<int> measureColumnWidths(const RowModel& list, bool countHeaders,
-                                     const CellHook& beforeCell);
-
-// Room enough for the ticked rows laid out with `widths`, each line ended by at most two bytes
-// in place of its last TAB: reserved in one go, a long text is never moved while it grows.
-qsizetype laidOutSizeBound(const RowModel& list, const std::vector<int>& widths,
-                           const CellHook& beforeCell);
+                                     const CellHook& beforeCell, qsizetype* tickedSize = nullptr);
 
 // Appends the text, the spaces that fill it to `width` and a TAB.
 void appendPaddedCell(QByteArray& line, const QString& text, int width);
