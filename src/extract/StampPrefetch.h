@@ -52,7 +52,7 @@ private:
     Stamps m_stamps;
     quint64 m_rounds = 0;
     FileTimesReader m_reader;        // the worker's: it keeps the folder of the last path open
-    ReadAhead<Rows, Stamps> m_ahead; // last: its worker uses the reader
+    ReadAhead<Rows, Stamps> m_ahead; // last, with one worker: it uses the reader
 };
 
 } // namespace quillfen

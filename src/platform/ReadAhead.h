@@ -23,7 +23,8 @@ namespace quillfen {
 // only under the same count: events may have changed the files or the lists, and the
 // command must see them as they are when it gets there. A read that went stale, or that is
 // not what the caller needs now, is dropped together with everything asked after it.
-// Owned and used by one thread; `Work` runs on the worker and must touch nothing else.
+// Owned and used by one thread. `Work` runs on the workers and must touch nothing the owner
+// does; with more than one worker it runs on several jobs at once.
 template <typename Job, typename Result> class ReadAhead {
 public:
     // Does one job; `cancelled` turns true once its result will not be used.
@@ -32,21 +33,16 @@ public:
     explicit ReadAhead(Work work, int workers = 1)
         : m_work(std::move(work))
     {
-        for (int i = 0; i < workers; ++i)
-            m_workers.emplace_back([this] { run(); });
-    }
-    ~ReadAhead() // the worker ends after the job in hand, told it is cancelled
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_stop = true;
-            for (const auto& task : m_tasks)
-                task->cancelled = true;
+        Q_ASSERT(workers >= 1);
+        try {
+            for (int i = 0; i < workers; ++i)
+                m_workers.emplace_back([this] { run(); });
+        } catch (...) {
+            stop(); // the threads that did start
+            throw;
         }
-        m_changed.notify_all();
-        for (std::thread& worker : m_workers)
-            worker.join();
     }
+    ~ReadAhead() { stop(); } // each worker ends after the job in hand, told it is cancelled
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
@@ -64,7 +60,11 @@ public:
 
     // How many jobs are asked and not yet taken, and the newest of them.
     std::size_t asked() const { return m_tasks.size(); }
-    const Job& newest() const { return m_tasks.back()->job; }
+    const Job& newest() const
+    {
+        Q_ASSERT(!m_tasks.empty());
+        return m_tasks.back()->job;
+    }
 
     // The oldest job asked, with its result, when it was asked under `rounds` and is the one
     // `wanted`; waits for the worker to finish it. Otherwise drops every job asked and gives
@@ -116,6 +116,19 @@ private:
         bool started = false; // these two under the mutex
         bool done = false;
     };
+
+    void stop()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+            for (const auto& task : m_tasks)
+                task->cancelled = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& worker : m_workers)
+            worker.join();
+    }
 
     void run()
     {
