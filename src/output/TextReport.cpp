@@ -4,6 +4,7 @@
 #include "app/Texts.h"
 #include "filelist/PathUtils.h"
 #include "output/ColumnLayout.h"
+#include "platform/BesideWindow.h"
 #include "platform/WindowContext.h"
 
 #include <QSaveFile>
@@ -179,8 +180,9 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
                 bar->setCaption(texts::kDone);
             });
         }
+        // Reaching the disk can take a while for a long report; the window goes on meanwhile.
         if (file.isOpen())
-            write.step(232, [&] { file.commit(); });
+            write.step(232, [&] { runBesideWindow([&] { file.commit(); }, yield); });
     }
 
     if (bar != nullptr) {

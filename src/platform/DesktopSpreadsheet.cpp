@@ -1,5 +1,6 @@
 #include "platform/DesktopSpreadsheet.h"
 
+#include "platform/BesideWindow.h"
 #include "platform/Failure.h"
 
 #include <QDateTime>
@@ -14,12 +15,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <future>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include <unistd.h>
@@ -31,9 +28,6 @@ namespace {
 // Long enough for a slow desktop database, short enough that the window, which waits for the
 // answer, does not seem to hang.
 constexpr int kQueryTimeoutMs = 3000;
-
-// How long a save waits for its worker between two wait steps: well under what a user notices.
-constexpr std::chrono::milliseconds kWaitSlice{5};
 
 // The spreadsheet application has long read an export's file after a day; a newer one is
 // left alone, as a desktop default may still have it open as its document.
@@ -347,30 +341,14 @@ void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
     // worker, which alone touches it.
     lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
     m_sheet = nullptr;
-    std::promise<lxw_error> closed;
-    std::future<lxw_error> result = closed.get_future();
-    std::thread worker;
+    lxw_error error = LXW_NO_ERROR;
     try {
-        worker = std::thread([&closed, workbook] { closed.set_value(workbook_close(workbook)); });
-    } catch (const std::system_error&) {
-        closed.set_value(workbook_close(workbook)); // no thread to be had: the window waits
-    }
-    try {
-        if (waitStep) {
-            do
-                waitStep();
-            while (result.wait_for(kWaitSlice) != std::future_status::ready);
-        }
+        error = runBesideWindow([workbook] { return workbook_close(workbook); }, waitStep);
     } catch (...) {
         // The library cannot be stopped halfway; its file goes once it is done with it.
-        if (worker.joinable())
-            worker.join();
         QFile::remove(path);
         throw;
     }
-    if (worker.joinable())
-        worker.join();
-    const lxw_error error = result.get();
     if (error != LXW_NO_ERROR)
         throw fail(xlsxError(error));
 }

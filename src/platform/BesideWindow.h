@@ -1,0 +1,47 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <system_error>
+#include <thread>
+#include <type_traits>
+
+namespace quillfen {
+
+// Runs `work` that may block for long (writing a workbook, a file reaching the disk) on a
+// thread of its own while this thread calls `waitStep` (the window's yield), when given, at
+// least once and then every few milliseconds until the work is done. Returns what the work
+// returned and rethrows what it threw. Work that cannot be stopped halfway is waited for
+// also when `waitStep` throws (a closed window), which is then rethrown. When no thread can be
+// had, the work runs here and the window waits.
+template <typename Work>
+std::invoke_result_t<Work> runBesideWindow(Work work, const std::function<void()>& waitStep)
+{
+    using Result = std::invoke_result_t<Work>;
+    constexpr std::chrono::milliseconds kWaitSlice{5}; // well under what a user notices
+    std::packaged_task<Result()> task(std::move(work));
+    std::future<Result> result = task.get_future();
+    std::thread worker;
+    try {
+        worker = std::thread(std::move(task));
+    } catch (const std::system_error&) {
+        task();
+    }
+    struct Join {
+        std::thread& thread;
+        ~Join()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+    } join{worker};
+    if (waitStep) {
+        do
+            waitStep();
+        while (result.wait_for(kWaitSlice) != std::future_status::ready);
+    }
+    return result.get();
+}
+
+} // namespace quillfen

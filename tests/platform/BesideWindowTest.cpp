@@ -1,0 +1,38 @@
+#include "platform/BesideWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+using namespace quillfen;
+
+TEST(BesideWindow, ReturnsWhatTheWorkGaveWhileTheWindowGoesOn)
+{
+    int steps = 0;
+    const auto slow = [] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        return 42;
+    };
+    EXPECT_EQ(runBesideWindow(slow, [&] { ++steps; }), 42);
+    EXPECT_GE(steps, 2); // at once, and again while the work went on
+    EXPECT_EQ(runBesideWindow([] { return 7; }, {}), 7); // no window to keep going
+}
+
+TEST(BesideWindow, RethrowsWhatTheWorkThrew)
+{
+    const auto failing = [] { throw std::runtime_error("disk full"); };
+    EXPECT_THROW(runBesideWindow(failing, [] {}), std::runtime_error);
+}
+
+TEST(BesideWindow, WaitsForTheWorkWhenTheWindowStops)
+{
+    std::atomic<bool> finished{false};
+    const auto slow = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        finished = true;
+    };
+    struct Closed {};
+    EXPECT_THROW(runBesideWindow(slow, [] { throw Closed{}; }), Closed);
+    EXPECT_TRUE(finished); // not left running against what the caller unwinds
+}
