@@ -15,18 +15,25 @@ namespace quillfen {
 // returned and rethrows what it threw. Work that cannot be stopped halfway is waited for
 // also when `waitStep` throws (a closed window), which is then rethrown. When no thread can be
 // had, the work runs here and the window waits.
+//
+// `startThread` starts the thread (tests stand in one that cannot).
+using ThreadStart = std::function<std::thread(std::function<void()>)>;
+
 template <typename Work>
-std::invoke_result_t<Work> runBesideWindow(Work work, const std::function<void()>& waitStep)
+std::invoke_result_t<Work> runBesideWindow(Work work, const std::function<void()>& waitStep,
+                                           const ThreadStart& startThread = {})
 {
     using Result = std::invoke_result_t<Work>;
     constexpr std::chrono::milliseconds kWaitSlice{5}; // well under what a user notices
+    // Kept here, not moved into the thread, so it is still there to run if no thread starts.
     std::packaged_task<Result()> task(std::move(work));
     std::future<Result> result = task.get_future();
+    const auto run = [&task] { task(); };
     std::thread worker;
     try {
-        worker = std::thread(std::move(task));
+        worker = startThread ? startThread(run) : std::thread(run);
     } catch (const std::system_error&) {
-        task();
+        run();
     }
     struct Join {
         std::thread& thread;

@@ -25,6 +25,16 @@ TEST(BesideWindow, RethrowsWhatTheWorkThrew)
     EXPECT_THROW(runBesideWindow(failing, [] {}), std::runtime_error);
 }
 
+TEST(BesideWindow, RunsTheWorkHereWhenNoThreadStarts)
+{
+    int steps = 0;
+    const ThreadStart none = [](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    };
+    EXPECT_EQ(runBesideWindow([] { return 5; }, [&] { ++steps; }, none), 5);
+    EXPECT_EQ(steps, 1);
+}
+
 TEST(BesideWindow, WaitsForTheWorkWhenTheWindowStops)
 {
     std::atomic<bool> finished{false};
