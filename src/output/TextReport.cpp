@@ -174,15 +174,21 @@ void SaveListviewProperlySpaced(WindowContext& window, const RowModel& list,
             }
             writeLine(222, line);
         }
-        if (bar != nullptr && file.isOpen()) {
+        // Put in place before the bar says it is done. Reaching the disk can take a while for a
+        // long report; the window goes on meanwhile.
+        bool saved = false;
+        if (file.isOpen()) {
+            write.step(232, [&] {
+                runBesideWindow([&] { file.commit(); }, yield);
+                saved = true;
+            });
+        }
+        if (bar != nullptr && saved) {
             write.step(226, [&] {
                 bar->setPosition(100);
                 bar->setCaption(texts::kDone);
             });
         }
-        // Reaching the disk can take a while for a long report; the window goes on meanwhile.
-        if (file.isOpen())
-            write.step(232, [&] { runBesideWindow([&] { file.commit(); }, yield); });
     }
 
     if (bar != nullptr) {
