@@ -396,16 +396,23 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
         if (!listing.open)
             continue; // gone, not a folder or not readable: dropped without a message
 
-        const struct stat self = listing.self;
+        struct stat self = listing.self;
         if (walked.contains({self.st_dev, self.st_ino}))
             continue; // reached again through a link
         walked.insert({self.st_dev, self.st_ino});
         walk.step(100, [&] { m_yield(); });
         if (m_rounds() != rounds) {
             // Events processed meanwhile may have changed the folder: its entries are taken as
-            // they are now (none if it is gone).
+            // they are now (none if it is gone, none again if it now is a folder walked before).
             walk.step(102, [&] {
                 FolderListing now = readFolder(jobFor(current), pattern, kGoOn);
+                if (now.open
+                    && (now.self.st_dev != self.st_dev || now.self.st_ino != self.st_ino)) {
+                    self = now.self;
+                    if (walked.contains({self.st_dev, self.st_ino}))
+                        now = {};
+                    walked.insert({self.st_dev, self.st_ino});
+                }
                 listing.files = std::move(now.files);
                 listing.subfolders = std::move(now.subfolders);
             });

@@ -10,6 +10,7 @@ ThrottledYield::ThrottledYield(int intervalMs)
 {
     m_sinceLast.start();
     // The main thread's dispatcher wakes for every pass of any event loop, a modal box's too.
+    Q_ASSERT(QAbstractEventDispatcher::instance() != nullptr); // made after the application
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         m_wakeUps =
             QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] { ++m_rounds; });
