@@ -83,7 +83,6 @@ void ExtractionRun::run(WindowContext& window)
     // One of each per kind: each keeps the last day it saw, and the kinds' days differ.
     const std::array<DateTextFormat, 3> formats;
     std::array<LocalTimeConverter, 3> clocks;
-    FileTimesReader reader;
     StampPrefetch prefetch([&](int row, QByteArray& out) {
         if (row >= files.rows())
             return false;
@@ -121,11 +120,8 @@ void ExtractionRun::run(WindowContext& window)
                 return GetSubItemIndexByHeader(results, column.header);
             });
             run.step(column.testMarker + 4, [&] {
-                if (!times) {
-                    times = prefetch.find(i, pathUtf8, window.eventRounds());
-                    if (!times)
-                        times = reader.readUtf8(pathUtf8);
-                }
+                if (!times)
+                    times = prefetch.read(i, pathUtf8, window.eventRounds());
                 const auto kind = static_cast<size_t>(column.kind);
                 dateText.resize(0);
                 if (*times) {

@@ -533,28 +533,34 @@ QString DateTextFormat::text(const LocalDateTime& local) const
     return QString::fromUtf8(utf8);
 }
 
-std::optional<QString> GetFileDateModified(const QString& path, const DateTextFormat& format)
+namespace {
+
+std::optional<QString> dateText(const QString& path, StampKind kind, const DateTextFormat& format)
 {
     const auto times = readFileTimes(path);
     if (!times)
         return std::nullopt;
-    return format.text(times->modified);
+    const std::optional<timespec> stamp = stampOf(*times, kind);
+    if (!stamp)
+        return std::nullopt;
+    return format.text(*stamp);
+}
+
+} // namespace
+
+std::optional<QString> GetFileDateModified(const QString& path, const DateTextFormat& format)
+{
+    return dateText(path, StampKind::Modified, format);
 }
 
 std::optional<QString> GetFileDateCreated(const QString& path, const DateTextFormat& format)
 {
-    const auto times = readFileTimes(path);
-    if (!times || !times->created)
-        return std::nullopt;
-    return format.text(*times->created);
+    return dateText(path, StampKind::Created, format);
 }
 
 std::optional<QString> GetFileDateAccessed(const QString& path, const DateTextFormat& format)
 {
-    const auto times = readFileTimes(path);
-    if (!times)
-        return std::nullopt;
-    return format.text(times->accessed);
+    return dateText(path, StampKind::Accessed, format);
 }
 
 } // namespace quillfen

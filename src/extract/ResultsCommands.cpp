@@ -15,12 +15,7 @@ void deleteCurrentResult(WindowContext& window, int key, Qt::KeyboardModifiers /
 {
     if (key != Qt::Key_Delete || window.isBusy())
         return;
-    ListControl& list = window.resultsList();
-    if (list.rows().rows() == 0)
-        return;
-    const int current = list.selectedRow();
-    if (current >= 0)
-        list.rows().removeRowAt(current);
+    window.resultsList().removeSelectedRow();
 }
 
 } // namespace quillfen

@@ -83,4 +83,11 @@ std::optional<std::optional<FileTimes>> StampPrefetch::find(int row, QByteArrayV
     return m_stamps.at(static_cast<size_t>(i));
 }
 
+std::optional<FileTimes> StampPrefetch::read(int row, QByteArrayView path, quint64 rounds)
+{
+    if (std::optional<std::optional<FileTimes>> ahead = find(row, path, rounds))
+        return *ahead;
+    return m_readerNow.readUtf8(path);
+}
+
 } // namespace quillfen

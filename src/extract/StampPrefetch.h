@@ -17,8 +17,8 @@ namespace quillfen {
 // are rendered by the caller: handing them over between cores cost more than rendering.)
 //
 // Rows are read in blocks. A read counts only for the path it was made for and only while no
-// events have been processed since it was asked for (see ReadAhead); a row the caller gets
-// nothing for is read again by the caller, on the spot. Owned by one run.
+// events have been processed since it was asked for (see ReadAhead); otherwise the row is
+// read again, on the spot. Owned by one run.
 class StampPrefetch {
 public:
     // Appends the path of a row to `path`; false when there is no such row (any more).
@@ -30,6 +30,8 @@ public:
     // `rounds` (the window's event rounds now) is the count it was asked for under; no value
     // when it must be made again. Rethrows what the worker failed with.
     std::optional<std::optional<FileTimes>> find(int row, QByteArrayView path, quint64 rounds);
+    // The row's lookup: the one made ahead when it counts, else one made now.
+    std::optional<FileTimes> read(int row, QByteArrayView path, quint64 rounds);
 
 private:
     // The paths of consecutive rows, from `first` on: path i ends at ends[i].
@@ -51,6 +53,7 @@ private:
     std::optional<Rows> m_rows;
     Stamps m_stamps;
     quint64 m_rounds = 0;
+    FileTimesReader m_readerNow;     // for rows read on the spot
     FileTimesReader m_reader;        // the worker's: it keeps the folder of the last path open
     ReadAhead<Rows, Stamps> m_ahead; // last, with one worker: it uses the reader
 };

@@ -53,12 +53,7 @@ void removeSelectedFile(WindowContext& window)
 {
     if (window.isBusy())
         return;
-    ListControl& list = window.fileList();
-    if (list.rows().rows() == 0)
-        return;
-    const int selected = list.selectedRow();
-    if (selected >= 0)
-        list.rows().removeRowAt(selected);
+    window.fileList().removeSelectedRow();
 }
 
 } // namespace quillfen

@@ -64,6 +64,13 @@ int ListControl::selectedRow() const
     return current.row();
 }
 
+void ListControl::removeSelectedRow()
+{
+    const int selected = selectedRow();
+    if (selected >= 0)
+        m_model.removeRowAt(selected);
+}
+
 void ListControl::selectRow(int row)
 {
     m_model.text(row); // bounds check

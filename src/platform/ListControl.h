@@ -29,6 +29,8 @@ public:
 
     // The current row, or -1.
     int selectedRow() const;
+    // Removes the current row, if any.
+    void removeSelectedRow();
     void selectRow(int row);
     void ensureRowVisible(int row);
     // The row under a point in viewport coordinates, or -1.
