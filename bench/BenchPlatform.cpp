@@ -1,7 +1,7 @@
 #include "BenchPlatform.h"
 
-#include "platform/DesktopSpreadsheet.h"
-#include "platform/QtDesktop.h"
+#include "desktop/DesktopSpreadsheet.h"
+#include "desktop/QtDesktop.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // Scripted desktop services for the benchmark driver: every dialog answers at once from the
 // run's settings, so a phase measures the program's own work.
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 
 #include <QString>
 

@@ -12,7 +12,7 @@
 
 #include "BenchPlatform.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -140,7 +140,7 @@ int main(int argc, char* argv[])
     script.reportFile = out.filePath(QStringLiteral("report.txt"));
     script.workbookFolder = out.path();
 
-    Form1 window(bench::makeBenchPlatform(script));
+    MainWindow window(bench::makeBenchPlatform(script));
     window.show();
     QApplication::processEvents();
 
@@ -149,14 +149,14 @@ int main(int argc, char* argv[])
     const std::vector<Phase> phases{
         {"scan",
          [&] {
-             window.PushButton8->click();
-             window.PushButton4->click();
+             window.clearListButton()->click();
+             window.addFolderButton()->click();
          },
          files},
-        {"extract", [&] { window.PushButton3->click(); }, results},
-        {"report", [&] { window.PushButton1->click(); }, results},
-        {"clipboard", [&] { window.PushButton2->click(); }, results},
-        {"workbook", [&] { window.PushButton13->click(); }, results},
+        {"extract", [&] { window.startButton()->click(); }, results},
+        {"report", [&] { window.saveTextButton()->click(); }, results},
+        {"clipboard", [&] { window.copyButton()->click(); }, results},
+        {"workbook", [&] { window.saveWorkbookButton()->click(); }, results},
     };
 
     const QString wanted = parser.value("phase");

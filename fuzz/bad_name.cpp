@@ -1,10 +1,10 @@
-// The bad-name test (HasBadNameChars) on raw file-name bytes. A name is bad exactly when it is
+// The bad-name test (hasBadNameChars) on raw file-name bytes. A name is bad exactly when it is
 // not valid UTF-8 or holds a control character (below 32, or 127 to 159); a name that is not
 // bad must come back byte for byte from its text, or the file could not be found again.
 
 #include "FuzzSupport.h"
 
-#include "filelist/FolderWalk.h"
+#include "files/FolderWalk.h"
 
 #include <QFile>
 
@@ -63,7 +63,7 @@ bool isValidUtf8(const QByteArray& bytes, bool& hasControl)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray name(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const bool bad = HasBadNameChars(name);
+    const bool bad = hasBadNameChars(name);
     bool hasControl = false;
     const bool valid = isValidUtf8(name, hasControl);
     check(bad == (!valid || hasControl), "a name is bad exactly when invalid or with a control",

@@ -1,19 +1,16 @@
-// The width and line layout of both text exports (measureColumnWidths, headerLine, rowLine,
-// finishClipboardLine, clipboardText) over a results list built from the input. Byte 0 gives
-// the number of columns (1 to 4), byte 1 the ticks (row r is ticked when bit r % 8 is set);
+// The width and line layout of both text exports (measureColumnWidths, headerLine,
+// appendRowLine, finishClipboardLine, clipboardText) over a table built from the input. Byte 0
+// gives the number of columns (1 to 4), byte 1 the ticks (row r is ticked when bit r % 8 is set);
 // the rest, split at NUL bytes, are the headers and then the cells row by row, as UTF-8.
 //
-// The layout works on the list's UTF-8 store and counts UTF-16 code units without building
+// The layout works on the table's UTF-8 store and counts UTF-16 code units without building
 // texts; here every line is built again the plain way, from the cells as texts, and must
 // come out the same.
 
 #include "FuzzSupport.h"
 
-#include "output/ClipboardExport.h"
-#include "output/ColumnLayout.h"
-#include "platform/RowModel.h"
-
-#include <QCoreApplication>
+#include "table/ColumnLayout.h"
+#include "table/TextTable.h"
 
 #include <algorithm>
 #include <vector>
@@ -39,13 +36,6 @@ QString clipboardLine(QString line)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    // The list's model announces rows with a timer, which needs an application object.
-    static QCoreApplication application(*argc, *argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 2)
@@ -56,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (parts.size() < columns)
         return 0;
 
-    RowModel list(true);
+    TextTable list;
     QStringList headers;
     for (int c = 0; c < columns; ++c) {
         headers.append(QString::fromUtf8(parts[c]));
@@ -76,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int r = 0; r < list.rows(); ++r) {
         for (int c = 0; c < columns; ++c)
-            check(list.cell(r, c) == rows[r][c], "the list keeps every text as given",
+            check(list.cell(r, c) == rows[r][c], "the table keeps every text as given",
                   shown(rows[r][c]));
     }
 
@@ -108,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             QString line;
             for (int c = 0; c < columns; ++c)
                 line += padded(rows[r][c], widths[static_cast<size_t>(c)]);
-            QByteArray laidOut = rowLine(list, r, widths, hook);
+            QByteArray laidOut;
+            appendRowLine(list, r, widths, hook, laidOut);
             check(QString::fromUtf8(laidOut) == line, "a row's line", shown(line));
             finishClipboardLine(laidOut);
             check(QString::fromUtf8(laidOut) == clipboardLine(line), "a row's clipboard line",

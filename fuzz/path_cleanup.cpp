@@ -1,10 +1,10 @@
-// Path clean-up (RemoveDoubleBackslashes) and the file name of a path (GetFileNameFromPath),
+// Path clean-up (removeDoubledSeparators) and the file name of a path (fileNameOfPath),
 // with either separator. First byte: bit 0 picks "\" or "/", bit 1 reads the rest as UTF-16
 // (any text) instead of UTF-8.
 
 #include "FuzzSupport.h"
 
-#include "filelist/PathUtils.h"
+#include "base/Paths.h"
 
 using namespace quillfen;
 using namespace quillfen::fuzz;
@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto length = static_cast<qsizetype>(size - 1);
     const QString path = (data[0] & 2) != 0 ? utf16Text(bytes, length) : utf8Text(bytes, length);
 
-    const QString result = RemoveDoubleBackslashes(path, separator);
-    check(result == cleaned(path, separator), "RemoveDoubleBackslashes follows the rule",
+    const QString result = removeDoubledSeparators(path, separator);
+    check(result == cleaned(path, separator), "removeDoubledSeparators follows the rule",
           shown(path) + QStringLiteral(" gave ") + shown(result));
     // Only separators go, never anything else.
     check(withoutSeparators(result, separator) == withoutSeparators(path, separator),
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(result.startsWith(separator) == path.startsWith(separator), "a rooted path stays rooted",
           shown(path));
 
-    const QString name = GetFileNameFromPath(path, separator);
+    const QString name = fileNameOfPath(path, separator);
     check(!name.contains(separator), "a file name holds no separator", shown(path));
     check(path.endsWith(name), "the file name ends the path", shown(path));
     const qsizetype folderEnd = path.size() - name.size();

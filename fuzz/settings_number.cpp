@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "app/Settings.h"
-#include "platform/Failure.h"
+#include "base/Failure.h"
+#include "base/Settings.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "filelist/Wildcard.h"
+#include "files/Wildcard.h"
 
 #include <algorithm>
 #include <vector>

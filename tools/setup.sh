@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
     qt6-base-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev
     fonts-liberation

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/Shell.h"
+// Layer app: the main window and start-up; uses commands and the layers below.
+
+#include "desktop/Shell.h"
 
 #include <QString>
 

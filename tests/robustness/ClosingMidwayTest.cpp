@@ -5,7 +5,7 @@
 
 #include "robustness/FaultMatrix.h"
 
-#include "platform/DesktopSpreadsheet.h"
+#include "desktop/DesktopSpreadsheet.h"
 
 #include <QMimeData>
 #include <QPushButton>
@@ -76,7 +76,7 @@ protected:
         case Command::Drop: {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("R")))});
-            emit form().ListView1->dropped(&data); // as a real drop arrives
+            emit mainWindow().fileList().dropped(&data); // as a real drop arrives
             break;
         }
         case Command::Extract:
@@ -125,7 +125,7 @@ TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
         // Writing the workbook file may yield a varying number of times; the yields while
         // the cells are filled (one per header, per row and per cell) are always there.
         const int rows = static_cast<int>(resultRows().size());
-        const int columns = form().resultsList().rows().columns();
+        const int columns = mainWindow().resultsList().rows().columns();
         yields = columns + rows + rows * columns;
     }
     ASSERT_GT(yields, 0) << "the command never yields";
@@ -142,12 +142,12 @@ TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
     const int second = desktop.yield->count;
     desktop.yield->onYield = [&](int count) {
         if (count == second + closeAt)
-            form().close();
+            mainWindow().close();
     };
     run(c.command);
 
     Problems problems;
-    problems.expect(!form().isVisible(), QStringLiteral("the window is still open"));
+    problems.expect(!mainWindow().isVisible(), QStringLiteral("the window is still open"));
     problems.equal(messagesSince(shown), QStringList(), QStringLiteral("messages after the close"));
     problems.equal(readFile(tree.path(QStringLiteral("out/report.txt"))), report,
                    QStringLiteral("the earlier report"));

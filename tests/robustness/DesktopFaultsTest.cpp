@@ -4,8 +4,8 @@
 
 #include "robustness/FaultMatrix.h"
 
-#include "app/Texts.h"
-#include "platform/DesktopSpreadsheet.h"
+#include "base/Texts.h"
+#include "desktop/DesktopSpreadsheet.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +41,8 @@ protected:
         Problems problems;
         problems.equal(resultRows(), m_results, QStringLiteral("the results"));
         problems.equal(fileListTexts(), m_files, QStringLiteral("the file list"));
-        problems.equal(static_cast<int>(form().pointer()), static_cast<int>(WindowPointer::Default),
+        problems.equal(static_cast<int>(mainWindow().pointer()),
+                       static_cast<int>(WindowPointer::Default),
                        QStringLiteral("the pointer (0 is the arrow)"));
         return problems;
     }
@@ -216,7 +217,7 @@ TEST_F(DesktopFault, OddAnswersFromTheOpenDialogAreListedAsGiven)
         QStringLiteral("/folder") + nul + nul, QStringLiteral("/new\nline.txt"),
         QStringLiteral("/f") + nul + QStringLiteral("a\tb") + nul + QString(4000, u'x')};
     for (int i = 0; i < 3; ++i)
-        form().PushButton7->click();
+        mainWindow().addFilesButton()->click();
     Problems problems;
     problems.equal(fileListTexts(),
                    QStringList({"/earlier.txt", "/folder/", "/folder/", "/new\nline.txt", "/f/a\tb",
@@ -249,7 +250,7 @@ TEST_F(DesktopFault, GarbledSampleListAddsWhatExistsAndAsksAsUsual)
         QStringLiteral("|||/nonexistent||") + QString(5000, u'y') + QLatin1Char('|') + sample
         + QStringLiteral("|\n|") + sample;
     start();
-    form().PushButton9->click();
+    mainWindow().samplesButton()->click();
     Problems problems;
     problems.equal(fileListTexts(), QStringList(sample), QStringLiteral("the file list"));
     problems.equal(desktop.messages->texts(), QStringList(texts::kOpenSamplesQuestion),
@@ -265,13 +266,13 @@ TEST_F(DesktopFault, DropOfVanishedAndSpecialEntriesKeepsWhatIsThere)
     const QString locked = tree.folder(QStringLiteral("locked"));
     tree.file(QStringLiteral("locked/inside.txt"));
     start();
-    form().show();
+    mainWindow().show();
     addFiles({QStringLiteral("/earlier.txt")});
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("vanished"))),
                   QUrl::fromLocalFile(pipe), QUrl::fromLocalFile(dangling),
                   QUrl(QStringLiteral("https://example.invalid/x")), QUrl::fromLocalFile(locked)});
-    emit form().ListView1->dropped(&data); // as a real drop arrives
+    emit mainWindow().fileList().dropped(&data); // as a real drop arrives
     Problems problems;
     problems.equal(fileListTexts(),
                    QStringList({"/earlier.txt", pipe, dangling, tree.path("locked/inside.txt")}),

@@ -1,6 +1,6 @@
 #include "robustness/FaultMatrix.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "support/Unprivileged.h"
 
 #include <QFile>
@@ -123,7 +123,7 @@ void expectNoneUnprivileged(const std::function<Problems()>& body)
 QStringList FaultMatrix::fileListTexts()
 {
     QStringList texts;
-    const RowModel& rows = form().fileList().rows();
+    const RowModel& rows = mainWindow().fileList().rows();
     for (int i = 0; i < rows.rows(); ++i)
         texts.append(rows.text(i));
     return texts;
@@ -132,7 +132,7 @@ QStringList FaultMatrix::fileListTexts()
 QList<QStringList> FaultMatrix::resultRows()
 {
     QList<QStringList> rows;
-    const RowModel& results = form().resultsList().rows();
+    const RowModel& results = mainWindow().resultsList().rows();
     for (int i = 0; i < results.rows(); ++i) {
         QStringList cells;
         for (int k = 0; k < results.columns(); ++k)
@@ -154,28 +154,28 @@ void FaultMatrix::scan(const QString& extension, const QString& folder)
 {
     desktop.input->answers = {extension};
     desktop.folderBrowser->answers = {folder};
-    form().PushButton4->click();
+    mainWindow().addFolderButton()->click();
 }
 
 void FaultMatrix::extract()
 {
-    form().PushButton3->click();
+    mainWindow().startButton()->click();
 }
 
 void FaultMatrix::saveReport(const QString& path)
 {
     desktop.fileDialogs->saveAnswers = {path};
-    form().PushButton1->click();
+    mainWindow().saveTextButton()->click();
 }
 
 void FaultMatrix::copyResults()
 {
-    form().PushButton2->click();
+    mainWindow().copyButton()->click();
 }
 
 void FaultMatrix::exportResults()
 {
-    form().PushButton13->click();
+    mainWindow().saveWorkbookButton()->click();
 }
 
 Problems FaultMatrix::runPipeline(const QString& reportPath)
@@ -193,7 +193,7 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
     problems.equal(paths, files, QStringLiteral("the paths of the results rows"));
     // A row has its dates exactly when its entry can be found: a missing or unreachable entry
     // gives empty cells, never an error, and no entry that is there loses its dates.
-    const RowModel& results = form().resultsList().rows();
+    const RowModel& results = mainWindow().resultsList().rows();
     const bool modifiedSecond =
         results.columns() > 1 && results.header(1) == texts::kDateModifiedColumn;
     for (const QStringList& row : modifiedSecond ? rows : QList<QStringList>()) {
@@ -231,7 +231,8 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
                    QStringLiteral("messages of the commands"));
     problems.equal(errorReports().size(), reportsBefore, QStringLiteral("error reports"));
     problems.equal(fileListTexts(), files, QStringLiteral("the file list after the commands"));
-    problems.equal(static_cast<int>(form().pointer()), static_cast<int>(WindowPointer::Default),
+    problems.equal(static_cast<int>(mainWindow().pointer()),
+                   static_cast<int>(WindowPointer::Default),
                    QStringLiteral("the window's pointer (0 is the arrow)"));
     return problems;
 }

@@ -5,8 +5,8 @@
 // is told what went wrong (or nothing, where silence is the rule), and that nothing is lost:
 // the file list, the results and any earlier file on disk stay as they were.
 
-#include "support/FormFixture.h"
 #include "support/TempTree.h"
+#include "support/WindowFixture.h"
 
 #include <QDebug>
 #include <QString>
@@ -58,7 +58,7 @@ void expectNone(const Problems& problems);
 void expectNoneUnprivileged(const std::function<Problems()>& body);
 
 // A window under test with the commands of the matrix at hand.
-class FaultMatrix : public FormFixture {
+class FaultMatrix : public WindowFixture {
 protected:
     QStringList fileListTexts();
     // Every results row as its cells, the path first.

@@ -257,7 +257,8 @@ TEST_P(FolderTreeFault, IsScannedSilentlyAndEveryCommandAfterItLosesNothing)
         problems.equal(added, expected, QStringLiteral("the entries the scan added"));
         problems.equal(desktop.messages->texts(), QStringList(),
                        QStringLiteral("messages of the scan"));
-        problems.equal(static_cast<int>(form().pointer()), static_cast<int>(WindowPointer::Default),
+        problems.equal(static_cast<int>(mainWindow().pointer()),
+                       static_cast<int>(WindowPointer::Default),
                        QStringLiteral("the pointer after the scan (0 is the arrow)"));
         problems.add(runPipeline(reports + QStringLiteral("/report.txt")));
         return problems;

@@ -158,9 +158,10 @@ TEST_P(ReportTargetFault, IsReportedOnceAndKeepsTheEarlierFile)
                             QStringLiteral("a report names the writer: ") + report);
         problems.equal(desktop.messages->shown.size(), static_cast<size_t>(target.reports),
                        QStringLiteral("messages"));
-        problems.equal(form().ProgressBar1->caption(), QStringLiteral("Progress Bar"),
+        problems.equal(mainWindow().progressBar().caption(), QStringLiteral("Progress Bar"),
                        QStringLiteral("the bar's caption"));
-        problems.equal(static_cast<int>(form().pointer()), static_cast<int>(WindowPointer::Default),
+        problems.equal(static_cast<int>(mainWindow().pointer()),
+                       static_cast<int>(WindowPointer::Default),
                        QStringLiteral("the pointer (0 is the arrow)"));
         problems.equal(resultRows(), results, QStringLiteral("the results"));
         return problems;

@@ -6,7 +6,7 @@
 
 #include "robustness/FaultMatrix.h"
 
-#include "platform/QtDesktop.h"
+#include "desktop/QtDesktop.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -100,14 +100,17 @@ TEST_P(SettingsFault, StartUpTheBoxesAndTheScanCopeAndNothingIsLost)
         start();
         problems.equal(errorReports().size(), c.startReports,
                        QStringLiteral("error reports at start-up ") + errorReports().join(u'|'));
-        problems.equal(form().Check1->value(), c.boxes[0], QStringLiteral("the box Modified"));
-        problems.equal(form().Check2->value(), c.boxes[1], QStringLiteral("the box Created"));
-        problems.equal(form().Check3->value(), c.boxes[2], QStringLiteral("the box Accessed"));
+        problems.equal(mainWindow().dateBox(StampKind::Modified)->value(), c.boxes[0],
+                       QStringLiteral("the box Modified"));
+        problems.equal(mainWindow().dateBox(StampKind::Created)->value(), c.boxes[1],
+                       QStringLiteral("the box Created"));
+        problems.equal(mainWindow().dateBox(StampKind::Accessed)->value(), c.boxes[2],
+                       QStringLiteral("the box Accessed"));
 
         // A click stores the box; one that cannot be stored says so in a plain message.
         size_t shown = desktop.messages->shown.size();
-        checkedBefore = form().Check2->value();
-        form().Check2->click();
+        checkedBefore = mainWindow().dateBox(StampKind::Created)->value();
+        mainWindow().dateBox(StampKind::Created)->click();
         const QStringList afterClick = messagesSince(shown);
         if (c.writable) {
             problems.equal(afterClick, QStringList(), QStringLiteral("messages of a click"));
@@ -138,7 +141,7 @@ TEST_P(SettingsFault, StartUpTheBoxesAndTheScanCopeAndNothingIsLost)
     setMode(folder, 0755);
     if (c.writable) {
         IniSettingsStore again(folder);
-        const int clicked = form().Check2->value();
+        const int clicked = mainWindow().dateBox(StampKind::Created)->value();
         EXPECT_EQ(again.get("Orvane", "Quillfen", "Check2", "none"), QString::number(clicked));
         EXPECT_EQ(again.get("Orvane", "Quillfen", "LastFolder", "none"), tree.path("files"));
         EXPECT_NE(clicked, checkedBefore);
@@ -170,7 +173,7 @@ TEST_P(SettingsOnAFullFileSystem, KeepTheirFile)
     desktop.platform.settings = std::make_unique<IniSettingsStore>(folder);
     start();
     EXPECT_EQ(errorReports().size(), 2) << "storing the two ticked boxes again at start-up";
-    form().Check1->click();
+    mainWindow().dateBox(StampKind::Modified)->click();
     EXPECT_EQ(desktop.messages->shown.size(), 3u) << "the click's message";
     EXPECT_EQ(readFile(file), content);
 }

@@ -1,7 +1,7 @@
 #include "support/FakePlatform.h"
 
-#include "app/Settings.h"
-#include "app/Texts.h"
+#include "base/Settings.h"
+#include "base/Texts.h"
 
 namespace quillfen::test {
 

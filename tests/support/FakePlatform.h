@@ -3,7 +3,7 @@
 // Scripted stand-ins for the desktop, for tests only. Each records what the program asked of
 // it and answers from a queue the test fills; an empty queue gives the "cancel" answer.
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 #include "support/Printers.h"
 
 #include <QMap>

@@ -1,0 +1,38 @@
+#include "commands/ErrorReport.h"
+
+#include "base/BuildSettings.h"
+#include "base/Texts.h"
+
+namespace quillfen {
+
+QString composeErrorReport(const QString& description, const QString& location, int marker)
+{
+    return description + QLatin1String("\r\n") + location + QLatin1String("at line ")
+        + QString::number(marker) + QLatin1String("\r\r")
+        + QLatin1String("Please email screenshot of this message to ")
+        + QLatin1String(build::kSupportAddress);
+}
+
+void showErrorReport(MessageBoxes& boxes, const QString& description, const QString& location,
+                     int marker)
+{
+    boxes.show(composeErrorReport(description, location, marker), texts::kErrorCaption,
+               MessageButtons::Ok, MessageIcon::Warning);
+}
+
+QString describe(const std::exception& error)
+{
+    if (const auto* failure = dynamic_cast<const Failure*>(&error))
+        return failure->description();
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return QStringLiteral("Out of memory");
+    return QString::fromLocal8Bit(error.what());
+}
+
+void ReportingProcedure::report(const QString& description)
+{
+    ++m_reports;
+    showErrorReport(m_boxes, description, m_location, m_marker);
+}
+
+} // namespace quillfen

@@ -1,0 +1,65 @@
+#include "commands/FileListCommands.h"
+
+#include "base/Paths.h"
+#include "base/Texts.h"
+#include "commands/ErrorReport.h"
+#include "commands/WindowContext.h"
+
+namespace quillfen {
+
+namespace {
+// Where the error report says a failure happened.
+const QString kAddFilesLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton7_Click ");
+const QString kClearListLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton8_Click ");
+} // namespace
+
+void addFiles(WindowContext& window)
+{
+    ReportingProcedure add(*window.platform().messages, kAddFilesLocation);
+    QString picked;
+    bool tooMany = false;
+    add.step(100, [&] {
+        try {
+            picked = window.platform().fileDialogs->openFiles(texts::kAddFilesTitle,
+                                                              texts::kAllFilesFilter);
+        } catch (const TooManyFilesPicked&) {
+            tooMany = true;
+        }
+    });
+    if (tooMany) {
+        window.tell(texts::kTooManyFiles);
+        return;
+    }
+    if (picked.isEmpty())
+        return; // cancelled
+
+    const QStringList parts = picked.split(QChar(0));
+    RowModel& list = window.fileList().rows();
+    if (parts.size() == 1) {
+        add.step(102, [&] { list.appendRow(parts.first()); });
+        return;
+    }
+    // A folder followed by names: joined paths go in as one block.
+    QStringList paths;
+    paths.reserve(parts.size() - 1);
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        paths.append(removeDoubledSeparators(joinPath(parts.first(), parts.at(i))));
+    add.step(104, [&] { list.appendRows(paths); });
+}
+
+void clearList(WindowContext& window)
+{
+    if (window.isBusy())
+        return;
+    ReportingProcedure clear(*window.platform().messages, kClearListLocation);
+    clear.step(100, [&] { window.fileList().rows().removeAllRows(); });
+}
+
+void removeSelectedFile(WindowContext& window)
+{
+    if (window.isBusy())
+        return;
+    window.fileList().removeSelectedRow();
+}
+
+} // namespace quillfen

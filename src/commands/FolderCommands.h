@@ -1,0 +1,25 @@
+#pragma once
+
+// Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
+
+#include <QStringList>
+
+class QMimeData;
+
+namespace quillfen {
+
+class WindowContext;
+
+// "Add All File(s) In Folder": asks for an extension and a folder, then appends every file of
+// that extension in the folder and all its sub-folders. Both answers are remembered.
+void addFolder(WindowContext& window);
+
+// A drop on the file list: dropped files are appended as they are, dropped folders expand
+// into all their files (and those of their sub-folders), in the order of the drop. A path
+// that no longer exists is skipped.
+void dropPaths(WindowContext& window, const QStringList& paths);
+
+// The local paths a drop carries, in their order.
+QStringList droppedPaths(const QMimeData& data);
+
+} // namespace quillfen

@@ -1,0 +1,36 @@
+#pragma once
+
+// Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
+
+#include <QPoint>
+#include <QString>
+
+namespace quillfen {
+
+class ListControl;
+
+// Reordering the file list by dragging an entry: while the button is held, the dragged path
+// trades places with each entry the pointer passes over, so it travels up or down the list.
+// Entries trade by exchanging their texts, which is all an entry holds.
+class ReorderGesture {
+public:
+    // `dragPointerFile` is the image shown while dragging; if it cannot be loaded the list
+    // shows the arrow.
+    ReorderGesture(ListControl& list, QString dragPointerFile);
+
+    void press();
+    void itemClick(int row);
+    // `pos` is in the list's viewport coordinates.
+    void move(QPoint pos);
+    void release();
+
+private:
+    void scrollNear(int hovered, QPoint pos);
+
+    ListControl& m_list;
+    QString m_dragPointerFile;
+    bool m_dragging = false;
+    int m_dragged = -1;
+};
+
+} // namespace quillfen

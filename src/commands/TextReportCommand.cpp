@@ -1,0 +1,137 @@
+#include "commands/TextReportCommand.h"
+
+#include "base/AtomicFile.h"
+#include "base/OffThread.h"
+#include "base/Paths.h"
+#include "base/Texts.h"
+#include "commands/ErrorReport.h"
+#include "commands/WindowContext.h"
+#include "table/ColumnLayout.h"
+
+namespace quillfen {
+
+namespace {
+
+// Where the error report says a failure happened.
+const QString kSaveLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton1_Click ");
+const QString kWriterLocation =
+    QStringLiteral("in Tessary2021/08/31.Main.SaveListviewProperlySpaced ");
+
+} // namespace
+
+void saveResultsAsText(WindowContext& window)
+{
+    ReportingProcedure save(*window.platform().messages, kSaveLocation);
+    const QString fileName = save.value(114, QString(), [&] {
+        return window.platform().fileDialogs->saveFile(texts::kSaveTitle, texts::kSaveFilter);
+    });
+    if (fileName.isEmpty())
+        return; // cancelled
+    save.step(120, [&] { window.setPointer(WindowPointer::Hourglass); });
+    save.step(122, [&] {
+        writeAlignedReport(window, window.resultsList().rows().table(), fileName,
+                           &window.progressBar());
+    });
+    save.step(124, [&] { window.setPointer(WindowPointer::Default); });
+}
+
+void writeAlignedReport(WindowContext& window, const TextTable& list, const QString& fileName,
+                        ProgressBar* bar)
+{
+    ReportingProcedure write(*window.platform().messages, kWriterLocation);
+    const QString name = fileNameOfPath(fileName);
+    const CellHook yield = [&] { window.yield(); };
+    const auto showProgress = [&](int marker, double value) {
+        if (bar == nullptr)
+            return;
+        write.step(marker, [&] {
+            window.yield();
+            bar->setPosition(value);
+            bar->setCaption(texts::kWritingFile + name);
+            window.yield();
+        });
+    };
+
+    showProgress(102, 1);
+    const std::vector<int> widths = write.value(
+        112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
+    showProgress(142, 10);
+
+    AtomicFile file(fileName);
+    write.step(156, [&] { file.open(); });
+    // Writes one line; the first failure abandons the file, so a failed save never replaces
+    // the earlier file and is reported once, not once per line.
+    const auto writeLine = [&](int marker, const QByteArray& line) {
+        if (!file.isOpen())
+            return;
+        write.step(marker, [&] {
+            try {
+                file.write(line);
+                file.write(kLineEnd);
+            } catch (...) {
+                file.abandon();
+                throw;
+            }
+        });
+    };
+
+    if (file.isOpen()) {
+        writeLine(170,
+                  write.value(158, QByteArray(), [&] { return headerLine(list, widths, yield); }));
+        showProgress(172, 20);
+
+        const int rows = list.rows();
+        for (int i = 0; i < rows && file.isOpen(); ++i) {
+            write.step(184, [&] { window.yield(); });
+            if (i >= list.rows())
+                break; // the list shrank while the writer yielded
+            if (!write.test(188, [&] { return list.isChecked(i); }))
+                continue;
+            // Cell by cell, so a cell that fails costs only itself.
+            QByteArray line;
+            for (int k = 0; k < static_cast<int>(widths.size()); ++k) {
+                write.step(k == 0 ? 196 : 202, [&] {
+                    window.yield();
+                    appendPaddedCell(list, i, k, widths[static_cast<size_t>(k)], line);
+                });
+            }
+            if (bar != nullptr) {
+                write.step(214, [&] {
+                    window.yield();
+                    const int m = list.rows();
+                    const int position = i + 1;
+                    bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
+                    if (position % 1000 == 0)
+                        bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
+                                        + QString::number(position) + QLatin1Char(')'));
+                    window.yield();
+                });
+            }
+            writeLine(222, line);
+        }
+        // Put in place before the bar says it is done. Reaching the disk can take a while for a
+        // long report; the window goes on meanwhile.
+        bool saved = false;
+        if (file.isOpen()) {
+            write.step(232, [&] {
+                runOffThread([&] { file.commit(); }, yield);
+                saved = true;
+            });
+        }
+        if (bar != nullptr && saved) {
+            write.step(226, [&] {
+                bar->setPosition(100);
+                bar->setCaption(texts::kDone);
+            });
+        }
+    }
+
+    if (bar != nullptr) {
+        write.step(238, [&] {
+            bar->setPosition(0);
+            bar->setCaption(texts::kProgressAtRest);
+        });
+    }
+}
+
+} // namespace quillfen

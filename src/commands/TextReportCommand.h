@@ -1,0 +1,25 @@
+#pragma once
+
+// Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
+
+#include <QString>
+
+namespace quillfen {
+
+class ProgressBar;
+class TextTable;
+class WindowContext;
+
+// "Save Results As Text File": asks for a file name and writes the results list to it.
+void saveResultsAsText(WindowContext& window);
+
+// Writes a report-style list as a column-aligned table: the header line, then one line per
+// ticked row, every cell padded to its column's width and followed by a TAB, CR LF after each
+// line, UTF-8 without a byte-order mark. The new file replaces an existing one only once it
+// is complete, so a failed or interrupted write leaves the earlier file as it was. Shows its
+// progress on `bar` when one is given, reports its own failures, and always returns with the
+// bar at rest.
+void writeAlignedReport(WindowContext& window, const TextTable& list, const QString& fileName,
+                        ProgressBar* bar);
+
+} // namespace quillfen

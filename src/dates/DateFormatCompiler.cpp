@@ -1,0 +1,173 @@
+#include "dates/DateFormatCompiler.h"
+
+#include <algorithm>
+
+namespace quillfen {
+
+namespace {
+
+// Removes the field letters `letter` (any run of them, outside quotes) together with the
+// blanks before them.
+QString removeField(const QString& format, QChar letter)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == letter) {
+            while (!result.isEmpty() && result.back().isSpace())
+                result.chop(1);
+            while (i + 1 < format.size() && format.at(i + 1) == letter)
+                ++i;
+            continue;
+        }
+        result.append(c);
+    }
+    return result.trimmed();
+}
+
+} // namespace
+
+QString withPlainSpaces(QString format)
+{
+    format.replace(QChar(0x202F), u' ');
+    format.replace(QChar(0x00A0), u' ');
+    return format;
+}
+
+QString withFourDigitYear(const QString& format)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u'y') {
+            qsizetype run = 1;
+            while (i + run < format.size() && format.at(i + run) == u'y')
+                ++run;
+            result.append(QStringLiteral("yyyy"));
+            i += run - 1;
+            continue;
+        }
+        result.append(c);
+    }
+    return result;
+}
+
+QString withoutTimeZone(const QString& format)
+{
+    return removeField(format, u't');
+}
+
+bool compileDateFormat(const QString& format, std::vector<DateFormatToken>& tokens)
+{
+    using Token = DateFormatToken;
+    tokens.clear();
+    const auto literal = [&](const QString& text) {
+        if (!tokens.empty() && tokens.back().kind == Token::Literal)
+            tokens.back().literal += text;
+        else
+            tokens.push_back({Token::Literal, text, {}});
+    };
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            // Quoted text; two quotes stand for one.
+            qsizetype end = i + 1;
+            QString text;
+            while (end < format.size()) {
+                if (format.at(end) == u'\'') {
+                    if (end + 1 < format.size() && format.at(end + 1) == u'\'') {
+                        text += u'\'';
+                        end += 2;
+                        continue;
+                    }
+                    break;
+                }
+                text += format.at(end++);
+            }
+            literal(end == i + 1 && end < format.size() ? QStringLiteral("'") : text);
+            i = end + 1;
+            continue;
+        }
+        qsizetype repeat = 1;
+        while (i + repeat < format.size() && format.at(i + repeat) == c)
+            ++repeat;
+        const auto pick = [&](int most, std::initializer_list<Token::Kind> kinds) {
+            const int n = static_cast<int>(std::min<qsizetype>(repeat, most));
+            tokens.push_back({*(kinds.begin() + (n - 1)), {}, {}});
+            i += n;
+        };
+        switch (c.unicode()) {
+        case u'd':
+            pick(4, {Token::Day, Token::Day2, Token::DayName, Token::DayLongName});
+            break;
+        case u'M':
+            pick(4, {Token::Month, Token::Month2, Token::MonthName, Token::MonthLongName});
+            break;
+        case u'y':
+            if (repeat < 4)
+                return false; // two-digit years are widened before compiling
+            tokens.push_back({Token::Year, {}, {}});
+            i += repeat;
+            break;
+        case u'h':
+            pick(2, {Token::Hour12, Token::Hour12_2});
+            break;
+        case u'H':
+            pick(2, {Token::Hour24, Token::Hour24_2});
+            break;
+        case u'm':
+            pick(2, {Token::Minute, Token::Minute2});
+            break;
+        case u's':
+            pick(2, {Token::Second, Token::Second2});
+            break;
+        case u'a':
+        case u'A': {
+            const bool pair =
+                i + 1 < format.size() && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P');
+            const QChar second = pair ? format.at(i + 1) : c;
+            Token::Kind kind = Token::AmPm;
+            if (c == u'A' && (second == u'P' || !pair))
+                kind = Token::AmPmUpper;
+            else if (c == u'a' && (second == u'p' || !pair))
+                kind = Token::AmPmLower;
+            tokens.push_back({kind, {}, {}});
+            i += pair ? 2 : 1;
+            break;
+        }
+        case u'z':
+        case u't':
+        case u'g':
+        case u'x':
+            return false;
+        default:
+            literal(QString(repeat, c));
+            i += repeat;
+            break;
+        }
+    }
+    for (Token& t : tokens)
+        t.literalUtf8 = t.literal.toUtf8();
+    // Without an AM/PM field, "h" is the hour of the day.
+    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
+        return t.kind == Token::AmPmUpper || t.kind == Token::AmPmLower || t.kind == Token::AmPm;
+    });
+    if (!twelveHour) {
+        for (Token& t : tokens) {
+            if (t.kind == Token::Hour12)
+                t.kind = Token::Hour24;
+            else if (t.kind == Token::Hour12_2)
+                t.kind = Token::Hour24_2;
+        }
+    }
+    return true;
+}
+
+} // namespace quillfen

@@ -1,0 +1,59 @@
+#pragma once
+
+// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
+// Widgets.
+
+#include "base/Failure.h"
+
+#include <QString>
+
+namespace quillfen {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Warning };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Modal message boxes. A CR in the text is a line break.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(const QString& text, const QString& caption, MessageButtons buttons,
+                               MessageIcon icon) = 0;
+};
+
+// A one-line text prompt. Returns the answer, or "" when the user cancels.
+class InputBox {
+public:
+    virtual ~InputBox() = default;
+    virtual QString ask(const QString& prompt, const QString& caption, const QString& preset) = 0;
+};
+
+// Raised by an open dialog whose picked names do not fit what it can return.
+class TooManyFilesPicked : public Failure {
+public:
+    TooManyFilesPicked()
+        : Failure(QStringLiteral("Buffer too small"))
+    {
+    }
+};
+
+// File dialogs. Filters come as "Description|pattern|Description|pattern|".
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // Multi-select open. Returns "" when cancelled, the full path of a single picked file, or
+    // the folder followed by the picked names, each part separated by a NUL character.
+    virtual QString openFiles(const QString& title, const QString& filter) = 0;
+    // Save without an overwrite question. Returns the chosen full path, or "" when cancelled.
+    virtual QString saveFile(const QString& title, const QString& filter) = 0;
+};
+
+// The folder browser. Starts at initialFolder when it exists; returns the chosen folder as a
+// plain path, or "" when cancelled.
+class FolderBrowser {
+public:
+    virtual ~FolderBrowser() = default;
+    virtual QString browse(const QString& prompt, const QString& initialFolder) = 0;
+};
+
+} // namespace quillfen

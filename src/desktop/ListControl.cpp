@@ -1,0 +1,182 @@
+#include "desktop/ListControl.h"
+
+#include "desktop/Twips.h"
+
+#include <QDropEvent>
+#include <QEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace quillfen {
+
+ListControl::ListControl(bool checkable, QWidget* parent)
+    : QTableView(parent)
+    , m_model(checkable)
+{
+    setModel(&m_model);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop); // no drag of its own
+    setMouseTracking(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fitRowHeight();
+}
+
+void ListControl::fitRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void ListControl::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowHeight();
+}
+
+void ListControl::addColumn(const QString& header, int widthTwips)
+{
+    m_model.addColumn(header);
+    if (widthTwips > 0)
+        setColumnWidth(m_model.columns() - 1, twipsToPixels(widthTwips));
+}
+
+int ListControl::selectedRow() const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {}))
+        return -1;
+    return current.row();
+}
+
+void ListControl::removeSelectedRow()
+{
+    const int selected = selectedRow();
+    if (selected >= 0)
+        m_model.removeRowAt(selected);
+}
+
+void ListControl::selectRow(int row)
+{
+    m_model.text(row); // bounds check
+    m_model.publishPending();
+    setCurrentIndex(m_model.index(row, 0));
+}
+
+void ListControl::ensureRowVisible(int row)
+{
+    m_model.text(row); // bounds check
+    m_model.publishPending();
+    scrollTo(m_model.index(row, 0));
+}
+
+int ListControl::rowAtPoint(const QPoint& pos) const
+{
+    const QModelIndex at = indexAt(pos);
+    return at.isValid() ? at.row() : -1;
+}
+
+void ListControl::setListPointer(Pointer pointer, const QString& imageFile)
+{
+    m_pointer = pointer;
+    if (pointer == Pointer::Standard) {
+        viewport()->unsetCursor();
+        return;
+    }
+    const QPixmap image(imageFile);
+    if (image.isNull())
+        viewport()->setCursor(Qt::ArrowCursor);
+    else
+        viewport()->setCursor(QCursor(image, 0, 0)); // the arrow tip is the top-left pixel
+}
+
+void ListControl::setAcceptsFileDrops(bool accept)
+{
+    setAcceptDrops(accept);
+    viewport()->setAcceptDrops(accept);
+    setDropIndicatorShown(false);
+}
+
+void ListControl::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(event->button(), event->modifiers(), event->position().toPoint());
+    QTableView::mousePressEvent(event);
+    const int row = rowAtPoint(event->position().toPoint());
+    if (row >= 0)
+        emit itemClicked(row);
+}
+
+void ListControl::mouseMoveEvent(QMouseEvent* event)
+{
+    // The base class would rubber-band or start a drag; the window's handler owns moves.
+    emit moved(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void ListControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    emit released(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void ListControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    emit doubleClickedRow();
+}
+
+void ListControl::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key(), event->modifiers());
+    QTableView::keyPressEvent(event);
+}
+
+void ListControl::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (hasLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore(); // the no-drop pointer
+}
+
+void ListControl::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (hasLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListControl::dropEvent(QDropEvent* event)
+{
+    if (!hasLocalFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dropped(event->mimeData());
+}
+
+bool hasLocalFiles(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+} // namespace quillfen

@@ -1,0 +1,44 @@
+#pragma once
+
+// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
+// Widgets.
+
+#include "desktop/Dialogs.h"
+
+#include <QStringList>
+
+namespace quillfen {
+
+// The Qt dialogs behind the dialog interfaces. Each is modal to the active window.
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(const QString& text, const QString& caption, MessageButtons buttons,
+                       MessageIcon icon) override;
+};
+
+class QtInputBox final : public InputBox {
+public:
+    QString ask(const QString& prompt, const QString& caption, const QString& preset) override;
+};
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    QString openFiles(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter) override;
+};
+
+class QtFolderBrowser final : public FolderBrowser {
+public:
+    QString browse(const QString& prompt, const QString& initialFolder) override;
+};
+
+// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" as Qt name filters: each description as
+// given, followed by the patterns Qt matches with, which the dialogs hide. On this platform
+// "*.*" would miss names without a dot, so it matches with "*".
+QStringList toQtNameFilters(const QString& filter);
+
+// Message texts use CR, CR LF or LF for line breaks; Qt shows LF.
+QString toDisplayLines(QString text);
+
+} // namespace quillfen

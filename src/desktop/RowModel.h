@@ -1,0 +1,81 @@
+#pragma once
+
+// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
+// Widgets.
+
+#include "table/TextTable.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTimer>
+
+#include <vector>
+
+namespace quillfen {
+
+// The model a list control shows: a TextTable (which it owns) and the notifications its
+// views need. Every change goes through it so the views stay in step; the table itself can be
+// read directly (table()), as the writers do. data() only looks a cell up.
+//
+// Appended rows count at once for the program (rows()), but views learn of them in blocks:
+// a view re-lays out all its rows on every insertion, which row-by-row would make filling a
+// long list quadratic. Pending rows are announced by a short timer that fires while a long
+// operation yields, or at once by publishPending().
+class RowModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit RowModel(bool checkable, QObject* parent = nullptr);
+
+    const TextTable& table() const { return m_table; }
+
+    // Columns
+    void addColumn(const QString& header);
+    void removeAllColumns();
+    int columns() const { return m_table.columns(); }
+    QString header(int column) const { return m_table.header(column); }
+
+    // Rows (see TextTable)
+    void appendRow(const QString& text);
+    void appendRows(const QStringList& texts);
+    void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
+    void appendUtf8Row(QByteArrayView text);
+    void appendRow(const TextStore::Shared& text);
+    // Announces appended rows to the views now.
+    void publishPending();
+    void removeRowAt(int row);
+    void removeAllRows();
+    int rows() const { return m_table.rows(); }
+
+    QString text(int row) const { return m_table.text(row); }
+    TextStore::Shared sharedText(int row) const { return m_table.sharedText(row); }
+    void setText(int row, const QString& text);
+    QString subItem(int row, int k) const { return m_table.subItem(row, k); }
+    void setSubItem(int row, int k, const QString& text);
+    void setSubItemUtf8(int row, int k, QByteArrayView text);
+    QString cell(int row, int column) const { return m_table.cell(row, column); }
+    bool isChecked(int row) const { return m_table.isChecked(row); }
+    void setChecked(int row, bool checked);
+    void setAllChecked(bool checked);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void schedulePublish();
+    bool isPublished(int row) const { return row < m_published; }
+    // Tells the views that one cell changed, when they know of its row.
+    void cellChanged(int row, int column, int role);
+
+    const bool m_checkable;
+    TextTable m_table;
+    int m_published = 0; // rows the views know of: always the first ones
+    QTimer m_publishTimer;
+};
+
+} // namespace quillfen

@@ -1,0 +1,46 @@
+#pragma once
+
+// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
+// Widgets.
+
+#include "table/XlsxSheet.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace quillfen {
+
+// A workbook being filled by the program. Rows and columns count from 1.
+class SpreadsheetWorkbook {
+public:
+    virtual ~SpreadsheetWorkbook() = default;
+    // Throws a Failure for a cell outside the sheet.
+    virtual void setCell(int row, int column, const QString& text) = 0;
+    // Fits every column's width to its contents.
+    virtual void autoFitColumns() = 0;
+};
+
+// One running, not yet visible instance of the spreadsheet application.
+class SpreadsheetInstance {
+public:
+    virtual ~SpreadsheetInstance() = default;
+    // A new, empty workbook; the instance owns it.
+    virtual SpreadsheetWorkbook& addWorkbook() = 0;
+    // Shows the application with its workbook to the user, who owns it from then on.
+    virtual void setVisible() = 0;
+    // While setVisible() waits for long work, it calls `step` now and then so the window can
+    // process its events; an exception from `step` ends setVisible() and passes on.
+    virtual void setWaitStep(std::function<void()> step) { static_cast<void>(step); }
+};
+
+// The user's spreadsheet application.
+class SpreadsheetApp {
+public:
+    virtual ~SpreadsheetApp() = default;
+    // Starts a new, hidden instance; throws a Failure when none can be started.
+    virtual std::unique_ptr<SpreadsheetInstance> start() = 0;
+};
+
+} // namespace quillfen

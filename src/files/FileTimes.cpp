@@ -1,0 +1,82 @@
+#include "files/FileTimes.h"
+
+#include "base/Paths.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillfen {
+
+namespace {
+
+timespec toTimespec(const statx_timestamp& stamp)
+{
+    timespec result{};
+    result.tv_sec = static_cast<time_t>(stamp.tv_sec);
+    result.tv_nsec = static_cast<long>(stamp.tv_nsec);
+    return result;
+}
+
+std::optional<FileTimes> statEntry(int folderFd, const char* name)
+{
+    struct statx entry {};
+    if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+                STATX_MTIME | STATX_ATIME | STATX_BTIME, &entry)
+        != 0)
+        return std::nullopt;
+    FileTimes times;
+    times.modified = toTimespec(entry.stx_mtime);
+    times.accessed = toTimespec(entry.stx_atime);
+    if ((entry.stx_mask & STATX_BTIME) != 0)
+        times.created = toTimespec(entry.stx_btime);
+    return times;
+}
+
+} // namespace
+
+std::optional<FileTimes> readFileTimes(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(kSeparator))
+        return std::nullopt;
+    return statEntry(AT_FDCWD, QFile::encodeName(path).constData());
+}
+
+FileTimesReader::~FileTimesReader()
+{
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+}
+
+std::optional<FileTimes> FileTimesReader::read(const QString& path)
+{
+    return readUtf8(QFile::encodeName(path));
+}
+
+std::optional<FileTimes> FileTimesReader::readUtf8(QByteArrayView utf8Path)
+{
+    if (utf8Path.isEmpty() || utf8Path.endsWith('/'))
+        return std::nullopt;
+    m_path.resize(0); // keeps its buffer from row to row
+    m_path.append(utf8Path.data(), utf8Path.size());
+    const qsizetype slash = m_path.lastIndexOf('/');
+    if (slash <= 0)
+        return statEntry(AT_FDCWD, m_path.constData()); // relative, or directly under the root
+    const QByteArrayView folder(m_path.constData(), slash);
+    if (m_folderFd < 0 || folder != m_folder) {
+        if (m_folderFd >= 0)
+            ::close(m_folderFd);
+        m_folder = folder.toByteArray();
+        m_folderFd = ::open(m_folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    if (m_folderFd >= 0) {
+        if (auto times = statEntry(m_folderFd, m_path.constData() + slash + 1))
+            return times;
+    }
+    // The folder may have been replaced since it was opened: the full lookup decides.
+    return statEntry(AT_FDCWD, m_path.constData());
+}
+
+} // namespace quillfen

@@ -1,0 +1,65 @@
+#pragma once
+
+// Layer files: files and folders on disk; uses base and Qt Core.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <ctime>
+#include <optional>
+
+namespace quillfen {
+
+// A file's three time stamps, read from its directory entry with statx (never opening the
+// file, never following a link), and which of them the file system keeps.
+
+struct FileTimes {
+    timespec modified{};
+    timespec accessed{};
+    std::optional<timespec> created; // only where the file system keeps a birth time
+};
+
+// The three stamps, in their column order.
+enum class StampKind { Modified, Created, Accessed };
+
+inline constexpr StampKind kStampKinds[] = {StampKind::Modified, StampKind::Created,
+                                            StampKind::Accessed};
+
+inline std::optional<timespec> stampOf(const FileTimes& times, StampKind kind)
+{
+    switch (kind) {
+    case StampKind::Modified:
+        return times.modified;
+    case StampKind::Created:
+        return times.created;
+    case StampKind::Accessed:
+        return times.accessed;
+    }
+    return std::nullopt;
+}
+
+// One lookup of the entry itself (a link is not followed). No value when the path is empty,
+// ends in a separator or cannot be found; never an error.
+std::optional<FileTimes> readFileTimes(const QString& path);
+
+// The same lookup for a long run of paths. Consecutive paths mostly share their folder, so
+// the reader keeps the last folder open and looks each name up in it: one path component for
+// the kernel to resolve instead of all of them.
+class FileTimesReader {
+public:
+    FileTimesReader() = default;
+    ~FileTimesReader();
+    FileTimesReader(const FileTimesReader&) = delete;
+    FileTimesReader& operator=(const FileTimesReader&) = delete;
+
+    std::optional<FileTimes> read(const QString& path);
+    std::optional<FileTimes> readUtf8(QByteArrayView utf8Path);
+
+private:
+    QByteArray m_path;   // the path being read, reused
+    QByteArray m_folder; // the folder m_folderFd is open on
+    int m_folderFd = -1;
+};
+
+} // namespace quillfen

@@ -1,0 +1,94 @@
+#include "files/Wildcard.h"
+
+#include "base/Utf8.h"
+
+#include <algorithm>
+
+namespace quillfen {
+
+namespace {
+
+QString caseFolded(QStringView text)
+{
+    return text.toString().toCaseFolded();
+}
+
+// Iterative glob with backtracking to the last "*": linear in practice, never exponential.
+bool globMatch(QStringView pattern, QStringView name)
+{
+    qsizetype p = 0;
+    qsizetype n = 0;
+    qsizetype starP = -1;
+    qsizetype starN = 0;
+    while (n < name.size()) {
+        // A "*" is always the wildcard, also where the name itself holds a "*" (legal here).
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool hasWildcard(QStringView text)
+{
+    return text.contains(u'*') || text.contains(u'?');
+}
+
+} // namespace
+
+WildcardPattern::WildcardPattern(const QString& pattern)
+    : m_pattern(pattern)
+    , m_folded(caseFolded(pattern))
+{
+    if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
+        m_kind = Kind::Everything;
+    else if (pattern.startsWith(QLatin1String("*.")) && !hasWildcard(QStringView(pattern).mid(1)))
+        m_kind = Kind::Suffix;
+    if (m_kind == Kind::Suffix) {
+        const QStringView suffix = QStringView(pattern).mid(1);
+        if (std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; }))
+            m_asciiSuffix = suffix.toLatin1();
+    }
+}
+
+bool WildcardPattern::matchesUtf8(QByteArrayView name) const
+{
+    if (m_kind == Kind::Everything)
+        return true;
+    const bool asciiName = isAscii(name);
+    if (!m_asciiSuffix.isEmpty() && asciiName) {
+        // Both plain ASCII: bytes compare as characters do. (A name with other letters is
+        // compared as text, where a sign like KELVIN SIGN folds to an ASCII letter.)
+        const qsizetype n = m_asciiSuffix.size();
+        return name.size() >= n
+            && qstrnicmp(name.data() + name.size() - n, n, m_asciiSuffix.constData(), n) == 0;
+    }
+    return matches(QString::fromUtf8(name));
+}
+
+bool WildcardPattern::matches(QStringView name) const
+{
+    switch (m_kind) {
+    case Kind::Everything:
+        return true;
+    case Kind::Suffix:
+        // "*.txt": the name ends in ".txt", in any case (the "*" may match nothing).
+        return name.endsWith(QStringView(m_pattern).mid(1), Qt::CaseInsensitive);
+    case Kind::General:
+        break;
+    }
+    return globMatch(m_folded, caseFolded(name));
+}
+
+} // namespace quillfen

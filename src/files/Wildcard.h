@@ -1,0 +1,34 @@
+#pragma once
+
+// Layer files: files and folders on disk; uses base and Qt Core.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace quillfen {
+
+// A file name pattern with the Windows rules, matched without regard to case: "*" matches
+// any run of characters, "?" exactly one, and "*.*" (or "*") every name, with or without a
+// dot. Compiled once, matched per directory entry.
+// The pattern that matches every name.
+inline const QString kEveryFile = QStringLiteral("*.*");
+
+class WildcardPattern {
+public:
+    explicit WildcardPattern(const QString& pattern);
+
+    bool matches(QStringView name) const;
+    // The same for a name given as valid UTF-8; decodes it only when the pattern needs that.
+    bool matchesUtf8(QByteArrayView name) const;
+
+private:
+    enum class Kind { Everything, Suffix, General };
+
+    QString m_pattern;
+    QString m_folded;         // the pattern case-folded, for the general matcher
+    QByteArray m_asciiSuffix; // "*.txt" as ".txt" when it is plain ASCII
+    Kind m_kind = Kind::General;
+};
+
+} // namespace quillfen

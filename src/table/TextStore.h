@@ -1,0 +1,82 @@
+#pragma once
+
+// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
+// and libxlsxwriter.
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quillfen {
+
+// Append-only storage for many short texts, kept as UTF-8 in large blocks, so a million paths
+// and dates cost little more than their characters (no allocation and header per text). A
+// text is named by a 64-bit reference; the empty text is reference 0. Replacing a text
+// leaves the old bytes in place until clear().
+//
+// Blocks are shared: a store can take a text of another store without copying it (the
+// results list holds the paths of the file list), and a block lives while any store or
+// Shared text holds it.
+class TextStore {
+public:
+    using Ref = std::uint64_t;
+
+    // A text together with the block that holds it: stays readable whatever becomes of the
+    // store it came from.
+    struct Shared {
+        std::shared_ptr<const char[]> block;
+        std::size_t offset = 0;
+        std::size_t size = 0;
+
+        QByteArrayView view() const { return {block.get() + offset, static_cast<qsizetype>(size)}; }
+    };
+
+    Ref add(QStringView text);
+    // Adds text that is already valid UTF-8.
+    Ref addUtf8(QByteArrayView utf8);
+    // Adds a text by sharing its block.
+    Ref add(const Shared& text);
+    Shared shared(Ref ref) const;
+    QString text(Ref ref) const;
+    // Length in UTF-16 code units, without building the text.
+    qsizetype length(Ref ref) const;
+    // Its size in UTF-8 bytes, read off the reference.
+    static qsizetype utf8Size(Ref ref)
+    {
+        return static_cast<qsizetype>(ref & ((Ref(1) << kSizeBits) - 1));
+    }
+    void appendUtf8To(Ref ref, QByteArray& out) const;
+    bool equals(Ref ref, QByteArrayView utf8) const;
+    void clear();
+
+private:
+    static constexpr unsigned kOffsetBits = 22; // blocks of 4 MiB
+    static constexpr unsigned kSizeBits = 21;   // a text of up to 2 MiB of UTF-8
+    static constexpr std::size_t kBlockSize = std::size_t(1) << kOffsetBits;
+
+    static constexpr std::size_t kNoBlock = ~std::size_t(0);
+
+    struct Bytes {
+        const char* data;
+        std::size_t size;
+    };
+    Bytes bytes(Ref ref) const;
+    char* reserve(std::size_t size, std::size_t& block, std::size_t& offset);
+    static Ref makeRef(std::size_t block, std::size_t offset, std::size_t size);
+
+    std::vector<std::shared_ptr<const char[]>> m_blocks; // its own and those it shares
+    std::size_t m_writeBlock = kNoBlock;                 // the own block new texts go to,
+    char* m_writeData = nullptr;                         // its bytes
+    std::size_t m_used = 0;                              // and how many are used
+    // The index of the last block taken from elsewhere, by address: texts shared in a row
+    // mostly come from the same block.
+    const char* m_lastSharedBlock = nullptr;
+    std::size_t m_lastSharedIndex = 0;
+    std::vector<char> m_scratch;
+};
+
+} // namespace quillfen

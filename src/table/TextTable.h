@@ -1,0 +1,87 @@
+#pragma once
+
+// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
+// and libxlsxwriter.
+
+#include "table/TextStore.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace quillfen {
+
+// The texts of a list as a table: a text per row, sub-items for the further columns and a
+// tick per row. Rows are plain values in one vector (no object per row) and their texts live
+// in a TextStore, so a table holds a million rows compactly. Indexes are 0-based; sub-item k
+// (k >= 1) is the cell of column k. Any access to a row, sub-item or column that does not
+// exist throws a Failure.
+class TextTable {
+public:
+    // Columns
+    void addColumn(const QString& header);
+    void removeAllColumns();
+    int columns() const { return static_cast<int>(m_headers.size()); }
+    QString header(int column) const;
+
+    // Rows
+    void appendRow(const QString& text);
+    void appendRows(const QStringList& texts);
+    // Appends rows whose texts are given as UTF-8, one after the other: row i's text ends at
+    // ends[i] and begins where row i - 1's ended.
+    void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
+    void appendUtf8Row(QByteArrayView text);
+    // Appends a row whose text is shared with the store it came from, not copied.
+    void appendRow(const TextStore::Shared& text);
+    void removeRowAt(int row);
+    void removeAllRows();
+    int rows() const { return static_cast<int>(m_texts.size()); }
+
+    QString text(int row) const;
+    // The row's text as the store keeps it, UTF-8, appended to `out`.
+    void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
+    // The row's text with the block that holds it, to read or to share with another table.
+    TextStore::Shared sharedText(int row) const;
+    void setText(int row, const QString& text);
+    QString subItem(int row, int k) const;
+    void setSubItem(int row, int k, const QString& text);
+    void setSubItemUtf8(int row, int k, QByteArrayView text);
+    // Column 0 is the row text, column k > 0 its sub-item k.
+    QString cell(int row, int column) const { return m_store.text(cellRef(row, column)); }
+    // The cell's length in UTF-16 code units and the cell appended to a text, both without
+    // building the cell's text on its own (the writers read every cell).
+    qsizetype cellLength(int row, int column) const;
+    qsizetype cellUtf8Size(int row, int column) const;
+    void appendCellUtf8(int row, int column, QByteArray& out) const;
+    bool isChecked(int row) const;
+    void setChecked(int row, bool checked);
+    void setAllChecked(bool checked);
+
+    // Changes whenever rows or columns that were there go away or change their text: a reader
+    // that lets other work run between cells compares it before and after to know whether it
+    // still reads the table it started on. Appending rows and setting sub-items of new rows
+    // leave it as it is.
+    quint64 revision() const { return m_revision; }
+
+private:
+    void checkRow(int row) const;
+    void checkSubItem(int k) const;
+    TextStore::Ref cellRef(int row, int column) const;
+    void appendRowRef(TextStore::Ref ref);
+    void setSubItemRef(int row, int k, TextStore::Ref ref);
+    // Makes room for `subItems` sub-items per row.
+    void widenRows(int subItems);
+
+    QStringList m_headers;
+    // Column-wise storage: the row texts, then `m_stride` sub-items per row, then the ticks.
+    TextStore m_store;
+    std::vector<TextStore::Ref> m_texts;
+    std::vector<TextStore::Ref> m_subItems;
+    int m_stride = 0;
+    std::vector<bool> m_checked;
+    quint64 m_revision = 0;
+};
+
+} // namespace quillfen

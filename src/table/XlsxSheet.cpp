@@ -1,0 +1,227 @@
+#include "table/XlsxSheet.h"
+
+#include "base/Failure.h"
+#include "base/OffThread.h"
+#include "base/Utf8.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace quillfen {
+
+namespace {
+
+// Room for proportional glyphs wider than the digit the width unit is based on.
+constexpr int kWidthPadding = 2;
+
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
+        || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+        || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// Width of UTF-8 text in character units: one per character, two for East Asian wide ones.
+int displayWidth(const char* text)
+{
+    int width = 0;
+    forEachCodePoint(QByteArrayView(text), [&](char32_t c) {
+        width += isWide(c) ? 2 : 1;
+        return true;
+    });
+    return width;
+}
+
+// Makes the longest display width of `column` (from 1), kept by column - 1, take in `text`.
+void widen(std::vector<int>& longest, int column, const char* text)
+{
+    const auto index = static_cast<std::size_t>(column - 1);
+    if (index >= longest.size())
+        longest.resize(index + 1, 0);
+    longest[index] = std::max(longest[index], displayWidth(text));
+}
+
+// The file format writes a control character as _xHHHH_, which readers decode, so a text
+// that holds such a sequence itself keeps it only with its underscore escaped as _x005F_.
+const char* withEscapesProtected(const char* text, std::string& buffer)
+{
+    if (std::strstr(text, "_x") == nullptr)
+        return text;
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    buffer.clear();
+    for (const char* p = text; *p != 0; ++p) {
+        if (p[0] == '_' && p[1] == 'x' && hex(p[2]) && hex(p[3]) && hex(p[4]) && hex(p[5])
+            && p[6] == '_')
+            buffer.append("_x005F");
+        buffer.push_back(*p);
+    }
+    return buffer.c_str();
+}
+
+QString xlsxError(lxw_error error)
+{
+    return QString::fromUtf8(lxw_strerror(error));
+}
+
+} // namespace
+
+XlsxSheet::XlsxSheet(const QString& tempFolder)
+    : m_tempFolder(QFile::encodeName(tempFolder))
+{
+    // Rows go to disk as soon as a later one starts, so a million rows need little memory;
+    // texts are then stored in their cells rather than in a shared table.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = m_tempFolder.isEmpty() ? nullptr : m_tempFolder.data();
+    // The file is named when the sheet is saved; until then it has no name the library could
+    // open.
+    m_workbook = workbook_new_opt("", &options);
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("Cannot create a workbook"));
+    m_sheet = workbook_add_worksheet(m_workbook, nullptr);
+    if (m_sheet == nullptr) {
+        lxw_workbook_free(m_workbook);
+        throw Failure(QStringLiteral("Cannot add a sheet to the workbook: no temporary file "
+                                     "can be made in %1")
+                          .arg(QDir::toNativeSeparators(tempFolder.isEmpty() ? QDir::tempPath()
+                                                                             : tempFolder)));
+    }
+}
+
+XlsxSheet::~XlsxSheet()
+{
+    // A sheet never saved is dropped with the library's temporary files.
+    if (m_workbook != nullptr)
+        lxw_workbook_free(m_workbook);
+}
+
+void XlsxSheet::set(int row, int column, const QString& text)
+{
+    if (row < 1 || row > kSheetRows || column < 1 || column > kSheetColumns)
+        throw Failure(QStringLiteral("The cell at row %1, column %2 lies outside the sheet, which "
+                                     "holds %3 rows and %4 columns")
+                          .arg(row)
+                          .arg(column)
+                          .arg(kSheetRows)
+                          .arg(kSheetColumns));
+    if (row < m_row)
+        throw Failure(QStringLiteral("The cell at row %1, column %2 cannot be set any more: the "
+                                     "sheet is filled from the top down and row %3 has begun")
+                          .arg(row)
+                          .arg(column)
+                          .arg(m_row));
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("The workbook has been saved already"));
+    const QByteArray utf8 = text.toUtf8();
+    if (lxw_utf8_strlen(utf8.constData()) > static_cast<std::size_t>(kMaxCellText))
+        throw Failure(QStringLiteral("The text for the cell at row %1, column %2 is longer than "
+                                     "the %3 characters a cell holds")
+                          .arg(row)
+                          .arg(column)
+                          .arg(kMaxCellText));
+    if (row > m_row) {
+        writeRow();
+        m_row = row;
+    }
+    const auto at = std::lower_bound(m_rowCells.begin(), m_rowCells.end(), column,
+                                     [](const RowCell& cell, int c) { return cell.column < c; });
+    const std::size_t offset = m_rowText.size();
+    m_rowText.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    m_rowText.push_back('\0');
+    if (at != m_rowCells.end() && at->column == column)
+        at->offset = offset; // the earlier text stays in the buffer until the row is written
+    else
+        m_rowCells.insert(at, RowCell{column, offset});
+}
+
+void XlsxSheet::writeRow()
+{
+    struct Clear {
+        XlsxSheet& sheet;
+        ~Clear()
+        {
+            sheet.m_rowCells.clear();
+            sheet.m_rowText.clear();
+        }
+    } clear{*this};
+    std::string buffer;
+    for (const RowCell& cell : m_rowCells) {
+        const char* const text = m_rowText.data() + cell.offset;
+        if (*text == 0)
+            continue; // an empty text leaves the cell empty
+        widen(m_longest, cell.column, text);
+        const lxw_error error = worksheet_write_string(m_sheet, static_cast<lxw_row_t>(m_row - 1),
+                                                       static_cast<lxw_col_t>(cell.column - 1),
+                                                       withEscapesProtected(text, buffer), nullptr);
+        if (error != LXW_NO_ERROR)
+            throw Failure(QStringLiteral("Cannot set the cell at row %1, column %2: %3")
+                              .arg(m_row)
+                              .arg(cell.column)
+                              .arg(xlsxError(error)));
+    }
+}
+
+void XlsxSheet::fitColumns()
+{
+    // The row being filled counts too, though the library has not had it yet.
+    std::vector<int> longest = m_longest;
+    for (const RowCell& cell : m_rowCells)
+        widen(longest, cell.column, m_rowText.data() + cell.offset);
+    m_widths.clear();
+    for (std::size_t index = 0; index < longest.size(); ++index) {
+        if (longest[index] > 0)
+            m_widths[static_cast<int>(index) + 1] =
+                std::min<double>(longest[index] + kWidthPadding, kMaxFittedWidth);
+    }
+}
+
+void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
+{
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("The workbook has been saved already"));
+    const auto fail = [&](const QString& why) {
+        QFile::remove(path);
+        return Failure(QStringLiteral("Cannot write the workbook %1: %2")
+                           .arg(QDir::toNativeSeparators(path), why));
+    };
+    writeRow();
+    for (const auto& [column, width] : m_widths) {
+        const auto col = static_cast<lxw_col_t>(column - 1);
+        const lxw_error error = worksheet_set_column(m_sheet, col, col, width, nullptr);
+        if (error != LXW_NO_ERROR)
+            throw fail(xlsxError(error));
+    }
+    // The library takes the file name when the workbook is made but opens the file only in
+    // workbook_close(), so the name is put in place now.
+    char* const name = ::strdup(QFile::encodeName(path).constData());
+    if (name == nullptr)
+        throw fail(QStringLiteral("out of memory"));
+    std::free(m_workbook->filename);
+    m_workbook->filename = name;
+
+    // workbook_close() frees the workbook whatever it answers; from here on it belongs to the
+    // worker, which alone touches it.
+    lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
+    m_sheet = nullptr;
+    lxw_error error = LXW_NO_ERROR;
+    try {
+        error = runOffThread([workbook] { return workbook_close(workbook); }, waitStep);
+    } catch (...) {
+        // The library cannot be stopped halfway; its file goes once it is done with it.
+        QFile::remove(path);
+        throw;
+    }
+    if (error != LXW_NO_ERROR)
+        throw fail(xlsxError(error));
+}
+
+} // namespace quillfen

@@ -1,0 +1,81 @@
+#pragma once
+
+// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
+// and libxlsxwriter.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+
+namespace quillfen {
+
+// The rows and columns of one sheet.
+inline constexpr int kSheetRows = 1048576;
+inline constexpr int kSheetColumns = 16384;
+
+// The only sheet of a new .xlsx file, written as its cells arrive: each row goes to the
+// library's temporary file once a later row starts, and only the row being filled stays in
+// memory, so a million rows cost little more than one. Every value is a text, never a number
+// or formula.
+class XlsxSheet {
+public:
+    // Fitted widths stop at Excel's own maximum column width, in characters; the
+    // spreadsheet applications refuse a wider column.
+    static constexpr double kMaxFittedWidth = 255;
+    // The longest text a cell holds, in characters.
+    static constexpr int kMaxCellText = 32767;
+
+    // The library's temporary files go to `tempFolder`; empty is the system's temporary
+    // folder. Throws a Failure when the sheet cannot be made.
+    explicit XlsxSheet(const QString& tempFolder = {});
+    ~XlsxSheet();
+    XlsxSheet(const XlsxSheet&) = delete;
+    XlsxSheet& operator=(const XlsxSheet&) = delete;
+
+    // Rows are filled from the top down: the cells of the row being filled come in any order,
+    // and a later text for the same cell replaces the earlier one; an empty text leaves the
+    // cell empty. Throws a Failure for a cell outside the sheet, above the row being filled or
+    // with a text longer than kMaxCellText.
+    void set(int row, int column, const QString& text);
+
+    // Sets each column's width from its longest text so far; a column without any text keeps
+    // the sheet's default width.
+    void fitColumns();
+    // The widths fitColumns() set, by column.
+    const std::map<int, double>& columnWidths() const { return m_widths; }
+
+    // Writes the file at `path`, replacing any file there; a sheet is saved once. The file is
+    // put together on a worker thread while this one calls `waitStep` (when given) every few
+    // milliseconds, at least once, so a window can go on processing events. When `waitStep`
+    // throws, the worker is waited for, the half-written file removed and the exception
+    // passed on. Throws a Failure when the file cannot be written, and removes it then too.
+    void save(const QString& path, const std::function<void()>& waitStep = {});
+
+private:
+    struct RowCell {
+        int column;
+        std::size_t offset; // into m_rowText
+    };
+
+    // Hands the row being filled to the library and starts an empty one.
+    void writeRow();
+
+    QByteArray m_tempFolder; // the library keeps a pointer to it
+    lxw_workbook* m_workbook = nullptr;
+    lxw_worksheet* m_sheet = nullptr;
+
+    int m_row = 0;                   // the row being filled, 0 before the first
+    std::string m_rowText;           // its texts as NUL-terminated UTF-8
+    std::vector<RowCell> m_rowCells; // by column
+    std::vector<int> m_longest;      // display width of the longest text, by column - 1
+    std::map<int, double> m_widths;
+};
+
+} // namespace quillfen

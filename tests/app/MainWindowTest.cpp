@@ -1,0 +1,212 @@
+#include "base/Texts.h"
+#include "support/TempTree.h"
+#include "support/WindowFixture.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quillfen;
+using namespace quillfen::test;
+
+namespace {
+
+class MainWindowTest : public WindowFixture {};
+
+void moveOver(QWidget* widget, QPointF at = QPointF(5, 5))
+{
+    widget->window()->show();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartTicksAllBoxesAndShowsNothing)
+{
+    MainWindow& window = start();
+    EXPECT_EQ(window.dateBox(StampKind::Modified)->value(), 1);
+    EXPECT_EQ(window.dateBox(StampKind::Created)->value(), 1);
+    EXPECT_EQ(window.dateBox(StampKind::Accessed)->value(), 1);
+    EXPECT_TRUE(desktop.messages->shown.empty());
+    // No sample list yet: an empty one is recorded. Setting the boxes counts as clicks,
+    // which store their state again.
+    EXPECT_EQ(desktop.settings->writes,
+              QStringList({"Snapshot=", "Check1=1", "Check2=1", "Check3=1"}));
+    EXPECT_EQ(window.windowTitle(), "Quillfen");
+    EXPECT_EQ(window.appTitle(), "Quillfen");
+    EXPECT_EQ(window.progressBar().caption(), "Progress Bar");
+    EXPECT_EQ(window.progressBar().position(), 0);
+    EXPECT_EQ(window.fileList().rows().header(0), "File(s)");
+    EXPECT_EQ(window.fileList().columnWidth(0), 467);
+    EXPECT_EQ(window.resultsList().rows().columns(), 0);
+}
+
+TEST_F(MainWindowTest, StoredValuesSetTheBoxes)
+{
+    desktop.settings->values[settingsKey("Check2")] = "0";
+    desktop.settings->values[settingsKey("Check3")] = " 2 ";
+    MainWindow& window = start();
+    EXPECT_EQ(window.dateBox(StampKind::Modified)->value(), 1);
+    EXPECT_EQ(window.dateBox(StampKind::Created)->value(), 0);
+    EXPECT_EQ(window.dateBox(StampKind::Accessed)->value(), 2);
+    EXPECT_EQ(window.dateBox(StampKind::Accessed)->checkState(), Qt::PartiallyChecked);
+    EXPECT_TRUE(desktop.messages->shown.empty());
+}
+
+TEST_F(MainWindowTest, BadStoredValuesAreReportedAndLeaveTheBoxClear)
+{
+    desktop.settings->values[settingsKey("Check1")] = "yes";
+    desktop.settings->values[settingsKey("Check3")] = "5";
+    MainWindow& window = start();
+    EXPECT_EQ(window.dateBox(StampKind::Modified)->value(), 0);
+    EXPECT_EQ(window.dateBox(StampKind::Created)->value(), 1);
+    EXPECT_EQ(window.dateBox(StampKind::Accessed)->value(), 0);
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 2);
+    EXPECT_TRUE(reports[0].contains("in Tessary2021/08/31.Form1.Form_Load at line 132"));
+    EXPECT_TRUE(reports[1].contains("in Tessary2021/08/31.Form1.Form_Load at line 136"));
+}
+
+TEST_F(MainWindowTest, FailedSettingsWriteAtStartIsReportedOncePerBox)
+{
+    desktop.settings->failWrites = true;
+    MainWindow& window = start();
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 4);
+    EXPECT_TRUE(reports[0].contains("Form_Load at line 110"));
+    EXPECT_TRUE(reports[3].contains("Form_Load at line 136"));
+    EXPECT_EQ(window.dateBox(StampKind::Modified)->value(),
+              1); // the box shows the state, only storing it failed
+}
+
+TEST_F(MainWindowTest, ClickingABoxStoresItsNewState)
+{
+    MainWindow& window = start();
+    desktop.settings->writes.clear();
+    window.dateBox(StampKind::Created)->click();
+    EXPECT_EQ(window.dateBox(StampKind::Created)->value(), 0);
+    window.dateBox(StampKind::Created)->click();
+    EXPECT_EQ(desktop.settings->writes, QStringList({"Check2=0", "Check2=1"}));
+    EXPECT_EQ(desktop.settings->values[settingsKey("Check2")], "1");
+}
+
+TEST_F(MainWindowTest, FailedWriteOnClickIsReported)
+{
+    MainWindow& window = start();
+    desktop.settings->failWrites = true;
+    window.dateBox(StampKind::Modified)->click();
+    ASSERT_EQ(desktop.messages->shown.size(), 1u);
+    EXPECT_EQ(desktop.messages->shown[0].text, "Cannot store the setting \"Check1\"");
+    EXPECT_EQ(desktop.messages->shown[0].caption, "Quillfen");
+    EXPECT_EQ(desktop.messages->shown[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(MainWindowTest, HoverShowsTheHandOverButtonsAndTheArrowElsewhere)
+{
+    TempTree folder;
+    QFile::copy(QStringLiteral(QUILLFEN_ASSETS_DIR "/HAND-M.CUR"), folder.path("HAND-M.CUR"));
+    desktop.platform.programFolder = folder.root();
+    MainWindow& window = start();
+    ASSERT_TRUE(window.hasCustomPointerImage());
+    moveOver(window.startButton());
+    EXPECT_EQ(window.pointer(), WindowPointer::Custom);
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    moveOver(window.optionFrame(), QPointF(500, 40));
+    EXPECT_EQ(window.pointer(), WindowPointer::Default);
+    moveOver(window.samplesButton());
+    moveOver(&window, QPointF(530, 300));
+    EXPECT_EQ(window.pointer(), WindowPointer::Default);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MainWindowTest, WithoutThePointerFileTheHandIsTheArrow)
+{
+    MainWindow& window = start();
+    EXPECT_FALSE(window.hasCustomPointerImage());
+    moveOver(window.saveTextButton());
+    EXPECT_EQ(window.pointer(), WindowPointer::Custom);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MainWindowTest, HoverLeavesTheHourglassAlone)
+{
+    MainWindow& window = start();
+    window.setPointer(WindowPointer::Hourglass);
+    moveOver(window.startButton());
+    moveOver(window.optionFrame());
+    moveOver(window.fileList().viewport());
+    moveOver(window.resultsList().viewport());
+    EXPECT_EQ(window.pointer(), WindowPointer::Hourglass);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(MainWindowTest, UnreadablePointerFileIsReportedAndStartGoesOn)
+{
+    TempTree folder;
+    folder.file("HAND-M.CUR", "not a cursor");
+    desktop.platform.programFolder = folder.root();
+    MainWindow& window = start();
+    const QStringList reports = desktop.messages->reports();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("Form_Load at line 108"));
+    EXPECT_EQ(window.dateBox(StampKind::Accessed)->value(), 1);
+}
+
+TEST_F(MainWindowTest, HomePageOpensOnlyOnTheSeventhDrawAndOnlyWithAnAddress)
+{
+    desktop.randomValue = 0.065; // n = 7
+    start();
+    // The address is a build setting, empty by default: nothing opens.
+    EXPECT_TRUE(desktop.shell->openedAddresses.isEmpty());
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheTable)
+{
+    MainWindow& window = start();
+    EXPECT_EQ(window.size(), QSize(536, 618));
+    EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 520, 169));
+    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(272, 183, 256, 27));
+    EXPECT_EQ(window.startButton()->geometry(), QRect(8, 305, 520, 27));
+    EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583, 520, 27));
+    EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(), QPoint(128, 20));
+    EXPECT_EQ(window.samplesButton()->text(), "Load Sample/Example Files");
+    EXPECT_EQ(window.optionFrame()->title(), "Option");
+    EXPECT_EQ(window.fileList().toolTip(), texts::kFileListHint);
+    EXPECT_TRUE(window.saveWorkbookButton()->font().bold());
+    EXPECT_DOUBLE_EQ(window.saveWorkbookButton()->font().pointSizeF(), 11.25);
+}
+
+TEST_F(MainWindowTest, ALargerWindowGivesTheListsTheRoom)
+{
+    MainWindow& window = start();
+    window.show();
+    window.resize(536 + 200, 618 + 101);
+    EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 720, 169 + 50));
+    EXPECT_EQ(window.addFilesButton()->geometry(), QRect(8, 183 + 50, 356, 27));
+    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(372, 183 + 50, 356, 27));
+    EXPECT_EQ(window.startButton()->geometry(), QRect(8, 305 + 50, 720, 27));
+    EXPECT_EQ(window.resultsList().geometry(), QRect(8, 339 + 50, 720, 169 + 51));
+    EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583 + 101, 720, 27));
+    EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(),
+              QPoint(128, 20)); // inside the frame
+    window.resize(100, 100);    // never smaller than the default arrangement
+    EXPECT_EQ(window.size(), QSize(536, 618));
+    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(272, 183, 256, 27));
+}
+
+TEST_F(MainWindowTest, ClosingDuringALongOperationUnwindsWithoutMessages)
+{
+    MainWindow& window = start();
+    addFiles({"/a", "/b", "/c"});
+    desktop.yield->onYield = [&](int count) {
+        if (count == 1)
+            window.close();
+    };
+    window.startButton()->click();
+    EXPECT_TRUE(desktop.messages->shown.empty()); // no "Done."
+    EXPECT_LE(window.resultsList().rows().rows(), 1);
+}
