@@ -66,6 +66,8 @@ inline const QString kNoFilesAdded = QStringLiteral("No files added.");
 inline const QString kSaveTitle = QStringLiteral("Save");
 inline const QString kSaveFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
 inline const QString kWritingFile = QStringLiteral("Writing file: ");
+inline const QString kResultsChangedWhileSaving =
+    QStringLiteral("The results changed while they were being saved, so the file was not written.");
 
 // Clipboard
 inline const QString kCopied = QStringLiteral(

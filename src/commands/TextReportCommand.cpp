@@ -40,15 +40,29 @@ void writeAlignedReport(WindowContext& window, const TextTable& list, const QStr
 {
     ReportingProcedure write(*window.platform().messages, kWriterLocation);
     const QString name = fileNameOfPath(fileName);
-    const CellHook yield = [&] { window.yield(); };
+    AtomicFile file(fileName);
+    // The list may change while the writer yields ("Clear Results", a new run): the rows it
+    // counted are then not the rows it reads. That is said once, and the file is abandoned so
+    // the earlier one stays.
+    const quint64 revision = list.revision();
+    bool changed = false;
+    const CellHook yield = [&] {
+        window.yield();
+        if (changed || list.revision() == revision)
+            return;
+        changed = true;
+        if (file.isOpen())
+            file.abandon();
+        throw Failure(texts::kResultsChangedWhileSaving);
+    };
     const auto showProgress = [&](int marker, double value) {
-        if (bar == nullptr)
+        if (bar == nullptr || changed)
             return;
         write.step(marker, [&] {
-            window.yield();
+            yield();
             bar->setPosition(value);
             bar->setCaption(texts::kWritingFile + name);
-            window.yield();
+            yield();
         });
     };
 
@@ -57,8 +71,8 @@ void writeAlignedReport(WindowContext& window, const TextTable& list, const QStr
         112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
     showProgress(142, 10);
 
-    AtomicFile file(fileName);
-    write.step(156, [&] { file.open(); });
+    if (!changed)
+        write.step(156, [&] { file.open(); });
     // Writes one line; the first failure abandons the file, so a failed save never replaces
     // the earlier file and is reported once, not once per line.
     const auto writeLine = [&](int marker, const QByteArray& line) {
@@ -82,39 +96,40 @@ void writeAlignedReport(WindowContext& window, const TextTable& list, const QStr
 
         const int rows = list.rows();
         for (int i = 0; i < rows && file.isOpen(); ++i) {
-            write.step(184, [&] { window.yield(); });
-            if (i >= list.rows())
-                break; // the list shrank while the writer yielded
+            write.step(184, [&] { yield(); });
+            if (!file.isOpen())
+                break;
             if (!write.test(188, [&] { return list.isChecked(i); }))
                 continue;
             // Cell by cell, so a cell that fails costs only itself.
             QByteArray line;
-            for (int k = 0; k < static_cast<int>(widths.size()); ++k) {
+            for (int k = 0; k < static_cast<int>(widths.size()) && file.isOpen(); ++k) {
                 write.step(k == 0 ? 196 : 202, [&] {
-                    window.yield();
+                    yield();
                     appendPaddedCell(list, i, k, widths[static_cast<size_t>(k)], line);
                 });
             }
-            if (bar != nullptr) {
+            if (bar != nullptr && file.isOpen()) {
                 write.step(214, [&] {
-                    window.yield();
+                    yield();
                     const int m = list.rows();
                     const int position = i + 1;
                     bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
                     if (position % 1000 == 0)
                         bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
                                         + QString::number(position) + QLatin1Char(')'));
-                    window.yield();
+                    yield();
                 });
             }
             writeLine(222, line);
         }
         // Put in place before the bar says it is done. Reaching the disk can take a while for a
-        // long report; the window goes on meanwhile.
+        // long report; the window goes on meanwhile (a change now no longer matters: every
+        // line is written).
         bool saved = false;
         if (file.isOpen()) {
             write.step(232, [&] {
-                runOffThread([&] { file.commit(); }, yield);
+                runOffThread([&] { file.commit(); }, [&] { window.yield(); });
                 saved = true;
             });
         }

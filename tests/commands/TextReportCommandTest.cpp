@@ -187,3 +187,37 @@ TEST_F(TextReport, ClosingTheWindowMidWriteKeepsTheEarlierFile)
     EXPECT_EQ(readAll(old), "earlier report");
     EXPECT_EQ(QDir(tree.root()).entryList(QDir::Files | QDir::Hidden), QStringList("keep.txt"));
 }
+
+TEST_F(TextReport, ResultsChangedMidWriteAreReportedOnceAndKeepTheEarlierFile)
+{
+    const struct {
+        const char* change;
+        std::function<void(MainWindow&)> make;
+    } changes[] = {
+        {"Clear Results", [](MainWindow& window) { window.clearResultsButton()->click(); }},
+        {"Start Extracting", [](MainWindow& window) { window.startButton()->click(); }},
+    };
+    start();
+    addFiles({"/none/x", "/none/y"});
+    for (const auto& [change, make] : changes) {
+        QList<QStringList> rows;
+        for (int i = 0; i < 50; ++i)
+            rows.append({QStringLiteral("/f%1").arg(i), QStringLiteral("1/2/2020")});
+        setResults({"Filename", "Date Modified"}, rows);
+        const QString old = tree.file("keep.txt", "earlier report");
+        desktop.yield->onYield = [&, make = make, from = desktop.yield->count](int count) {
+            if (count == from + 150)
+                make(mainWindow());
+        };
+        desktop.fileDialogs->saveAnswers = {old};
+        mainWindow().saveTextButton()->click();
+        EXPECT_EQ(desktop.messages->reports().size(), 1) << change;
+        EXPECT_EQ(readAll(old), "earlier report") << change;
+        EXPECT_EQ(QDir(tree.root()).entryList(QDir::Files | QDir::Hidden), QStringList("keep.txt"))
+            << change;
+        EXPECT_EQ(mainWindow().progressBar().caption(), "Progress Bar") << change;
+        EXPECT_EQ(mainWindow().pointer(), WindowPointer::Default) << change;
+        desktop.messages->shown.clear();
+        desktop.yield->onYield = {};
+    }
+}
