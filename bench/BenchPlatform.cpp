@@ -41,7 +41,7 @@ public:
         : m_saveAs(std::move(saveAs))
     {
     }
-    QString openFiles(const QString&, const QString&) override { return {}; }
+    QStringList openFiles(const QString&, const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&) override { return m_saveAs; }
 
 private:

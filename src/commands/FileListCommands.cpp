@@ -16,7 +16,7 @@ const QString kClearListLocation = QStringLiteral("in Tessary2021/08/31.Form1.Pu
 void addFiles(WindowContext& window)
 {
     ReportingProcedure add(*window.platform().messages, kAddFilesLocation);
-    QString picked;
+    QStringList picked;
     bool tooMany = false;
     add.step(100, [&] {
         try {
@@ -33,18 +33,15 @@ void addFiles(WindowContext& window)
     if (picked.isEmpty())
         return; // cancelled
 
-    const QStringList parts = picked.split(QChar(0));
     RowModel& list = window.fileList().rows();
-    if (parts.size() == 1) {
-        add.step(102, [&] { list.appendRow(parts.first()); });
+    if (picked.size() == 1) {
+        add.step(102, [&] { list.appendRow(picked.first()); });
         return;
     }
-    // A folder followed by names: joined paths go in as one block.
-    QStringList paths;
-    paths.reserve(parts.size() - 1);
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        paths.append(removeDoubledSeparators(joinPath(parts.first(), parts.at(i))));
-    add.step(104, [&] { list.appendRows(paths); });
+    // Several picks go in as one block, each path cleaned of doubled separators.
+    for (QString& path : picked)
+        path = removeDoubledSeparators(path);
+    add.step(104, [&] { list.appendRows(picked); });
 }
 
 void clearList(WindowContext& window)

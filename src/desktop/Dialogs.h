@@ -6,6 +6,7 @@
 #include "base/Failure.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace quillfen {
 
@@ -41,9 +42,9 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // Multi-select open. Returns "" when cancelled, the full path of a single picked file, or
-    // the folder followed by the picked names, each part separated by a NUL character.
-    virtual QString openFiles(const QString& title, const QString& filter) = 0;
+    // Multi-select open. Returns the full paths of the picked files in the dialog's order, each
+    // in its own folder; none when cancelled.
+    virtual QStringList openFiles(const QString& title, const QString& filter) = 0;
     // Save without an overwrite question. Returns the chosen full path, or "" when cancelled.
     virtual QString saveFile(const QString& title, const QString& filter) = 0;
 };

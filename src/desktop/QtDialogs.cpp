@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -71,20 +70,23 @@ QString QtInputBox::ask(const QString& prompt, const QString& caption, const QSt
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-QString QtFileDialogs::openFiles(const QString& title, const QString& filter)
+QtFileDialogs::QtFileDialogs(OpenPicker pick)
+    : m_pick(std::move(pick))
 {
-    const QStringList picked =
-        QFileDialog::getOpenFileNames(owner(), title, QString(), toQtNameFilters(filter).join(";;"),
-                                      nullptr, QFileDialog::HideNameFilterDetails);
-    if (picked.isEmpty())
-        return {};
-    if (picked.size() == 1)
-        return QDir::toNativeSeparators(picked.first());
-    // Several names: the folder first, then the bare names, as the adder expects.
-    QStringList parts{QDir::toNativeSeparators(QFileInfo(picked.first()).absolutePath())};
-    for (const QString& path : picked)
-        parts.append(QFileInfo(path).fileName());
-    return parts.join(QChar(0));
+    if (!m_pick) {
+        m_pick = [](const QString& title, const QStringList& filters) {
+            return QFileDialog::getOpenFileNames(owner(), title, QString(), filters.join(";;"),
+                                                 nullptr, QFileDialog::HideNameFilterDetails);
+        };
+    }
+}
+
+QStringList QtFileDialogs::openFiles(const QString& title, const QString& filter)
+{
+    QStringList picked = m_pick(title, toQtNameFilters(filter));
+    for (QString& path : picked)
+        path = QDir::toNativeSeparators(path);
+    return picked;
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter)

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace quillfen {
 
 // The Qt dialogs behind the dialog interfaces. Each is modal to the active window.
@@ -24,8 +26,16 @@ public:
 
 class QtFileDialogs final : public FileDialogs {
 public:
-    QString openFiles(const QString& title, const QString& filter) override;
+    // Shows the multi-select open dialog and gives the picked files' full paths; the default is
+    // QFileDialog's own (tests stand in a picker).
+    using OpenPicker = std::function<QStringList(const QString& title, const QStringList& filters)>;
+
+    explicit QtFileDialogs(OpenPicker pick = {});
+    QStringList openFiles(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
+
+private:
+    OpenPicker m_pick;
 };
 
 class QtFolderBrowser final : public FolderBrowser {

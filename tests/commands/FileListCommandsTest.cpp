@@ -1,5 +1,6 @@
 #include "commands/FileListCommands.h"
 #include "base/Texts.h"
+#include "desktop/QtDialogs.h"
 #include "support/WindowFixture.h"
 
 #include <QPushButton>
@@ -40,18 +41,16 @@ TEST_F(FileListCommands, CancelAddsNothingAndShowsNothing)
 TEST_F(FileListCommands, OnePickIsAppendedUnchangedAndTwiceGivesTwoEntries)
 {
     start();
-    desktop.fileDialogs->openAnswers = {"/home/u//odd name.txt", "/home/u//odd name.txt"};
+    desktop.fileDialogs->openAnswers = {{"/home/u//odd name.txt"}, {"/home/u//odd name.txt"}};
     mainWindow().addFilesButton()->click();
     mainWindow().addFilesButton()->click();
     EXPECT_EQ(listed(), QStringList({"/home/u//odd name.txt", "/home/u//odd name.txt"}));
 }
 
-TEST_F(FileListCommands, SeveralPicksAreJoinedToTheirFolderInTheDialogsOrder)
+TEST_F(FileListCommands, SeveralPicksGoInCleanedInTheDialogsOrder)
 {
     start();
-    const QChar nul(0);
-    desktop.fileDialogs->openAnswers = {QString("/") + nul + "c" + nul + "a" + nul + "b",
-                                        QString("/srv/x") + nul + "1.txt" + nul + "2.txt"};
+    desktop.fileDialogs->openAnswers = {{"//c", "/a", "/b"}, {"/srv/x/1.txt", "/srv//x/2.txt"}};
     mainWindow().addFilesButton()->click();
     mainWindow().addFilesButton()->click();
     EXPECT_EQ(listed(), QStringList({"/c", "/a", "/b", "/srv/x/1.txt", "/srv/x/2.txt"}));
@@ -101,4 +100,15 @@ TEST_F(FileListCommands, DoubleClickOnTheViewRemovesTheEntryUnderThePointer)
     window.fileList().clearSelection();
     removeSelectedFile(window); // nothing selected: nothing removed
     EXPECT_EQ(listed().size(), 2);
+}
+
+TEST_F(FileListCommands, FilesPickedFromSeveralFoldersKeepTheirOwnFolders)
+{
+    // A dialog's "Recent" view or a desktop portal picks files from anywhere.
+    const QStringList picked{"/home/ann/notes/a.txt", "/srv/share/b.txt", "/c.txt"};
+    desktop.platform.fileDialogs =
+        std::make_unique<QtFileDialogs>([&](const QString&, const QStringList&) { return picked; });
+    start();
+    mainWindow().addFilesButton()->click();
+    EXPECT_EQ(listed(), picked);
 }

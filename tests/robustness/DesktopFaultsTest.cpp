@@ -212,10 +212,9 @@ TEST_F(DesktopFault, OddAnswersFromTheOpenDialogAreListedAsGiven)
 {
     start();
     addFiles({QStringLiteral("/earlier.txt")});
-    const QString nul(1, QChar(0));
-    desktop.fileDialogs->openAnswers = {
-        QStringLiteral("/folder") + nul + nul, QStringLiteral("/new\nline.txt"),
-        QStringLiteral("/f") + nul + QStringLiteral("a\tb") + nul + QString(4000, u'x')};
+    desktop.fileDialogs->openAnswers = {{QStringLiteral("/folder/"), QStringLiteral("/folder/")},
+                                        {QStringLiteral("/new\nline.txt")},
+                                        {QStringLiteral("/f/a\tb"), "/f/" + QString(4000, u'x')}};
     for (int i = 0; i < 3; ++i)
         mainWindow().addFilesButton()->click();
     Problems problems;

@@ -48,7 +48,7 @@ QString FakeInputBox::ask(const QString& prompt, const QString& caption, const Q
     return answer;
 }
 
-QString FakeFileDialogs::openFiles(const QString& title, const QString& filter)
+QStringList FakeFileDialogs::openFiles(const QString& title, const QString& filter)
 {
     titles.append(title);
     filters.append(filter);
@@ -56,7 +56,7 @@ QString FakeFileDialogs::openFiles(const QString& title, const QString& filter)
         throw TooManyFilesPicked();
     if (openAnswers.empty())
         return {};
-    const QString answer = openAnswers.front();
+    const QStringList answer = openAnswers.front();
     openAnswers.pop_front();
     return answer;
 }

@@ -53,10 +53,10 @@ public:
 
 class FakeFileDialogs final : public FileDialogs {
 public:
-    QString openFiles(const QString& title, const QString& filter) override;
+    QStringList openFiles(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
-    std::deque<QString> openAnswers;
+    std::deque<QStringList> openAnswers;
     bool tooManyFiles = false;
     std::deque<QString> saveAnswers;
     QStringList titles;
