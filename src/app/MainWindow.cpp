@@ -259,8 +259,14 @@ void MainWindow::connectHandlers()
 
     connect(m_fileList, &ListControl::doubleClickedRow, this,
             [this] { handle([&] { removeSelectedFile(*this); }); });
-    connect(m_fileList, &ListControl::dropped, this,
-            [this](const QMimeData* dropped) { handle([&] { dropOnFileList(dropped); }); });
+    // The drop is taken at once and walked from the event loop, so the program the drag came
+    // from does not wait for the scan; the paths are read now, while the dragged data lives.
+    connect(m_fileList, &ListControl::dropped, this, [this](const QMimeData* dropped) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, paths = droppedPaths(*dropped)] { handle([&] { dropOnFileList(paths); }); },
+            Qt::QueuedConnection);
+    });
     connect(m_resultsList, &ListControl::keyDown, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
                 handle([&] { deleteCurrentResult(*this, key, modifiers); });
@@ -396,10 +402,10 @@ void MainWindow::storeDateBox(StampKind kind)
                               QString::number(dateBoxValue(kind)));
 }
 
-void MainWindow::dropOnFileList(const QMimeData* dropped)
+void MainWindow::dropOnFileList(const QStringList& paths)
 {
     try {
-        dropPaths(*this, droppedPaths(*dropped));
+        dropPaths(*this, paths);
     } catch (const std::exception&) {
         // The drop has no report of its own; what was appended before the failure stays.
     }

@@ -77,7 +77,7 @@ private:
     void storeDateBox(StampKind kind);
     // The hover rule: over a button the hand, elsewhere the arrow, never while busy.
     void hoverPointer(WindowPointer pointer);
-    void dropOnFileList(const QMimeData* dropped);
+    void dropOnFileList(const QStringList& paths);
 
     // In the window's order, which is also the tab order.
     ListControl* m_fileList = nullptr;

@@ -7,6 +7,7 @@
 
 #include "desktop/DesktopSpreadsheet.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
@@ -77,6 +78,7 @@ protected:
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(tree.path(QStringLiteral("R")))});
             emit mainWindow().fileList().dropped(&data); // as a real drop arrives
+            QCoreApplication::sendPostedEvents();        // where the window walks it
             break;
         }
         case Command::Extract:

@@ -7,6 +7,7 @@
 #include "base/Texts.h"
 #include "desktop/DesktopSpreadsheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -272,6 +273,7 @@ TEST_F(DesktopFault, DropOfVanishedAndSpecialEntriesKeepsWhatIsThere)
                   QUrl::fromLocalFile(pipe), QUrl::fromLocalFile(dangling),
                   QUrl(QStringLiteral("https://example.invalid/x")), QUrl::fromLocalFile(locked)});
     emit mainWindow().fileList().dropped(&data); // as a real drop arrives
+    QCoreApplication::sendPostedEvents();        // where the window walks it
     Problems problems;
     problems.equal(fileListTexts(),
                    QStringList({"/earlier.txt", pipe, dangling, tree.path("locked/inside.txt")}),
