@@ -26,6 +26,9 @@ void TextTable::addColumn(const QString& header)
 void TextTable::removeAllColumns()
 {
     m_headers.clear();
+    // The rows keep their texts and ticks; sub-items go with their columns, so columns added
+    // again start empty.
+    std::fill(m_subItems.begin(), m_subItems.end(), 0);
     ++m_revision;
 }
 

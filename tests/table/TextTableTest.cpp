@@ -77,3 +77,18 @@ TEST(TextTable, SameTextAsTheRowAboveStaysItsOwnCell)
     model.setSubItemUtf8(2, 1, "");
     EXPECT_EQ(model.subItem(2, 1), "");
 }
+
+TEST(TextTable, ColumnsAddedAgainStartEmpty)
+{
+    TextTable model;
+    model.addColumn("Filename");
+    model.addColumn("Date Modified");
+    model.appendRows({"/a", "/b"});
+    model.setSubItem(1, 1, "1/2/2020");
+    model.removeAllColumns();
+    model.addColumn("Filename");
+    model.addColumn("Date Created");
+    EXPECT_EQ(model.subItem(1, 1), "");
+    EXPECT_EQ(model.cellLength(1, 1), 0);
+    EXPECT_EQ(model.text(1), "/b");
+}
