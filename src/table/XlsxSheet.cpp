@@ -6,12 +6,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -72,36 +76,73 @@ QString xlsxError(lxw_error error)
     return QString::fromUtf8(lxw_strerror(error));
 }
 
+// Moves the finished draft to `path` in one step (on the same file system), giving it the
+// permissions a file made there would get: those of the file it replaces, or the usual ones.
+template <typename Fail> void putInPlace(const QString& draft, const QString& path, Fail fail)
+{
+    const QFileInfo earlier(path);
+    const QFile::Permissions permissions = earlier.exists()
+        ? earlier.permissions()
+        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(draft, permissions);
+    if (::rename(QFile::encodeName(draft).constData(), QFile::encodeName(path).constData()) == 0)
+        return;
+    const int error = errno;
+    if (error == EXDEV) {
+        // Another file system: copied through a file of its own beside the target.
+        QFile source(draft);
+        QSaveFile target(path);
+        if (source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly)) {
+            while (!source.atEnd() && target.write(source.read(1 << 20)) >= 0) {
+            }
+            if (source.error() == QFile::NoError && target.commit())
+                return;
+        }
+        throw fail(target.errorString());
+    }
+    throw fail(QString::fromLocal8Bit(std::strerror(error)));
+}
+
 } // namespace
 
 XlsxSheet::XlsxSheet(const QString& tempFolder)
     : m_tempFolder(QFile::encodeName(tempFolder))
 {
+    const QString folder = tempFolder.isEmpty() ? QDir::tempPath() : tempFolder;
+    // The library takes the file's name when the workbook is made and writes it only when it
+    // is closed: it gets a draft of its own, which saving puts in place.
+    QTemporaryFile draft(folder + QStringLiteral("/.quillfen-sheet-XXXXXX.xlsx"));
+    draft.setAutoRemove(false);
+    if (!draft.open())
+        throw Failure(QStringLiteral("Cannot create a workbook in %1: %2")
+                          .arg(QDir::toNativeSeparators(folder), draft.errorString()));
+    m_draft = draft.fileName();
+    draft.close();
+
     // Rows go to disk as soon as a later one starts, so a million rows need little memory;
     // texts are then stored in their cells rather than in a shared table.
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = m_tempFolder.isEmpty() ? nullptr : m_tempFolder.data();
-    // The file is named when the sheet is saved; until then it has no name the library could
-    // open.
-    m_workbook = workbook_new_opt("", &options);
-    if (m_workbook == nullptr)
-        throw Failure(QStringLiteral("Cannot create a workbook"));
-    m_sheet = workbook_add_worksheet(m_workbook, nullptr);
+    m_workbook = workbook_new_opt(QFile::encodeName(m_draft).constData(), &options);
+    m_sheet = m_workbook != nullptr ? workbook_add_worksheet(m_workbook, nullptr) : nullptr;
     if (m_sheet == nullptr) {
-        lxw_workbook_free(m_workbook);
+        if (m_workbook != nullptr)
+            lxw_workbook_free(m_workbook);
+        QFile::remove(m_draft);
         throw Failure(QStringLiteral("Cannot add a sheet to the workbook: no temporary file "
                                      "can be made in %1")
-                          .arg(QDir::toNativeSeparators(tempFolder.isEmpty() ? QDir::tempPath()
-                                                                             : tempFolder)));
+                          .arg(QDir::toNativeSeparators(folder)));
     }
 }
 
 XlsxSheet::~XlsxSheet()
 {
-    // A sheet never saved is dropped with the library's temporary files.
+    // A sheet never saved is dropped with the library's temporary files and its draft.
     if (m_workbook != nullptr)
         lxw_workbook_free(m_workbook);
+    if (!m_draft.isEmpty())
+        QFile::remove(m_draft);
 }
 
 void XlsxSheet::set(int row, int column, const QString& text)
@@ -189,7 +230,6 @@ void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
     if (m_workbook == nullptr)
         throw Failure(QStringLiteral("The workbook has been saved already"));
     const auto fail = [&](const QString& why) {
-        QFile::remove(path);
         return Failure(QStringLiteral("Cannot write the workbook %1: %2")
                            .arg(QDir::toNativeSeparators(path), why));
     };
@@ -200,28 +240,26 @@ void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
         if (error != LXW_NO_ERROR)
             throw fail(xlsxError(error));
     }
-    // The library takes the file name when the workbook is made but opens the file only in
-    // workbook_close(), so the name is put in place now.
-    char* const name = ::strdup(QFile::encodeName(path).constData());
-    if (name == nullptr)
-        throw fail(QStringLiteral("out of memory"));
-    std::free(m_workbook->filename);
-    m_workbook->filename = name;
 
     // workbook_close() frees the workbook whatever it answers; from here on it belongs to the
-    // worker, which alone touches it.
+    // worker, which alone touches it. The library cannot be stopped halfway, so a caller whose
+    // wait step throws waits for it too.
     lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
     m_sheet = nullptr;
-    lxw_error error = LXW_NO_ERROR;
-    try {
-        error = runOffThread([workbook] { return workbook_close(workbook); }, waitStep);
-    } catch (...) {
-        // The library cannot be stopped halfway; its file goes once it is done with it.
-        QFile::remove(path);
-        throw;
-    }
+    struct DropDraft {
+        QString& draft;
+        ~DropDraft()
+        {
+            if (!draft.isEmpty())
+                QFile::remove(draft);
+            draft.clear();
+        }
+    } dropDraft{m_draft};
+    const lxw_error error = runOffThread([workbook] { return workbook_close(workbook); }, waitStep);
     if (error != LXW_NO_ERROR)
         throw fail(xlsxError(error));
+    putInPlace(m_draft, path, fail);
+    m_draft.clear(); // it is the file now
 }
 
 } // namespace quillfen

@@ -32,8 +32,9 @@ public:
     // The longest text a cell holds, in characters.
     static constexpr int kMaxCellText = 32767;
 
-    // The library's temporary files go to `tempFolder`; empty is the system's temporary
-    // folder. Throws a Failure when the sheet cannot be made.
+    // The library's temporary files, and the file until it is saved, go to `tempFolder`; empty
+    // is the system's temporary folder. Saving is atomic when the file's place is on the same
+    // file system. Throws a Failure when the sheet cannot be made.
     explicit XlsxSheet(const QString& tempFolder = {});
     ~XlsxSheet();
     XlsxSheet(const XlsxSheet&) = delete;
@@ -51,11 +52,12 @@ public:
     // The widths fitColumns() set, by column.
     const std::map<int, double>& columnWidths() const { return m_widths; }
 
-    // Writes the file at `path`, replacing any file there; a sheet is saved once. The file is
-    // put together on a worker thread while this one calls `waitStep` (when given) every few
-    // milliseconds, at least once, so a window can go on processing events. When `waitStep`
-    // throws, the worker is waited for, the half-written file removed and the exception
-    // passed on. Throws a Failure when the file cannot be written, and removes it then too.
+    // Writes the file and puts it at `path`, replacing any file there only once it is complete;
+    // a sheet is saved once. The file is put together on a worker thread while this one calls
+    // `waitStep` (when given) every few milliseconds, at least once, so a window can go on
+    // processing events. When `waitStep` throws, the worker is waited for and the exception
+    // passed on. Throws a Failure when the file cannot be written. Either way nothing is left
+    // behind and an earlier file at `path` stays as it was.
     void save(const QString& path, const std::function<void()>& waitStep = {});
 
 private:
@@ -68,6 +70,7 @@ private:
     void writeRow();
 
     QByteArray m_tempFolder; // the library keeps a pointer to it
+    QString m_draft;         // where the library writes the file, until it is put in place
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_sheet = nullptr;
 

@@ -50,9 +50,16 @@ TEST(SavingASheet, WaitStepsRunOnTheCallingThreadWhileTheFileIsWritten)
     std::vector<qint64> sizesSeen;
     bool elsewhere = false;
     const auto caller = std::this_thread::get_id();
+    // The file is written under a name of its own in the folder and then put in place.
+    const auto written = [&] {
+        qint64 size = 0;
+        for (const QFileInfo& file : QDir(tree.root()).entryInfoList(QDir::Files | QDir::Hidden))
+            size += file.size();
+        return size;
+    };
     sheet.save(path, [&] {
         elsewhere = elsewhere || std::this_thread::get_id() != caller;
-        sizesSeen.push_back(QFileInfo(path).size());
+        sizesSeen.push_back(written());
     });
     const qint64 finalSize = QFileInfo(path).size();
     EXPECT_FALSE(elsewhere);
@@ -83,6 +90,24 @@ TEST(SavingASheet, AWaitStepThatThrowsLeavesNoFileAndNoThread)
         EXPECT_FALSE(QFileInfo::exists(path)) << throwAt;
         EXPECT_EQ(runningThreads(), threadsBefore) << throwAt;
     }
+}
+
+TEST(SavingASheet, AFailedSaveLeavesTheEarlierFileAndNothingElse)
+{
+    struct Stopped {};
+    TempTree tree;
+    const QString path = tree.file("book.xlsx", "earlier workbook");
+    XlsxSheet stopped(tree.root());
+    fillManyRows(stopped);
+    EXPECT_THROW(stopped.save(path, [] { throw Stopped{}; }), Stopped);
+    XlsxSheet saved(tree.root());
+    saved.set(1, 1, QStringLiteral("x"));
+    EXPECT_THROW(saved.save(tree.path("no-such-folder/book.xlsx")), Failure);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "earlier workbook");
+    EXPECT_EQ(QDir(tree.root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList("book.xlsx"));
 }
 
 // The sheet and its file
