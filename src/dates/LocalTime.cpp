@@ -67,8 +67,10 @@ double serialDate(const LocalDateTime& local)
     const long long days = daysFromCivil(local.year, static_cast<unsigned>(local.month),
                                          static_cast<unsigned>(local.day))
         - kZeroDateDays;
-    const int secondOfDay = local.hour * 3600 + local.minute * 60 + local.second;
-    return static_cast<double>(days) + secondOfDay / 86400.0;
+    const double timeOfDay = (local.hour * 3600 + local.minute * 60 + local.second) / 86400.0;
+    // Before the zero date the whole value is negative and the time of day counts away from
+    // zero too: -1.25 is 29 December 1899, 06:00.
+    return days < 0 ? static_cast<double>(days) - timeOfDay : static_cast<double>(days) + timeOfDay;
 }
 
 } // namespace quillfen

@@ -45,7 +45,7 @@ private:
 long long daysFromCivil(long long year, unsigned month, unsigned day);
 
 // A local time as a spreadsheet's date value: days since the zero date, the fraction being the
-// time of day.
+// time of day (for dates before the zero date both count away from zero).
 double serialDate(const LocalDateTime& local);
 
 } // namespace quillfen

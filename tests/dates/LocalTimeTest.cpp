@@ -56,4 +56,15 @@ TEST(DateValue, CountsDaysFromTheZeroDate)
     EXPECT_DOUBLE_EQ(serialDate(toLocalDateTime(at(kBerlinMidnight))), 44439.0);
     EXPECT_DOUBLE_EQ(serialDate(toLocalDateTime(at(kBerlinMidnight + 6 * 3600))), 44439.25);
     EXPECT_EQ(serialDate(toLocalDateTime(at(253402300800))), 0);
+    // Before the zero date the day counts back and the time of day with it.
+    const struct {
+        LocalDateTime local;
+        double value;
+    } cases[] = {{{1899, 12, 30, 6, 0, 0}, 0.25},
+                 {{1899, 12, 29, 6, 0, 0}, -1.25},
+                 {{1899, 12, 29, 0, 0, 0}, -1.0},
+                 {{1899, 12, 28, 18, 0, 0}, -2.75},
+                 {{100, 1, 1, 12, 0, 0}, -657434.5}};
+    for (const auto& [local, value] : cases)
+        EXPECT_DOUBLE_EQ(serialDate(local), value) << ::testing::PrintToString(local);
 }
