@@ -1,31 +1,33 @@
 #include "dates/DateFormatCompiler.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace quillfen {
 
 namespace {
 
-// Removes the field letters `letter` (any run of them, outside quotes) together with the
-// blanks before them.
-QString removeField(const QString& format, QChar letter)
+bool isSeparator(QChar c)
 {
-    QString result;
+    return c.isSpace() || c == u',';
+}
+
+// The first run of unquoted `letter`s, as [begin, end); begin is -1 when there is none.
+std::pair<qsizetype, qsizetype> findField(const QString& format, QChar letter)
+{
     bool quoted = false;
     for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c == u'\'')
+        if (format.at(i) == u'\'') {
             quoted = !quoted;
-        if (!quoted && c == letter) {
-            while (!result.isEmpty() && result.back().isSpace())
-                result.chop(1);
-            while (i + 1 < format.size() && format.at(i + 1) == letter)
-                ++i;
-            continue;
+        } else if (!quoted && format.at(i) == letter) {
+            qsizetype end = i;
+            while (end < format.size() && format.at(end) == letter)
+                ++end;
+            return {i, end};
         }
-        result.append(c);
     }
-    return result.trimmed();
+    return {-1, -1};
 }
 
 } // namespace
@@ -60,7 +62,33 @@ QString withFourDigitYear(const QString& format)
 
 QString withoutTimeZone(const QString& format)
 {
-    return removeField(format, u't');
+    static const QString kOpening = QStringLiteral("([{");
+    static const QString kClosing = QStringLiteral(")]}");
+    QString result = format;
+    for (auto [begin, end] = findField(result, u't'); begin >= 0;
+         std::tie(begin, end) = findField(result, u't')) {
+        // With the brackets that enclose it ("(t)", "[t]") ...
+        if (begin > 0 && end < result.size()) {
+            const qsizetype bracket = kOpening.indexOf(result.at(begin - 1));
+            if (bracket >= 0 && result.at(end) == kClosing.at(bracket)) {
+                --begin;
+                ++end;
+            }
+        }
+        // ... and the blanks and commas that part it from the time: before it, or after it
+        // when it leads the format.
+        qsizetype before = begin;
+        while (before > 0 && isSeparator(result.at(before - 1)))
+            --before;
+        if (before > 0) {
+            begin = before;
+        } else {
+            while (end < result.size() && isSeparator(result.at(end)))
+                ++end;
+        }
+        result.remove(begin, end - begin);
+    }
+    return result.trimmed();
 }
 
 bool compileDateFormat(const QString& format, std::vector<DateFormatToken>& tokens)

@@ -47,7 +47,8 @@ bool compileDateFormat(const QString& format, std::vector<DateFormatToken>& toke
 
 // A short date format with its year widened to four digits ("M/d/yy" gives "M/d/yyyy").
 QString withFourDigitYear(const QString& format);
-// A time format without its time-zone field ("h:mm:ss AP t" gives "h:mm:ss AP").
+// A time format without its time-zone field, the brackets around it and the blanks and commas
+// that part it from the rest ("h:mm:ss AP t" and "h:mm:ss AP (t)" give "h:mm:ss AP").
 QString withoutTimeZone(const QString& format);
 // The format with plain spaces for the narrow and non-breaking ones some locales put before
 // AM/PM, so the text stays readable wherever it is pasted.
