@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev
     fonts-liberation
+    groff-base
     python3 python3-openpyxl
     tzdata
     xvfb xauth

@@ -46,10 +46,12 @@ public:
     explicit WindowWalk(WindowContext& window)
         : m_window(window)
         , m_report(*window.platform().messages, kWalkLocation)
-        , m_walk({[this] { m_window.yield(); }, [this] { return m_window.eventRounds(); },
-                  [this](FolderWalk::Stage stage, const std::exception& error) {
-                      m_report.report(stepOf(stage), describe(error));
-                  }})
+        , m_walk({.pause = [this] { m_window.yield(); },
+                  .generation = [this] { return m_window.eventRounds(); },
+                  .failed =
+                      [this](FolderWalk::Stage stage, const std::exception& error) {
+                          m_report.report(stepOf(stage), describe(error));
+                      }})
     {
     }
 

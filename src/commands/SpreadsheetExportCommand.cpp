@@ -21,13 +21,6 @@ SpreadsheetApp& spreadsheetOf(WindowContext& window)
     return *app;
 }
 
-// A date text must never be taken for a formula, so every "=" goes; the path is kept as it is.
-QString withoutEquals(QString text)
-{
-    text.remove(QLatin1Char('='));
-    return text;
-}
-
 } // namespace
 
 bool isSpreadsheetAppInstalled(WindowContext& window)
@@ -125,7 +118,7 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
                     run.step(150, [&] { sheet->setCell(sheetRow, 1, results.text(r)); });
                 else
                     run.step(154, [&] {
-                        sheet->setCell(sheetRow, c, withoutEquals(results.subItem(r, c - 1)));
+                        sheet->setCell(sheetRow, c, resultsCellText(c, results.subItem(r, c - 1)));
                     });
             }
         }

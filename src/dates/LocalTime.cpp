@@ -1,18 +1,30 @@
 #include "dates/LocalTime.h"
 
+#include <climits>
+
 namespace quillfen {
+
+LocalDateTime toAnyLocalDateTime(time_t seconds)
+{
+    tm local{};
+    if (::localtime_r(&seconds, &local) == nullptr || local.tm_year > INT_MAX - 1900)
+        return kZeroDate;
+    return LocalDateTime{local.tm_year + 1900,
+                         local.tm_mon + 1,
+                         local.tm_mday,
+                         local.tm_hour,
+                         local.tm_min,
+                         local.tm_sec,
+                         static_cast<int>(local.tm_gmtoff)};
+}
 
 LocalDateTime toLocalDateTime(const timespec& stamp)
 {
-    tm local{};
-    const time_t seconds = stamp.tv_sec;
-    if (::localtime_r(&seconds, &local) == nullptr)
+    // Years past the range of int never reach the check: localtime_r refuses them.
+    const LocalDateTime local = toAnyLocalDateTime(stamp.tv_sec);
+    if (local.year < 100 || local.year > 9999)
         return kZeroDate;
-    const long long year = static_cast<long long>(local.tm_year) + 1900;
-    if (year < 100 || year > 9999)
-        return kZeroDate;
-    return LocalDateTime{static_cast<int>(year), local.tm_mon + 1, local.tm_mday,
-                         local.tm_hour,          local.tm_min,     local.tm_sec};
+    return local;
 }
 
 LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
@@ -24,7 +36,7 @@ LocalDateTime LocalTimeConverter::convert(const timespec& stamp)
         local.hour = into / 3600;
         local.minute = into / 60 % 60;
         local.second = into % 60;
-        return local;
+        return local; // the day's offset holds for all of it
     }
     const LocalDateTime local = toLocalDateTime(stamp);
     if (local == kZeroDate)
@@ -59,6 +71,20 @@ long long daysFromCivil(long long year, unsigned month, unsigned day)
     const unsigned doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+CivilDate civilFromDays(long long days)
+{
+    // After H. Hinnant's civil_from_days, the inverse of daysFromCivil.
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(days - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned day = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned month = mp < 10 ? mp + 3 : mp - 9;
+    return {static_cast<long long>(yoe) + era * 400 + (month <= 2), month, day};
 }
 
 double serialDate(const LocalDateTime& local)

@@ -8,7 +8,7 @@ namespace quillfen {
 
 // Time stamps as local wall-clock times, and the day arithmetic of the civil calendar.
 
-// A local wall-clock time, whole seconds.
+// A local wall-clock time, whole seconds, and the offset from UTC in force then.
 struct LocalDateTime {
     int year = 1899;
     int month = 12;
@@ -16,6 +16,7 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int utcOffset = 0; // seconds east of UTC
 
     bool operator==(const LocalDateTime&) const = default;
 };
@@ -27,6 +28,9 @@ inline constexpr LocalDateTime kZeroDate{};
 // and winter times both show their own wall-clock time). Fractions of a second are cut off.
 // A time stamp outside 1 January 100 to 31 December 9999 gives the zero date.
 LocalDateTime toLocalDateTime(const timespec& stamp);
+
+// The same without the range: any year the system can convert; the zero date when it cannot.
+LocalDateTime toAnyLocalDateTime(time_t seconds);
 
 // toLocalDateTime for a long run of stamps. Stamps of one run tend to share their day, so the
 // converter keeps the last local day (when no clock change or leap second falls in it) and
@@ -41,8 +45,14 @@ private:
     LocalDateTime m_day;
 };
 
-// Days from 1 January 1970 to a date of the proleptic Gregorian calendar.
+// Days from 1 January 1970 to a date of the proleptic Gregorian calendar, and back.
 long long daysFromCivil(long long year, unsigned month, unsigned day);
+struct CivilDate {
+    long long year;
+    unsigned month;
+    unsigned day;
+};
+CivilDate civilFromDays(long long days);
 
 // A local time as a spreadsheet's date value: days since the zero date, the fraction being the
 // time of day (for dates before the zero date both count away from zero).

@@ -1,8 +1,11 @@
 #include "files/FileTimes.h"
 
 #include "base/Paths.h"
+#include "base/Texts.h"
 
 #include <QFile>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,13 +23,16 @@ timespec toTimespec(const statx_timestamp& stamp)
     return result;
 }
 
-std::optional<FileTimes> statEntry(int folderFd, const char* name)
+std::optional<FileTimes> statEntry(int folderFd, const char* name, int* error = nullptr)
 {
     struct statx entry {};
     if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
                 STATX_MTIME | STATX_ATIME | STATX_BTIME, &entry)
-        != 0)
+        != 0) {
+        if (error != nullptr)
+            *error = errno;
         return std::nullopt;
+    }
     FileTimes times;
     times.modified = toTimespec(entry.stx_mtime);
     times.accessed = toTimespec(entry.stx_atime);
@@ -36,6 +42,19 @@ std::optional<FileTimes> statEntry(int folderFd, const char* name)
 }
 
 } // namespace
+
+const QString& stampHeader(StampKind kind)
+{
+    static const QString* const kHeaders[] = {
+        &texts::kDateModifiedColumn, &texts::kDateCreatedColumn, &texts::kDateAccessedColumn};
+    return *kHeaders[static_cast<size_t>(kind)];
+}
+
+const char* stampWord(StampKind kind)
+{
+    static const char* const kWords[] = {"modified", "created", "accessed"};
+    return kWords[static_cast<size_t>(kind)];
+}
 
 std::optional<FileTimes> readFileTimes(const QString& path)
 {
@@ -57,13 +76,19 @@ std::optional<FileTimes> FileTimesReader::read(const QString& path)
 
 std::optional<FileTimes> FileTimesReader::readUtf8(QByteArrayView utf8Path)
 {
-    if (utf8Path.isEmpty() || utf8Path.endsWith('/'))
+    if (utf8Path.isEmpty()) {
+        m_error = ENOENT;
         return std::nullopt;
+    }
+    if (utf8Path.endsWith('/')) {
+        m_error = EISDIR; // the name of a folder's entries, not of an entry
+        return std::nullopt;
+    }
     m_path.resize(0); // keeps its buffer from row to row
     m_path.append(utf8Path.data(), utf8Path.size());
     const qsizetype slash = m_path.lastIndexOf('/');
     if (slash <= 0)
-        return statEntry(AT_FDCWD, m_path.constData()); // relative, or directly under the root
+        return statEntry(AT_FDCWD, m_path.constData(), &m_error); // relative, or under the root
     const QByteArrayView folder(m_path.constData(), slash);
     if (m_folderFd < 0 || folder != m_folder) {
         if (m_folderFd >= 0)
@@ -76,7 +101,7 @@ std::optional<FileTimes> FileTimesReader::readUtf8(QByteArrayView utf8Path)
             return times;
     }
     // The folder may have been replaced since it was opened: the full lookup decides.
-    return statEntry(AT_FDCWD, m_path.constData());
+    return statEntry(AT_FDCWD, m_path.constData(), &m_error);
 }
 
 } // namespace quillfen

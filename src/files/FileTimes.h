@@ -26,6 +26,11 @@ enum class StampKind { Modified, Created, Accessed };
 inline constexpr StampKind kStampKinds[] = {StampKind::Modified, StampKind::Created,
                                             StampKind::Accessed};
 
+// How each kind is named: its results column's header, and one lower-case word for other
+// programs ("modified", "created", "accessed").
+const QString& stampHeader(StampKind kind);
+const char* stampWord(StampKind kind);
+
 inline std::optional<timespec> stampOf(const FileTimes& times, StampKind kind)
 {
     switch (kind) {
@@ -54,12 +59,16 @@ public:
     FileTimesReader& operator=(const FileTimesReader&) = delete;
 
     std::optional<FileTimes> read(const QString& path);
+    // The path as the file system takes it: UTF-8 or any other bytes.
     std::optional<FileTimes> readUtf8(QByteArrayView utf8Path);
+    // Why the last lookup that gave no value failed, as an errno value.
+    int lastError() const { return m_error; }
 
 private:
     QByteArray m_path;   // the path being read, reused
     QByteArray m_folder; // the folder m_folderFd is open on
     int m_folderFd = -1;
+    int m_error = 0;
 };
 
 } // namespace quillfen

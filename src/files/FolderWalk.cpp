@@ -13,6 +13,7 @@
 #include <deque>
 #include <optional>
 
+#include <cerrno>
 #include <climits>
 #include <dirent.h>
 #include <fcntl.h>
@@ -159,7 +160,9 @@ struct FolderJob {
 
 struct FolderListing {
     bool open = false; // false: gone, not a folder or not readable
+    int error = 0;     // why not, as an errno value
     struct stat self {};
+    quint64 hiddenFiles = 0;           // matching files left out for being hidden
     std::optional<struct stat> parent; // "..", read for the chosen folder only
     FolderWalk::PathBlock files;
     std::vector<QByteArray> subfolders; // raw names, in the order the file system gives them
@@ -172,11 +175,19 @@ FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
                          const std::atomic<bool>& cancelled)
 {
     FolderListing listing;
-    if (job.path.size() >= PATH_MAX)
+    if (job.path.size() >= PATH_MAX) {
+        listing.error = ENAMETOOLONG;
         return listing;
+    }
     OpenFolder open(job.path);
-    if (!open.isOpen() || ::fstat(open.fd(), &listing.self) != 0)
+    if (!open.isOpen()) {
+        listing.error = open.error();
         return listing;
+    }
+    if (::fstat(open.fd(), &listing.self) != 0) {
+        listing.error = errno;
+        return listing;
+    }
     listing.open = true;
     if (job.chosen) {
         struct stat parent {};
@@ -200,11 +211,12 @@ FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
             continue;
         if (name.startsWith('.')
             && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name))
-                == attr::kSkippedFile)
+                == attr::kSkippedFile) {
+            ++listing.hiddenFiles;
             continue;
+        }
         listing.files.utf8.append(job.cleanFolder);
-        listing.files.utf8.append(name);
-        listing.files.ends.push_back(static_cast<quint32>(listing.files.utf8.size()));
+        listing.files.append(name);
     }
     return listing;
 }
@@ -315,6 +327,11 @@ QStringList listFilesInFolder(const QString& folder, const WildcardPattern& patt
     return names;
 }
 
+FolderWalk::FolderWalk()
+    : FolderWalk(Hooks{})
+{
+}
+
 FolderWalk::FolderWalk(Hooks hooks)
     : m_hooks(std::move(hooks))
     , m_mounts(MountTable::read())
@@ -325,6 +342,19 @@ void FolderWalk::pause()
 {
     if (m_hooks.pause)
         m_hooks.pause();
+}
+
+void FolderWalk::tellUnreadable(const QString& pendingPath, int error)
+{
+    if (error == 0)
+        return; // a failure reported as such
+    ++m_counts.unreadableFolders;
+    if (!m_hooks.unreadable)
+        return;
+    QString folder = removeDoubledSeparators(pendingPath);
+    if (folder.size() > 1)
+        folder.chop(1); // the separator pending folders end in
+    m_hooks.unreadable(folder, error);
 }
 
 quint64 FolderWalk::generation() const
@@ -359,8 +389,11 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
         const quint64 listedUnder = generation();
         FolderListing listing;
         guard(Stage::Listing, [&] { listing = listings.of(current, pending, listedUnder); });
-        if (!listing.open)
-            continue; // gone, not a folder or not readable: dropped without a message
+        if (!listing.open) {
+            // Gone, not a folder or not readable: left out, and only said through the hook.
+            tellUnreadable(current.path, listing.error);
+            continue;
+        }
 
         struct stat self = listing.self;
         if (walked.contains({self.st_dev, self.st_ino}))
@@ -372,6 +405,8 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
             // they are now (none if it is gone, none again if it now is a folder walked before).
             guard(Stage::Listing, [&] {
                 FolderListing now = readFolder(jobFor(current), pattern, kGoOn);
+                if (!now.open)
+                    tellUnreadable(current.path, now.error);
                 if (now.open
                     && (now.self.st_dev != self.st_dev || now.self.st_ino != self.st_ino)) {
                     self = now.self;
@@ -380,6 +415,7 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                     walked.insert({self.st_dev, self.st_ino});
                 }
                 listing.files = std::move(now.files);
+                listing.hiddenFiles = now.hiddenFiles;
                 listing.subfolders = std::move(now.subfolders);
             });
         }
@@ -398,6 +434,8 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
             }
         }
 
+        ++m_counts.folders;
+        m_counts.hiddenFiles += listing.hiddenFiles;
         guard(Stage::Listing, [&] {
             if (!descend)
                 return;
@@ -409,8 +447,12 @@ void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
                 pending.push_back({current.path + *name + kSeparator, self, false});
             }
         });
-        if (!listing.files.ends.empty())
-            guard(Stage::Handing, [&] { sink(listing.files); });
+        if (!listing.files.ends.empty()) {
+            guard(Stage::Handing, [&] {
+                sink(listing.files);
+                m_counts.files += listing.files.ends.size();
+            });
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // Layer files: files and folders on disk; uses base and Qt Core.
 
 #include "files/FileAttributes.h"
+#include "files/PathBlock.h"
 #include "files/Wildcard.h"
 
 #include <QByteArrayView>
@@ -27,12 +28,8 @@ namespace quillfen {
 // neither walked nor listed unless chosen themselves.
 class FolderWalk {
 public:
-    // The matching files of one folder as full paths in UTF-8, one after the other: path i
-    // ends at ends[i].
-    struct PathBlock {
-        QByteArray utf8;
-        std::vector<quint32> ends;
-    };
+    // The matching files of one folder as full paths in UTF-8.
+    using PathBlock = quillfen::PathBlock;
     using FileBlock = std::function<void(const PathBlock& paths)>;
 
     // Where in a folder's turn a failure other than an unreadable folder happened.
@@ -46,16 +43,29 @@ public:
     struct Hooks {
         // Runs once before each folder's entries are used and once per sub-folder found, so
         // the caller can let other work run meanwhile; may throw to end the walk.
-        std::function<void()> pause;
+        std::function<void()> pause = {};
         // A count that moves whenever what the walk read may be out of date (other work that
         // ran during a pause may have changed the tree). Folders read ahead under one count are
         // read again under the next; empty means nothing changes behind the walk's back.
-        std::function<quint64()> generation;
+        std::function<quint64()> generation = {};
         // Told of a failure at a stage, after which the walk goes on; empty lets it end the walk.
-        std::function<void(Stage, const std::exception&)> failed;
+        std::function<void(Stage, const std::exception&)> failed = {};
+        // Told of each folder that cannot be listed (gone, not a folder any more, not
+        // readable), with the errno value, before the walk leaves it out.
+        std::function<void(const QString& folder, int error)> unreadable = {};
     };
 
-    explicit FolderWalk(Hooks hooks = {});
+    // What the walks of this object found so far.
+    struct Counts {
+        quint64 folders = 0;           // listed
+        quint64 files = 0;             // handed to the sink
+        quint64 hiddenFiles = 0;       // matching, but left out for being hidden
+        quint64 unreadableFolders = 0; // left out for not being listable
+    };
+
+    FolderWalk();
+    explicit FolderWalk(Hooks hooks);
+    const Counts& counts() const { return m_counts; }
 
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
@@ -65,11 +75,13 @@ public:
 private:
     void pause();
     quint64 generation() const;
+    void tellUnreadable(const QString& pendingPath, int error);
     // Runs one stage's work; a failure goes to the failed hook, if any.
     template <typename Action> void guard(Stage stage, Action&& action);
 
     Hooks m_hooks;
     MountTable m_mounts;
+    Counts m_counts;
 };
 
 // The names (without folder) of the entries directly inside `folder` that are not folders

@@ -15,12 +15,6 @@ constexpr std::size_t kBlocksAhead = 2;
 
 } // namespace
 
-QByteArrayView StampPrefetch::Rows::path(int i) const
-{
-    const quint32 begin = i == 0 ? 0 : ends[static_cast<size_t>(i - 1)];
-    return QByteArrayView(paths).sliced(begin, ends[static_cast<size_t>(i)] - begin);
-}
-
 StampPrefetch::StampPrefetch(PathAt pathAt)
     : m_pathAt(std::move(pathAt))
     , m_blockSize(kSmallestBlock)
@@ -39,9 +33,9 @@ StampPrefetch::Rows StampPrefetch::rowsFrom(int first) const
     Rows rows;
     rows.first = first;
     for (int row = first; row < first + m_blockSize; ++row) {
-        if (!m_pathAt(row, rows.paths))
+        if (!m_pathAt(row, rows.paths.utf8))
             break;
-        rows.ends.push_back(static_cast<quint32>(rows.paths.size()));
+        rows.paths.ends.push_back(static_cast<quint32>(rows.paths.utf8.size()));
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 // Layer files: files and folders on disk; uses base and Qt Core.
 
 #include "files/FileTimes.h"
+#include "files/PathBlock.h"
 #include "files/ReadAhead.h"
 
 #include <QByteArray>
@@ -36,14 +37,13 @@ public:
     std::optional<FileTimes> read(int row, QByteArrayView path, quint64 generation);
 
 private:
-    // The paths of consecutive rows, from `first` on: path i ends at ends[i].
+    // The paths of consecutive rows, from `first` on.
     struct Rows {
         int first = 0;
-        QByteArray paths;
-        std::vector<quint32> ends;
+        PathBlock paths;
 
-        int count() const { return static_cast<int>(ends.size()); }
-        QByteArrayView path(int i) const;
+        int count() const { return static_cast<int>(paths.count()); }
+        QByteArrayView path(int i) const { return paths.path(static_cast<std::size_t>(i)); }
     };
     using Stamps = std::vector<std::optional<FileTimes>>;
 

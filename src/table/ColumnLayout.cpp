@@ -94,12 +94,22 @@ void finishClipboardLine(QByteArray& text, qsizetype lineStart)
     text.append(kLineEnd);
 }
 
-QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell)
+std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
+                                     const CellHook& beforeCell)
 {
-    qsizetype size = 0;
-    const std::vector<int> widths = measureColumnWidths(table, false, beforeCell, &size);
-    QByteArray text;
-    text.reserve(size);
+    return measureColumnWidths(table, style == AlignedStyle::Report, beforeCell);
+}
+
+void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
+                       const std::function<void(QByteArrayView line)>& write,
+                       const CellHook& beforeCell)
+{
+    QByteArray line;
+    if (style == AlignedStyle::Report) {
+        line = headerLine(table, widths, beforeCell);
+        line.append(kLineEnd);
+        write(line);
+    }
     const int rows = table.rows();
     for (int row = 0; row < rows; ++row) {
         if (beforeCell)
@@ -108,10 +118,25 @@ QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell)
             break; // the table shrank meanwhile
         if (!table.isChecked(row))
             continue;
-        const qsizetype lineStart = text.size();
-        appendRowLine(table, row, widths, beforeCell, text);
-        finishClipboardLine(text, lineStart);
+        line.resize(0); // keeps its buffer from line to line
+        appendRowLine(table, row, widths, beforeCell, line);
+        if (style == AlignedStyle::Report)
+            line.append(kLineEnd);
+        else
+            finishClipboardLine(line);
+        write(line);
     }
+}
+
+QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell)
+{
+    qsizetype size = 0;
+    const std::vector<int> widths = measureColumnWidths(table, false, beforeCell, &size);
+    QByteArray text;
+    text.reserve(size);
+    writeAlignedLines(
+        table, AlignedStyle::Clipboard, widths, [&](QByteArrayView line) { text.append(line); },
+        beforeCell);
     return text;
 }
 

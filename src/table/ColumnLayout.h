@@ -4,6 +4,7 @@
 // and libxlsxwriter.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -47,6 +48,21 @@ void appendRowLine(const TextTable& table, int row, const std::vector<int>& widt
 // Turns the laid-out line that begins at `lineStart` and ends `text` into a clipboard line:
 // its last TAB and then every space at its end are removed, and CR LF is appended.
 void finishClipboardLine(QByteArray& text, qsizetype lineStart = 0);
+
+// The two layouts of a whole table: the text report, a header line and then the ticked rows,
+// every line keeping its last TAB and ending in CR LF; and the clipboard text, the ticked rows
+// without a header, each line without its last TAB and its trailing spaces.
+enum class AlignedStyle { Report, Clipboard };
+
+// The widths for a style: the report counts the headers, the clipboard text does not.
+std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
+                                     const CellHook& beforeCell = {});
+
+// Hands the table laid out in `style` with these widths to `write`, a line at a time.
+// `beforeCell` runs before each row and each cell is read; rows removed meanwhile end it.
+void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
+                       const std::function<void(QByteArrayView line)>& write,
+                       const CellHook& beforeCell = {});
 
 // The clipboard text of a table, as UTF-8: one line per ticked row, cells padded to the widths
 // of all rows (headers not counted, no header line), the last TAB and trailing spaces of each

@@ -20,6 +20,10 @@ namespace quillfen {
 inline constexpr int kSheetRows = 1048576;
 inline constexpr int kSheetColumns = 16384;
 
+// A results cell as the workbook takes it: a text after the first column must never be read
+// as a formula, so every "=" goes; the path is kept as it is.
+QString resultsCellText(int column, const QString& text);
+
 // The only sheet of a new .xlsx file, written as its cells arrive: each row goes to the
 // library's temporary file once a later row starts, and only the row being filled stays in
 // memory, so a million rows cost little more than one. Every value is a text, never a number

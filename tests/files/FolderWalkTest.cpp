@@ -24,8 +24,10 @@ QStringList walk(const QString& folder, bool generationMoves)
 {
     quint64 generation = 0;
     FolderWalk walker(
-        {[&] { generation += generationMoves ? 1 : 0; }, [&] { return generation; },
-         [](FolderWalk::Stage, const std::exception& error) { ADD_FAILURE() << error.what(); }});
+        {.pause = [&] { generation += generationMoves ? 1 : 0; },
+         .generation = [&] { return generation; },
+         .failed = [](FolderWalk::Stage,
+                      const std::exception& error) { ADD_FAILURE() << error.what(); }});
     QStringList paths;
     walker.addTree(folder, WildcardPattern(QStringLiteral("*")),
                    [&](const auto& block) { appendPaths(block, paths); });
@@ -75,13 +77,13 @@ TEST(FolderWalk, AFailureIsToldWithItsStageAndTheWalkGoesOn)
         int pauses = 0;
         int sinks = 0;
         std::vector<FolderWalk::Stage> failed;
-        FolderWalk walker(
-            {[&] {
-                 if (++pauses == c.failingPause)
-                     throw std::runtime_error("pause");
-             },
-             {},
-             [&](FolderWalk::Stage stage, const std::exception&) { failed.push_back(stage); }});
+        FolderWalk walker({.pause =
+                               [&] {
+                                   if (++pauses == c.failingPause)
+                                       throw std::runtime_error("pause");
+                               },
+                           .failed = [&](FolderWalk::Stage stage,
+                                         const std::exception&) { failed.push_back(stage); }});
         QStringList paths;
         walker.addTree(tree.path("T"), WildcardPattern(QStringLiteral("*")),
                        [&](const auto& block) {

@@ -1,0 +1,110 @@
+// quillfen-cli: the dates of files from the command line, on the same core as the window.
+
+#include "base/BuildSettings.h"
+#include "base/Failure.h"
+#include "cli/CliOptions.h"
+#include "cli/ListingRun.h"
+#include "cli/Output.h"
+#include "cli/RowWriters.h"
+#include "cli/Terminal.h"
+#include "table/XlsxSheet.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+using namespace quillfen;
+using namespace quillfen::cli;
+
+namespace {
+
+std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output, Terminal& terminal)
+{
+    switch (options.format) {
+    case OutputFormat::Text:
+        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Report, checkInterrupted);
+    case OutputFormat::Tsv:
+        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Clipboard, checkInterrupted);
+    case OutputFormat::Csv:
+        return std::make_unique<CsvWriter>(*output, options.byteOrderMark);
+    case OutputFormat::JsonLines:
+        return std::make_unique<JsonLinesWriter>(*output);
+    case OutputFormat::Xlsx:
+        return std::make_unique<WorkbookWriter>(
+            QFile::decodeName(options.output), checkInterrupted, [&terminal](quint64 leftOut) {
+                terminal.warn(QStringLiteral("only %1 rows fit into the sheet; %2 more are not "
+                                             "in the workbook")
+                                  .arg(kSheetRows - 1)
+                                  .arg(leftOut));
+            });
+    }
+    return nullptr;
+}
+
+QString describe(const std::exception& error)
+{
+    if (const auto* failure = dynamic_cast<const Failure*>(&error))
+        return failure->description();
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return QStringLiteral("out of memory");
+    return QString::fromLocal8Bit(error.what());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::vector<QByteArray> arguments(argv + 1, argv + argc);
+    const CommandLine line = parseCommandLine(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Help: {
+        const QByteArray usage = usageText();
+        std::fwrite(usage.constData(), 1, static_cast<std::size_t>(usage.size()), stdout);
+        return 0;
+    }
+    case CommandLine::Action::Version:
+        std::printf("quillfen-cli %s\n", build::kVersion);
+        return 0;
+    case CommandLine::Action::UsageError:
+        std::fprintf(stderr, "quillfen-cli: %s\nTry 'quillfen-cli --help' for more information.\n",
+                     qPrintable(line.error));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    installSignalHandlers();
+    const Options& options = line.options;
+    Terminal terminal;
+    std::unique_ptr<ByteOutput> output;
+    std::unique_ptr<ListingRun> run;
+    try {
+        if (options.output.isEmpty()) {
+            output = std::make_unique<StandardOutput>();
+        } else if (options.format != OutputFormat::Xlsx) {
+            try {
+                output = std::make_unique<FileOutput>(QFile::decodeName(options.output));
+            } catch (const Failure& failure) {
+                throw Failure(QStringLiteral("cannot write '%1': %2")
+                                  .arg(QFile::decodeName(options.output), failure.description()));
+            }
+        }
+        const std::unique_ptr<RowWriter> writer = writerFor(options, output.get(), terminal);
+        run = std::make_unique<ListingRun>(options, *writer, terminal);
+        return run->run();
+    } catch (const Interrupted& interrupted) {
+        terminal.done();
+        run.reset(); // nothing half-written stays behind
+        output.reset();
+        dieBy(interrupted.signal);
+    } catch (const OutputClosed&) {
+        // The reader has what it wanted.
+        terminal.done();
+        return run && run->someUnread() ? 1 : 0;
+    } catch (const std::exception& error) {
+        terminal.warn(describe(error));
+        return 2;
+    }
+}
