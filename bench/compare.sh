@@ -9,7 +9,7 @@ dir=$1
 runs=${2:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=$here/build/bin
-for tool in "$bin/quillfen-bench" "$bin/statx-floor" bfs find column; do
+for tool in "$bin/quillfen-bench" "$bin/quillfen-cli" "$bin/statx-floor" bfs find column; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
 done
 export TZ=${TZ:-Europe/Berlin} LANG=${LANG:-en_US.UTF-8}
@@ -49,6 +49,7 @@ find_scan=$(timed "find '$dir' -type f")
 bfs_printf=$(timed "bfs '$dir' -type f -printf '%p\t%T+\t%A+\t%B+\n'")
 floor=$(timed "'$bin/statx-floor' <'$work/list'")
 column=$(timed "column -t -s \$'\t' '$work/rows.tsv'")
+cli_csv=$(timed "'$bin/quillfen-cli' --format csv --time iso '$dir'")
 
 "$bin/quillfen-bench" --phase all "$dir" 2>/dev/null >"$work/all.json"
 field() { grep "\"phase\":\"$1\"" "$work/all.json" | sed -E "s/.*\"$2\":([0-9.]+).*/\1/"; }
@@ -65,6 +66,7 @@ echo "| extraction, 3 dates | $extract | statx floor | $floor | $(ratio "$extrac
 echo "| text report | $report | column -t | $column | $(ratio "$report" "$column") | ≤ 1 |"
 echo "| clipboard copy | $clipboard | column -t | $column | $(ratio "$clipboard" "$column") | ≤ 1 |"
 echo "| workbook (.xlsx only) | $workbook | | | | |"
+echo "| quillfen-cli csv, iso | $cli_csv | bfs -printf %T %A %B | $bfs_printf | $(ratio "$cli_csv" "$bfs_printf") | ≤ 0.8 |"
 echo
 echo "| phase | peak RSS MB | longest stall ms |"
 echo "|---|---|---|"

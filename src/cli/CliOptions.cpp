@@ -240,9 +240,9 @@ Every stamp is converted with the time-zone rules of its own date. A date the fi
 does not keep (created, on some) is an empty cell, null in jsonl. An entry that is missing
 or cannot be read gets empty cells and one line on standard error.
 
-csv and jsonl write each row as soon as it is read and keep nothing per file. text, tsv and
-xlsx need every column's width first, so they keep every row (its path and dates, compactly:
-about 200 bytes a file) until the end.
+csv and jsonl write each row as soon as it is read and keep nothing per file, and xlsx keeps
+its rows in a temporary file. text and tsv need every column's width first, so they keep every
+row in memory (its path and dates, compactly: about 130 bytes a file) until the end.
 
 In jsonl, a byte of a name that is not part of valid UTF-8 is written as the escape \udc80
 to \udcff (Python's surrogateescape), so os.fsencode() of the decoded path gives the name's

@@ -252,3 +252,19 @@ TEST_F(QuillfenCli, AnInterruptedRunLeavesTheEarlierFileAndNothingElse)
     EXPECT_EQ(QDir(tree.path("out")).entryList(QDir::Files | QDir::Hidden),
               QStringList("rows.xlsx"));
 }
+
+TEST_F(QuillfenCli, AFolderThatCannotBeReadIsNamedAndTheRestListed)
+{
+    const QString listed = tree.file("U/ok.txt");
+    tree.file("U/locked/secret.txt");
+    ::chmod(QFile::encodeName(tree.path("U/locked")).constData(), 0);
+    const Ran ran =
+        runUnprivileged(tree, {"--format", "csv", "--dates", "modified", tree.path("U")});
+    ::chmod(QFile::encodeName(tree.path("U/locked")).constData(), 0755);
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_EQ(ran.err,
+              "quillfen-cli: cannot read folder '" + QFile::encodeName(tree.path("U/locked"))
+                  + "': Permission denied\n");
+    EXPECT_TRUE(ran.out.contains(QFile::encodeName(listed) + ",20"));
+    EXPECT_FALSE(ran.out.contains("secret"));
+}
