@@ -250,8 +250,8 @@ bytes back.
 
 While it runs, a line on standard error shows the progress when that is a terminal.
 
-Exit status: 0 when every entry was read, 1 when some could not be, 2 for a usage error or
-an output that cannot be written.
+Exit status: 0 when every entry was read and written, 1 when some could not be read (or did
+not fit into the xlsx sheet), 2 for a usage error or an output that cannot be written.
 )";
 }
 

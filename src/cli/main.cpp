@@ -11,6 +11,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -20,7 +21,9 @@ using namespace quillfen::cli;
 
 namespace {
 
-std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output, Terminal& terminal)
+// `leftOut` turns true when rows did not fit into a workbook's sheet.
+std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output, Terminal& terminal,
+                                     bool& leftOut)
 {
     switch (options.format) {
     case OutputFormat::Text:
@@ -33,11 +36,13 @@ std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output,
         return std::make_unique<JsonLinesWriter>(*output);
     case OutputFormat::Xlsx:
         return std::make_unique<WorkbookWriter>(
-            QFile::decodeName(options.output), checkInterrupted, [&terminal](quint64 leftOut) {
+            QFile::decodeName(options.output), checkInterrupted,
+            [&terminal, &leftOut](quint64 rows) {
                 terminal.warn(QStringLiteral("only %1 rows fit into the sheet; %2 more are not "
                                              "in the workbook")
                                   .arg(kSheetRows - 1)
-                                  .arg(leftOut));
+                                  .arg(rows));
+                leftOut = true;
             });
     }
     return nullptr;
@@ -91,9 +96,12 @@ int main(int argc, char* argv[])
                                   .arg(QFile::decodeName(options.output), failure.description()));
             }
         }
-        const std::unique_ptr<RowWriter> writer = writerFor(options, output.get(), terminal);
+        bool leftOut = false;
+        const std::unique_ptr<RowWriter> writer =
+            writerFor(options, output.get(), terminal, leftOut);
         run = std::make_unique<ListingRun>(options, *writer, terminal);
-        return run->run();
+        const int status = run->run();
+        return leftOut ? std::max(status, 1) : status; // not every row is in the output
     } catch (const Interrupted& interrupted) {
         terminal.done();
         run.reset(); // nothing half-written stays behind
