@@ -16,17 +16,21 @@
 #include "commands/SampleFiles.h"
 #include "commands/SpreadsheetExportCommand.h"
 #include "commands/TextReportCommand.h"
+#include "desktop/StatusBar.h"
 #include "desktop/Twips.h"
 #include "files/ExistenceTests.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <functional>
@@ -41,7 +45,13 @@ const QString kStartUpLocation = QStringLiteral("in Tessary2021/08/31.Form1.Form
 
 // Client area of the window at its default size, in twips.
 constexpr int kClientWidth = 8040;
-constexpr int kClientHeight = 9270;
+constexpr int kStatusTop = 9210;
+constexpr int kStatusHeight = 600;
+constexpr int kClientHeight = 9270 + kStatusHeight; // the arrangement and the status bar
+// How small each list may get when the window is made smaller than its arrangement: its
+// header and a few rows.
+constexpr int kListRowsAtLeast = 3;
+constexpr int kCountsRefreshMs = 250;
 constexpr int kFullWidth = 7800;
 constexpr int kHalfWidth = 3840;
 constexpr int kLeft = 120;
@@ -110,16 +120,16 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
         *m_fileList, joinPath(m_platform.programFolder, texts::kDragPointerFile));
     connectHandlers();
     startUp();
+    fitToScreen();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
-    // The table's arrangement is the default size and the smallest; a larger window gives
-    // the two lists the room (see resizeEvent).
-    setMinimumSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    resize(minimumSize());
+    // The table's arrangement is the default size; a larger window gives the two lists the
+    // room, a smaller one takes it from them (see resizeEvent and fitToScreen).
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     setFont(arialBold(9));
     paintWhite(this);
     setMouseTracking(true);
@@ -167,6 +177,8 @@ void MainWindow::createControls()
     m_copyButton = makeButton(texts::kCopyButton, kLeft, 8220, kHalfWidth);
     m_clearListButton = makeButton(texts::kClearListButton, kLeft, 3260, kHalfWidth);
     m_samplesButton = makeButton(texts::kSamplesButton, kRight, 3260, kHalfWidth);
+    m_statusBar = new StatusBar(this);
+    placeControl(m_statusBar, kLeft, kStatusTop, kFullWidth, kStatusHeight);
 }
 
 QPushButton* MainWindow::makeButton(const QString& caption, int left, int top, int width)
@@ -194,8 +206,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         return;
     // Extra width widens full-width controls and is shared by the two halves of a pair;
     // extra height is shared by the lists, and what stands below a list moves down with it.
-    const int extraWidth = std::max(0, width() - minimumWidth());
-    const int extraHeight = std::max(0, height() - minimumHeight());
+    const int extraWidth = width() - twipsToPixels(kClientWidth);
+    const int extraHeight = height() - twipsToPixels(kClientHeight);
     const int upperExtra = extraHeight / 2;
     const QRect upperList = m_layout.front().defaultGeometry; // the file list comes first
     const auto lowerList = std::find_if(m_layout.begin(), m_layout.end(), [&](const Placed& p) {
@@ -227,19 +239,30 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::connectHandlers()
 {
-    const std::pair<QPushButton*, std::function<void()>> commands[] = {
-        {m_saveTextButton, [this] { saveResultsAsText(*this); }},
-        {m_copyButton, [this] { copyResultsToClipboard(*this); }},
-        {m_startButton, [this] { m_extraction->run(*this); }},
-        {m_addFolderButton, [this] { addFolder(*this); }},
-        {m_clearResultsButton, [this] { clearResults(*this); }},
-        {m_addFilesButton, [this] { addFiles(*this); }},
-        {m_clearListButton, [this] { clearList(*this); }},
-        {m_samplesButton, [this] { loadSampleFiles(*this); }},
-        {m_saveWorkbookButton, [this] { exportResultsToSpreadsheet(*this); }}};
-    for (const auto& [button, command] : commands)
+    // The long commands can be stopped; the others end before anything could stop them.
+    const struct {
+        QPushButton* button;
+        std::function<void()> command;
+        bool stoppable;
+    } commands[] = {{m_saveTextButton, [this] { saveResultsAsText(*this); }, true},
+                    {m_copyButton, [this] { copyResultsToClipboard(*this); }, true},
+                    {m_startButton, [this] { m_extraction->run(*this); }, true},
+                    {m_addFolderButton, [this] { addFolder(*this); }, true},
+                    {m_clearResultsButton, [this] { clearResults(*this); }, false},
+                    {m_addFilesButton, [this] { addFiles(*this); }, false},
+                    {m_clearListButton, [this] { clearList(*this); }, false},
+                    {m_samplesButton, [this] { loadSampleFiles(*this); }, false},
+                    {m_saveWorkbookButton, [this] { exportResultsToSpreadsheet(*this); }, true}};
+    for (const auto& [button, command, stoppable] : commands) {
         connect(button, &QPushButton::clicked, this,
-                [this, command = command] { handle(command); });
+                [this, command = command, stoppable = stoppable] {
+                    if (stoppable)
+                        handleStoppable(command);
+                    else
+                        handle(command);
+                    refreshCounts();
+                });
+    }
 
     // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
     // report catches its failures. A user's click has no report of its own, but a setting
@@ -264,7 +287,9 @@ void MainWindow::connectHandlers()
     connect(m_fileList, &ListControl::dropped, this, [this](const QMimeData* dropped) {
         QMetaObject::invokeMethod(
             this,
-            [this, paths = droppedPaths(*dropped)] { handle([&] { dropOnFileList(paths); }); },
+            [this, paths = droppedPaths(*dropped)] {
+                handleStoppable([&] { dropOnFileList(paths); });
+            },
             Qt::QueuedConnection);
     });
     connect(m_resultsList, &ListControl::keyDown, this,
@@ -282,6 +307,15 @@ void MainWindow::connectHandlers()
     connect(m_fileList, &ListControl::released, this, [this] { m_gesture->release(); });
     connect(m_resultsList, &ListControl::moved, this,
             [this] { hoverPointer(WindowPointer::Default); });
+    connect(m_statusBar, &StatusBar::stopClicked, this, &MainWindow::requestStop);
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false); // only while a command can be stopped
+    connect(m_escape, &QShortcut::activated, this, &MainWindow::requestStop);
+    // Rows reach the lists in blocks while commands yield; the counts follow a few times a
+    // second rather than per row.
+    m_countsTimer.setInterval(kCountsRefreshMs);
+    connect(&m_countsTimer, &QTimer::timeout, this, &MainWindow::refreshCounts);
+    m_countsTimer.start();
     m_optionFrame->installEventFilter(this);
     installEventFilter(this);
 }
@@ -292,7 +326,33 @@ template <class Handler> void MainWindow::handle(Handler&& handler)
         handler();
     } catch (const ApplicationClosing&) {
         // The window was closed in the middle of the command; nothing more is shown.
+    } catch (const CommandStopped&) {
+        // A command that keeps nothing special of its own ends where it was.
     }
+}
+
+template <class Command> void MainWindow::handleStoppable(Command&& command)
+{
+    // Nested commands (one started while another yields) share the button; a stop ends the
+    // innermost, the one yielding when it is asked for.
+    if (m_stoppable++ == 0) {
+        m_stopRequested = false;
+        m_statusBar->setStopShown(true);
+        m_escape->setEnabled(true);
+    }
+    struct Done {
+        MainWindow& window;
+        ~Done()
+        {
+            if (--window.m_stoppable == 0) {
+                window.m_stopRequested = false;
+                window.m_statusBar->setStopShown(false);
+                window.m_escape->setEnabled(false);
+            }
+            window.refreshCounts();
+        }
+    } done{*this};
+    handle(std::forward<Command>(command));
 }
 
 void MainWindow::startUp()
@@ -370,6 +430,44 @@ void MainWindow::yield()
     m_platform.yield->yield();
     if (m_closed)
         throw ApplicationClosing{};
+    if (m_stopRequested) {
+        m_stopRequested = false;
+        throw CommandStopped{};
+    }
+}
+
+void MainWindow::showSummary(const QString& line)
+{
+    m_statusBar->setSummary(line);
+    refreshCounts();
+}
+
+void MainWindow::refreshCounts()
+{
+    const TextTable& results = m_resultsList->rows().table();
+    m_statusBar->setCounts(m_fileList->rows().rows(), results.rows(), results.checkedRows());
+}
+
+void MainWindow::requestStop()
+{
+    if (m_stoppable > 0)
+        m_stopRequested = true;
+}
+
+void MainWindow::fitToScreen()
+{
+    // The lists give up their height first, down to a few rows each; the width only goes
+    // below the arrangement's on a screen narrower than that.
+    const int rowHeight = m_fileList->verticalHeader()->defaultSectionSize();
+    const int listAtLeast = m_fileList->horizontalHeader()->sizeHint().height()
+        + kListRowsAtLeast * rowHeight + 2 * m_fileList->frameWidth();
+    const QSize arrangement(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    const int spareHeight = 2 * std::max(0, twipsToPixels(kListHeight) - listAtLeast);
+    const QScreen* screen = this->screen();
+    const QSize available = screen != nullptr ? screen->availableGeometry().size() : arrangement;
+    setMinimumSize(std::min(arrangement.width(), available.width()),
+                   arrangement.height() - spareHeight);
+    resize(arrangement.boundedTo(available).expandedTo(minimumSize()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -4,8 +4,10 @@
 
 #include "commands/WindowContext.h"
 #include "desktop/DateBox.h"
+#include "desktop/StatusBar.h"
 
 #include <QCursor>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -16,6 +18,7 @@
 class QGroupBox;
 class QPushButton;
 class QMimeData;
+class QShortcut;
 
 namespace quillfen {
 
@@ -43,6 +46,7 @@ public:
     Platform& platform() override { return m_platform; }
     QString appTitle() const override { return m_appTitle; }
     void yield() override;
+    void showSummary(const QString& line) override;
 
     bool hasCustomPointerImage() const { return m_customCursor.has_value(); }
 
@@ -58,6 +62,9 @@ public:
     QPushButton* saveWorkbookButton() const { return m_saveWorkbookButton; }
     QPushButton* copyButton() const { return m_copyButton; }
     QPushButton* clearResultsButton() const { return m_clearResultsButton; }
+    StatusBar* statusBar() const { return m_statusBar; }
+    // What the Stop button and Escape do: the running long command ends at its next yield.
+    void requestStop();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +81,12 @@ private:
     void placeControl(QWidget* widget, int left, int top, int width, int height);
     // Runs a handler; a closed window unwinds out of it and ends here.
     template <class Handler> void handle(Handler&& handler);
+    // The same for a long command, which the Stop button and Escape can end meanwhile.
+    template <class Command> void handleStoppable(Command&& command);
+    void refreshCounts();
+    // The first size: the arrangement's, within the screen, which may take height from the
+    // lists.
+    void fitToScreen();
     void storeDateBox(StampKind kind);
     // The hover rule: over a button the hand, elsewhere the arrow, never while busy.
     void hoverPointer(WindowPointer pointer);
@@ -94,6 +107,9 @@ private:
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_clearListButton = nullptr;
     QPushButton* m_samplesButton = nullptr;
+    StatusBar* m_statusBar = nullptr;
+    QShortcut* m_escape = nullptr;
+    QTimer m_countsTimer;
 
     struct Placed {
         QWidget* widget;
@@ -106,6 +122,8 @@ private:
     WindowPointer m_pointer = WindowPointer::Default;
     std::optional<QCursor> m_customCursor;
     bool m_closed = false;
+    int m_stoppable = 0; // long commands running, nested
+    bool m_stopRequested = false;
     std::unique_ptr<ExtractionRun> m_extraction;
     std::unique_ptr<ReorderGesture> m_gesture;
 };

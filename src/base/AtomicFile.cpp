@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include <unistd.h>
+
 namespace quillfen {
 
 namespace {
@@ -30,6 +32,13 @@ void AtomicFile::write(QByteArrayView bytes)
     m_buffer.append(bytes);
     if (m_buffer.size() >= kFlushSize)
         flush();
+}
+
+void AtomicFile::syncToDisk()
+{
+    flush();
+    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL)
+        throw Failure::fromErrno(errno); // EINVAL: a file that cannot be synced, a pipe say
 }
 
 void AtomicFile::commit()

@@ -22,6 +22,9 @@ public:
 
     // Buffered; throws a Failure when the bytes cannot be written.
     void write(QByteArrayView bytes);
+    // Writes what is buffered and waits until the bytes are on the disk, the slow part of
+    // putting a file in place, which a caller may do on another thread before commit().
+    void syncToDisk();
     // Puts the file in place; throws a Failure when that or the last write fails.
     void commit();
     // Drops what was written; the earlier file stays. Nothing more is written or committed.

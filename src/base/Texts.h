@@ -70,7 +70,7 @@ inline const QString kResultsChangedWhileSaving =
     QStringLiteral("The results changed while they were being saved, so the file was not written.");
 
 // Clipboard
-inline const QString kCopied = QStringLiteral(
+inline const QString kCopiedMessage = QStringLiteral(
     "Results have been copied to the clipboard.\r\rClick a text area where you normally type and "
     "press Ctrl+V to paste the clipboard.");
 
@@ -81,6 +81,41 @@ inline const QString kNoSpreadsheetApp = QStringLiteral(
 inline const QString kNoSpreadsheetForFeature = QStringLiteral(
     "Excel is not installed on this computer. You need to have it installed to use this "
     "feature.");
+
+// Status bar: the counts, and one line of what the last command did. Counted words come as
+// their one and many forms.
+inline const QString kStatusCounts = QStringLiteral("%1 files listed, %2 result rows, %3 ticked");
+inline const QString kStopButton = QStringLiteral("Stop");
+inline const QString kStopHint = QStringLiteral("Stop the running command (Esc)");
+inline const QString kFileOne = QStringLiteral("file");
+inline const QString kFileMany = QStringLiteral("files");
+inline const QString kFolderOne = QStringLiteral("folder");
+inline const QString kFolderMany = QStringLiteral("folders");
+inline const QString kRowOne = QStringLiteral("row");
+inline const QString kRowMany = QStringLiteral("rows");
+inline const QString kAddedFiles = QStringLiteral("Added %1");
+inline const QString kAddedFilesFromFolders = QStringLiteral("Added %1 from %2");
+inline const QString kHiddenFileOne = QStringLiteral("hidden file");
+inline const QString kHiddenFileMany = QStringLiteral("hidden files");
+inline const QString kUnreadableFolderOne = QStringLiteral("folder that could not be read");
+inline const QString kUnreadableFolderMany = QStringLiteral("folders that could not be read");
+inline const QString kSkipped = QStringLiteral("; skipped %1");
+inline const QString kAnd = QStringLiteral(" and ");
+inline const QString kStoppedAdding = QStringLiteral("Stopped; added %1 so far");
+inline const QString kExtracted = QStringLiteral("Extracted %1");
+inline const QString kNotFoundOne = QStringLiteral("; 1 file was not found or could not be read");
+inline const QString kNotFoundMany =
+    QStringLiteral("; %1 files were not found or could not be read");
+inline const QString kStoppedExtracting = QStringLiteral("Stopped after %1 of %2");
+inline const QString kSaved = QStringLiteral("Saved %1 to %2");
+inline const QString kNotSaved = QStringLiteral("%1 was not saved");
+inline const QString kStoppedSaving = QStringLiteral("Stopped; %1 was not written");
+inline const QString kCopiedRows = QStringLiteral("Copied %1 to the clipboard");
+inline const QString kStoppedCopying = QStringLiteral("Stopped; nothing was copied");
+inline const QString kOpenedWorkbook = QStringLiteral("Opened %1 in a new workbook");
+inline const QString kStoppedExporting = QStringLiteral("Stopped; no workbook was opened");
+inline const QString kClearedList = QStringLiteral("Cleared the file list");
+inline const QString kClearedResults = QStringLiteral("Cleared the results");
 
 // Samples
 inline const QString kOpenSamplesQuestion = QStringLiteral(

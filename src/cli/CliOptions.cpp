@@ -209,7 +209,9 @@ taken in order, then those read from --files-from.
 
 Input:
   --ext EXT           in folders, only files whose names end in ".EXT" (default *, every
-                      file); * and ? are wildcards, letters match in any case
+                      file); "*.txt" and ".txt" mean txt, several extensions separated by
+                      ";", "," or blanks are each kept, * and ? are wildcards, and letters
+                      match in any case
   --files-from FILE   read further PATHs from FILE, one per line; "-" is standard input
   -0, --null          the PATHs read from --files-from end in NUL bytes, not line ends
 

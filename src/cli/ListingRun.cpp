@@ -168,7 +168,7 @@ void ListingRun::walk(const QByteArray& folder)
             run.m_walking = nullptr;
         }
     } done{*this, walk};
-    const WildcardPattern pattern(QStringLiteral("*.") + m_options.extension);
+    const NamePatterns pattern = NamePatterns::forExtensions(m_options.extension);
     walk.addTree(QFile::decodeName(folder), pattern, [this](const Block& files) { send(files); });
 }
 

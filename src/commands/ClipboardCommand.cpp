@@ -2,6 +2,7 @@
 
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 #include "table/ColumnLayout.h"
 
@@ -18,17 +19,29 @@ void copyResultsToClipboard(WindowContext& window)
 {
     ReportingProcedure copy(*window.platform().messages, kLocation);
     bool busy = false;
+    bool stopped = false;
+    const TextTable& results = window.resultsList().rows().table();
     copy.step(106, [&] {
         try {
-            copyTableToClipboard(window, window.resultsList().rows().table());
+            copyTableToClipboard(window, results);
         } catch (const ClipboardBusy&) {
             busy = true;
             throw;
+        } catch (const CommandStopped&) {
+            stopped = true; // the clipboard was not touched
         }
     });
-    if (busy)
+    if (stopped) {
+        window.showSummary(texts::kStoppedCopying);
+        return;
+    }
+    if (busy) {
+        window.showSummary(QString());
         return; // the report said the text is not there; claiming it was copied would be false
-    copy.step(108, [&] { window.tell(texts::kCopied); });
+    }
+    window.showSummary(
+        texts::kCopiedRows.arg(counted(results.checkedRows(), texts::kRowOne, texts::kRowMany)));
+    copy.step(108, [&] { window.tell(texts::kCopiedMessage); });
 }
 
 ClipboardBusy::ClipboardBusy()

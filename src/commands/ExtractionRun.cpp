@@ -3,9 +3,12 @@
 #include "base/Paths.h"
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 #include "dates/DateTextFormat.h"
 #include "files/StampPrefetch.h"
+
+#include <QLocale>
 
 #include <array>
 #include <ctime>
@@ -89,49 +92,71 @@ void ExtractionRun::run(WindowContext& window)
     // only when the bar is drawn.
     QByteArray dateText;
     const int count = run.value(126, 0, [&] { return files.rows(); });
-    for (int i = 0; i < count; ++i) {
-        // A row gone from the list leaves the path empty, never the previous row's.
-        const TextStore::Shared path =
-            run.value(128, TextStore::Shared{}, [&] { return files.sharedText(i); });
-        const QByteArrayView pathUtf8 = path.view();
-        run.step(130, [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
-        run.step(132, [&] {
-            // The file name as fileNameOfPath takes it: after the last separator.
-            const char separator = static_cast<char>(kSeparator.unicode());
-            bar.setCaption(texts::kProcessing,
-                           pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
-        });
-        run.step(134, [&] { window.yield(); });
-        run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
-        run.step(138, [&] { results.appendRow(path); });
-        const int row = results.rows() - 1;
+    int unread = 0; // rows whose file gave no dates
+    bool stopped = false;
+    try {
+        for (int i = 0; i < count; ++i) {
+            // A row gone from the list leaves the path empty, never the previous row's.
+            const TextStore::Shared path =
+                run.value(128, TextStore::Shared{}, [&] { return files.sharedText(i); });
+            const QByteArrayView pathUtf8 = path.view();
+            run.step(130,
+                     [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
+            run.step(132, [&] {
+                // The file name as fileNameOfPath takes it: after the last separator.
+                const char separator = static_cast<char>(kSeparator.unicode());
+                bar.setCaption(texts::kProcessing,
+                               pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
+            });
+            run.step(134, [&] { window.yield(); });
+            run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
+            run.step(138, [&] { results.appendRow(path); });
+            const int row = results.rows() - 1;
 
-        // One lookup serves every date of the row; boxes are read afresh for each row.
-        std::optional<std::optional<FileTimes>> times;
-        for (const DateColumn& column : kDateColumns) {
-            if (!run.test(column.testMarker, [&] { return window.dateBoxValue(column.kind) == 1; }))
-                continue;
-            const int k = run.value(column.testMarker + 2, 0, [&] {
-                return columnWithHeader(results.table(), column.header);
-            });
-            run.step(column.testMarker + 4, [&] {
-                if (!times)
-                    times = prefetch.read(i, pathUtf8, window.eventRounds());
-                const auto kind = static_cast<size_t>(column.kind);
-                dateText.resize(0);
-                if (*times) {
-                    if (const auto stamp = stampOf(**times, column.kind))
-                        formats[kind].appendUtf8(clocks[kind].convert(*stamp), dateText);
-                }
-                results.setSubItemUtf8(row, k, dateText);
-            });
+            // One lookup serves every date of the row; boxes are read afresh for each row.
+            std::optional<std::optional<FileTimes>> times;
+            for (const DateColumn& column : kDateColumns) {
+                if (!run.test(column.testMarker,
+                              [&] { return window.dateBoxValue(column.kind) == 1; }))
+                    continue;
+                const int k = run.value(column.testMarker + 2, 0, [&] {
+                    return columnWithHeader(results.table(), column.header);
+                });
+                run.step(column.testMarker + 4, [&] {
+                    if (!times) {
+                        times = prefetch.read(i, pathUtf8, window.eventRounds());
+                        if (!*times)
+                            ++unread;
+                    }
+                    const auto kind = static_cast<size_t>(column.kind);
+                    dateText.resize(0);
+                    if (*times) {
+                        if (const auto stamp = stampOf(**times, column.kind))
+                            formats[kind].appendUtf8(clocks[kind].convert(*stamp), dateText);
+                    }
+                    results.setSubItemUtf8(row, k, dateText);
+                });
+            }
         }
+
+    } catch (const CommandStopped&) {
+        stopped = true; // the rows done stay, ticked as a finished run ticks them
     }
 
     run.step(162, [&] { results.setAllChecked(true); });
     run.step(166, [&] { window.setPointer(WindowPointer::Default); });
     run.step(168, [&] { bar.setPosition(0); });
     run.step(170, [&] { bar.setCaption(texts::kProgressAtRest); });
+    if (stopped) {
+        window.showSummary(texts::kStoppedExtracting.arg(
+            QLocale().toString(results.rows()), counted(count, texts::kRowOne, texts::kRowMany)));
+        return;
+    }
+    window.showSummary(
+        texts::kExtracted.arg(counted(results.rows(), texts::kRowOne, texts::kRowMany))
+        + (unread == 0       ? QString()
+               : unread == 1 ? texts::kNotFoundOne
+                             : texts::kNotFoundMany.arg(QLocale().toString(unread))));
     run.step(172, [&] { window.tell(texts::kDone); });
 }
 

@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 
 namespace quillfen {
@@ -34,14 +35,17 @@ void addFiles(WindowContext& window)
         return; // cancelled
 
     RowModel& list = window.fileList().rows();
+    const int before = list.rows();
     if (picked.size() == 1) {
         add.step(102, [&] { list.appendRow(picked.first()); });
-        return;
+    } else {
+        // Several picks go in as one block, each path cleaned of doubled separators.
+        for (QString& path : picked)
+            path = removeDoubledSeparators(path);
+        add.step(104, [&] { list.appendRows(picked); });
     }
-    // Several picks go in as one block, each path cleaned of doubled separators.
-    for (QString& path : picked)
-        path = removeDoubledSeparators(path);
-    add.step(104, [&] { list.appendRows(picked); });
+    window.showSummary(
+        texts::kAddedFiles.arg(counted(list.rows() - before, texts::kFileOne, texts::kFileMany)));
 }
 
 void clearList(WindowContext& window)
@@ -50,6 +54,7 @@ void clearList(WindowContext& window)
         return;
     ReportingProcedure clear(*window.platform().messages, kClearListLocation);
     clear.step(100, [&] { window.fileList().rows().removeAllRows(); });
+    window.showSummary(texts::kClearedList);
 }
 
 void removeSelectedFile(WindowContext& window)

@@ -3,6 +3,7 @@
 #include "base/Settings.h"
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 #include "files/ExistenceTests.h"
 #include "files/FolderWalk.h"
@@ -55,7 +56,12 @@ public:
     {
     }
 
-    void appendTree(const QString& folder, const WildcardPattern& pattern)
+    WindowWalk(const WindowWalk&) = delete;
+    WindowWalk& operator=(const WindowWalk&) = delete;
+
+    const FolderWalk::Counts& counts() const { return m_walk.counts(); }
+
+    void appendTree(const QString& folder, const NamePatterns& pattern)
     {
         RowModel& list = m_window.fileList().rows();
         m_walk.addTree(folder, pattern, [&](const FolderWalk::PathBlock& paths) {
@@ -100,10 +106,20 @@ void addFolder(WindowContext& window)
     scan.step(108, [&] { saveSetting(settings::kLastFolderKey, folder); });
 
     scan.step(110, [&] { window.setPointer(WindowPointer::Hourglass); });
-    // The answer is used as typed: ".txt" gives "*..txt", which matches next to nothing.
-    const WildcardPattern pattern(QStringLiteral("*.") + extension);
-    scan.step(112, [&] { WindowWalk(window).appendTree(folder, pattern); });
+    const NamePatterns pattern = NamePatterns::forExtensions(extension);
+    std::optional<WindowWalk> walk;
+    bool stopped = false;
+    scan.step(112, [&] {
+        walk.emplace(window);
+        try {
+            walk->appendTree(folder, pattern);
+        } catch (const CommandStopped&) {
+            stopped = true; // the files listed so far stay
+        }
+    });
     scan.step(114, [&] { window.setPointer(WindowPointer::Default); });
+    if (walk)
+        window.showSummary(addedSummary(walk->counts(), 0, stopped));
 }
 
 QStringList droppedPaths(const QMimeData& data)
@@ -121,24 +137,32 @@ void dropPaths(WindowContext& window, const QStringList& paths)
     const WildcardPattern everything(kEveryFile);
     std::optional<WindowWalk> walk; // made at the first folder, then shared by all
     QStringList files;              // consecutive dropped files go in as one block
+    qint64 loose = 0;
     const auto flushFiles = [&] {
         window.fileList().rows().appendRows(files);
+        loose += files.size();
         files.clear();
     };
-    for (const QString& path : paths) {
-        if (isExistingFolder(path)) {
-            flushFiles();
-            if (!walk)
-                walk.emplace(window);
-            walk->appendTree(path, everything);
-            continue;
+    bool stopped = false;
+    try {
+        for (const QString& path : paths) {
+            if (isExistingFolder(path)) {
+                flushFiles();
+                if (!walk)
+                    walk.emplace(window);
+                walk->appendTree(path, everything);
+                continue;
+            }
+            struct stat own {};
+            if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
+                continue; // gone before the drop was handled
+            files.append(path);
         }
-        struct stat own {};
-        if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
-            continue; // gone before the drop was handled
-        files.append(path);
+        flushFiles();
+    } catch (const CommandStopped&) {
+        stopped = true; // what was appended stays
     }
-    flushFiles();
+    window.showSummary(addedSummary(walk ? walk->counts() : FolderWalk::Counts{}, loose, stopped));
 }
 
 } // namespace quillfen

@@ -1,5 +1,6 @@
 #include "commands/ResultsCommands.h"
 
+#include "base/Texts.h"
 #include "commands/ErrorReport.h"
 #include "commands/WindowContext.h"
 
@@ -14,6 +15,7 @@ void clearResults(WindowContext& window)
 {
     ReportingProcedure clear(*window.platform().messages, kLocation);
     clear.step(100, [&] { window.resultsList().rows().removeAllRows(); });
+    window.showSummary(texts::kClearedResults);
 }
 
 void deleteCurrentResult(WindowContext& window, int key, Qt::KeyboardModifiers /*modifiers*/)

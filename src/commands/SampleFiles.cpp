@@ -4,6 +4,7 @@
 #include "base/Settings.h"
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 #include "files/ExistenceTests.h"
 #include "files/FolderWalk.h"
@@ -61,10 +62,13 @@ void appendSampleFiles(WindowContext& window)
     const QString recorded = platform.settings->get(settings::kApplication, settings::kSection,
                                                     settings::kSampleListKey, QString());
     const QStringList paths = recorded.split(kListSeparator, Qt::SkipEmptyParts);
+    const int before = list.rows();
     for (const QString& path : paths) {
         if (isExistingPath(path) && !listContainsText(list.table(), path))
             list.appendRow(path);
     }
+    window.showSummary(
+        texts::kAddedFiles.arg(counted(list.rows() - before, texts::kFileOne, texts::kFileMany)));
     if (window.tell(texts::kOpenSamplesQuestion, MessageButtons::YesNo) == MessageAnswer::Yes)
         platform.shell->openFolder(sampleFolder(platform));
 }

@@ -2,6 +2,7 @@
 
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 
 #include <algorithm>
@@ -82,63 +83,76 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
         return;
     }
 
-    // The list may change while the export yields ("Clear Results", a new run): a column or
-    // row that is gone ends its loop instead of failing once per cell.
-    const int headerColumns = run.value(116, 0, [&] { return results.columns(); });
-    for (int c = 1; c <= headerColumns; ++c) {
-        run.step(120, [&] { window.yield(); });
-        if (c > results.columns())
-            break;
-        if (c == 1)
-            run.step(124, [&] { sheet->setCell(1, 1, results.header(0)); });
-        else
-            run.step(128, [&] { sheet->setCell(1, c, results.header(c - 1)); });
-    }
-
-    int sheetRow = 2; // step 134
-    const int rows = run.value(136, 0, [&] { return results.rows(); });
-    // Results row r goes to sheet row r + 1, so the header leaves room for one row less.
-    const int fitting = std::min(rows, sheetRows - 1);
-    int tickedLeftOut = 0;
-    for (int r = fitting; r < rows; ++r) {
-        if (results.isChecked(r))
-            ++tickedLeftOut;
-    }
-    for (int r = 0; r < fitting; ++r) {
-        run.step(138, [&] { window.yield(); });
-        if (r >= results.rows())
-            break;
-        if (run.test(140, [&] { return results.isChecked(r); })) {
-            const int columns = run.value(142, 0, [&] { return results.columns(); });
-            for (int c = 1; c <= columns; ++c) {
-                run.step(144, [&] { window.yield(); });
-                if (r >= results.rows() || c > results.columns())
-                    break;
-                if (c == 1)
-                    run.step(150, [&] { sheet->setCell(sheetRow, 1, results.text(r)); });
-                else
-                    run.step(154, [&] {
-                        sheet->setCell(sheetRow, c, resultsCellText(c, results.subItem(r, c - 1)));
-                    });
-            }
+    // A stop ends the export wherever it yields: the workbook is neither written nor shown.
+    int placed = 0; // ticked rows in the sheet
+    try {
+        // The list may change while the export yields ("Clear Results", a new run): a column or
+        // row that is gone ends its loop instead of failing once per cell.
+        const int headerColumns = run.value(116, 0, [&] { return results.columns(); });
+        for (int c = 1; c <= headerColumns; ++c) {
+            run.step(120, [&] { window.yield(); });
+            if (c > results.columns())
+                break;
+            if (c == 1)
+                run.step(124, [&] { sheet->setCell(1, 1, results.header(0)); });
+            else
+                run.step(128, [&] { sheet->setCell(1, c, results.header(c - 1)); });
         }
-        ++sheetRow; // step 160, ticked or not
-    }
 
-    run.step(164, [&] { sheet->autoFitColumns(); });
-    const int reportsBefore = run.reports();
-    run.step(166, [&] { app->setVisible(); });
-    const bool shown = run.reports() == reportsBefore;
-    app.reset(); // the user owns the application and its workbook from here on
-    endBusy();
-    // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
-    // of the program, so it is a plain warning rather than the error report.
-    if (shown && tickedLeftOut > 0) {
-        run.step(168, [&] {
-            window.platform().messages->show(rowsLeftOutText(fitting, tickedLeftOut),
-                                             window.appTitle(), MessageButtons::Ok,
-                                             MessageIcon::Warning);
-        });
+        int sheetRow = 2; // step 134
+        const int rows = run.value(136, 0, [&] { return results.rows(); });
+        // Results row r goes to sheet row r + 1, so the header leaves room for one row less.
+        const int fitting = std::min(rows, sheetRows - 1);
+        int tickedLeftOut = 0;
+        for (int r = fitting; r < rows; ++r) {
+            if (results.isChecked(r))
+                ++tickedLeftOut;
+        }
+        for (int r = 0; r < fitting; ++r) {
+            run.step(138, [&] { window.yield(); });
+            if (r >= results.rows())
+                break;
+            if (run.test(140, [&] { return results.isChecked(r); })) {
+                ++placed;
+                const int columns = run.value(142, 0, [&] { return results.columns(); });
+                for (int c = 1; c <= columns; ++c) {
+                    run.step(144, [&] { window.yield(); });
+                    if (r >= results.rows() || c > results.columns())
+                        break;
+                    if (c == 1)
+                        run.step(150, [&] { sheet->setCell(sheetRow, 1, results.text(r)); });
+                    else
+                        run.step(154, [&] {
+                            sheet->setCell(sheetRow, c,
+                                           resultsCellText(c, results.subItem(r, c - 1)));
+                        });
+                }
+            }
+            ++sheetRow; // step 160, ticked or not
+        }
+
+        run.step(164, [&] { sheet->autoFitColumns(); });
+        const int reportsBefore = run.reports();
+        run.step(166, [&] { app->setVisible(); });
+        const bool shown = run.reports() == reportsBefore;
+        app.reset(); // the user owns the application and its workbook from here on
+        endBusy();
+        window.showSummary(
+            shown ? texts::kOpenedWorkbook.arg(counted(placed, texts::kRowOne, texts::kRowMany))
+                  : QString());
+        // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
+        // of the program, so it is a plain warning rather than the error report.
+        if (shown && tickedLeftOut > 0) {
+            run.step(168, [&] {
+                window.platform().messages->show(rowsLeftOutText(fitting, tickedLeftOut),
+                                                 window.appTitle(), MessageButtons::Ok,
+                                                 MessageIcon::Warning);
+            });
+        }
+    } catch (const CommandStopped&) {
+        app.reset(); // its workbook is dropped unwritten
+        endBusy();
+        window.showSummary(texts::kStoppedExporting);
     }
 }
 

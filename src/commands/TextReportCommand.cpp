@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "base/Texts.h"
 #include "commands/ErrorReport.h"
+#include "commands/Summaries.h"
 #include "commands/WindowContext.h"
 #include "table/ColumnLayout.h"
 
@@ -28,16 +29,24 @@ void saveResultsAsText(WindowContext& window)
     if (fileName.isEmpty())
         return; // cancelled
     save.step(120, [&] { window.setPointer(WindowPointer::Hourglass); });
+    ReportOutcome outcome;
     save.step(122, [&] {
-        writeAlignedReport(window, window.resultsList().rows().table(), fileName,
-                           &window.progressBar());
+        outcome = writeAlignedReport(window, window.resultsList().rows().table(), fileName,
+                                     &window.progressBar());
     });
     save.step(124, [&] { window.setPointer(WindowPointer::Default); });
+    const QString name = fileNameOfPath(fileName);
+    if (outcome.saved)
+        window.showSummary(
+            texts::kSaved.arg(counted(outcome.rows, texts::kRowOne, texts::kRowMany), name));
+    else
+        window.showSummary((outcome.stopped ? texts::kStoppedSaving : texts::kNotSaved).arg(name));
 }
 
-void writeAlignedReport(WindowContext& window, const TextTable& list, const QString& fileName,
-                        ProgressBar* bar)
+ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
+                                 const QString& fileName, ProgressBar* bar)
 {
+    ReportOutcome outcome;
     ReportingProcedure write(*window.platform().messages, kWriterLocation);
     const QString name = fileNameOfPath(fileName);
     AtomicFile file(fileName);
@@ -66,79 +75,91 @@ void writeAlignedReport(WindowContext& window, const TextTable& list, const QStr
         });
     };
 
-    showProgress(102, 1);
-    const std::vector<int> widths = write.value(
-        112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
-    showProgress(142, 10);
+    try {
+        showProgress(102, 1);
+        const std::vector<int> widths = write.value(
+            112, std::vector<int>(), [&] { return measureColumnWidths(list, true, yield); });
+        showProgress(142, 10);
 
-    if (!changed)
-        write.step(156, [&] { file.open(); });
-    // Writes one line; the first failure abandons the file, so a failed save never replaces
-    // the earlier file and is reported once, not once per line.
-    const auto writeLine = [&](int marker, const QByteArray& line) {
-        if (!file.isOpen())
-            return;
-        write.step(marker, [&] {
-            try {
-                file.write(line);
-                file.write(kLineEnd);
-            } catch (...) {
-                file.abandon();
-                throw;
-            }
-        });
-    };
-
-    if (file.isOpen()) {
-        writeLine(170,
-                  write.value(158, QByteArray(), [&] { return headerLine(list, widths, yield); }));
-        showProgress(172, 20);
-
-        const int rows = list.rows();
-        for (int i = 0; i < rows && file.isOpen(); ++i) {
-            write.step(184, [&] { yield(); });
+        if (!changed)
+            write.step(156, [&] { file.open(); });
+        // Writes one line; the first failure abandons the file, so a failed save never replaces
+        // the earlier file and is reported once, not once per line.
+        const auto writeLine = [&](int marker, const QByteArray& line) {
             if (!file.isOpen())
-                break;
-            if (!write.test(188, [&] { return list.isChecked(i); }))
-                continue;
-            // Cell by cell, so a cell that fails costs only itself.
-            QByteArray line;
-            for (int k = 0; k < static_cast<int>(widths.size()) && file.isOpen(); ++k) {
-                write.step(k == 0 ? 196 : 202, [&] {
-                    yield();
-                    appendPaddedCell(list, i, k, widths[static_cast<size_t>(k)], line);
-                });
-            }
-            if (bar != nullptr && file.isOpen()) {
-                write.step(214, [&] {
-                    yield();
-                    const int m = list.rows();
-                    const int position = i + 1;
-                    bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
-                    if (position % 1000 == 0)
-                        bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
-                                        + QString::number(position) + QLatin1Char(')'));
-                    yield();
-                });
-            }
-            writeLine(222, line);
-        }
-        // Put in place before the bar says it is done. Reaching the disk can take a while for a
-        // long report; the window goes on meanwhile (a change now no longer matters: every
-        // line is written).
-        bool saved = false;
+                return;
+            write.step(marker, [&] {
+                try {
+                    file.write(line);
+                    file.write(kLineEnd);
+                } catch (...) {
+                    file.abandon();
+                    throw;
+                }
+            });
+        };
+
         if (file.isOpen()) {
-            write.step(232, [&] {
-                runOffThread([&] { file.commit(); }, [&] { window.yield(); });
-                saved = true;
-            });
+            writeLine(170, write.value(158, QByteArray(), [&] {
+                return headerLine(list, widths, yield);
+            }));
+            showProgress(172, 20);
+
+            const int rows = list.rows();
+            for (int i = 0; i < rows && file.isOpen(); ++i) {
+                write.step(184, [&] { yield(); });
+                if (!file.isOpen())
+                    break;
+                if (!write.test(188, [&] { return list.isChecked(i); }))
+                    continue;
+                // Cell by cell, so a cell that fails costs only itself.
+                QByteArray line;
+                for (int k = 0; k < static_cast<int>(widths.size()) && file.isOpen(); ++k) {
+                    write.step(k == 0 ? 196 : 202, [&] {
+                        yield();
+                        appendPaddedCell(list, i, k, widths[static_cast<size_t>(k)], line);
+                    });
+                }
+                if (bar != nullptr && file.isOpen()) {
+                    write.step(214, [&] {
+                        yield();
+                        const int m = list.rows();
+                        const int position = i + 1;
+                        bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
+                        if (position % 1000 == 0)
+                            bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
+                                            + QString::number(position) + QLatin1Char(')'));
+                        yield();
+                    });
+                }
+                writeLine(222, line);
+                if (file.isOpen())
+                    ++outcome.rows;
+            }
+            // Put in place before the bar says it is done. Reaching the disk can take a while for a
+            // long report; the window goes on meanwhile (a change of the list no longer matters:
+            // every line is written) and a stop then still keeps the earlier file.
+            bool saved = false;
+            if (file.isOpen()) {
+                write.step(232, [&] {
+                    runOffThread([&] { file.syncToDisk(); }, [&] { window.yield(); });
+                    file.commit();
+                    saved = true;
+                });
+            }
+            if (bar != nullptr && saved) {
+                write.step(226, [&] {
+                    bar->setPosition(100);
+                    bar->setCaption(texts::kDone);
+                });
+            }
+            outcome.saved = saved;
         }
-        if (bar != nullptr && saved) {
-            write.step(226, [&] {
-                bar->setPosition(100);
-                bar->setCaption(texts::kDone);
-            });
-        }
+    } catch (const CommandStopped&) {
+        // Nothing is put in place: the earlier file stays.
+        if (file.isOpen())
+            file.abandon();
+        outcome.stopped = true;
     }
 
     if (bar != nullptr) {
@@ -147,6 +168,7 @@ void writeAlignedReport(WindowContext& window, const TextTable& list, const QStr
             bar->setCaption(texts::kProgressAtRest);
         });
     }
+    return outcome;
 }
 
 } // namespace quillfen

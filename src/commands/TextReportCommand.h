@@ -18,8 +18,13 @@ void saveResultsAsText(WindowContext& window);
 // line, UTF-8 without a byte-order mark. The new file replaces an existing one only once it
 // is complete, so a failed or interrupted write leaves the earlier file as it was. Shows its
 // progress on `bar` when one is given, reports its own failures, and always returns with the
-// bar at rest.
-void writeAlignedReport(WindowContext& window, const TextTable& list, const QString& fileName,
-                        ProgressBar* bar);
+// bar at rest. A stop leaves the earlier file too.
+struct ReportOutcome {
+    bool saved = false;   // the file is in place
+    bool stopped = false; // the user stopped it
+    int rows = 0;         // rows written
+};
+ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
+                                 const QString& fileName, ProgressBar* bar);
 
 } // namespace quillfen

@@ -18,6 +18,11 @@ enum class WindowPointer { Default, Hourglass, Custom };
 // does not derive from std::exception: step guards must let it pass instead of reporting it.
 struct ApplicationClosing {};
 
+// Thrown out of the window's yield when the user asked to stop the running command (the
+// "Stop" button, Escape). The command ends there and keeps what it did; like
+// ApplicationClosing it is no std::exception, so it passes the step guards to the command.
+struct CommandStopped {};
+
 // The narrow view of the main window that the commands work through, so they need not
 // know the window class: the two lists, the progress bar, the date boxes (one per kind of
 // time stamp), the pointer and busy state, the platform bundle and the yield.
@@ -37,8 +42,11 @@ public:
     virtual Platform& platform() = 0;
     // The caption of boxes that name none of their own.
     virtual QString appTitle() const = 0;
-    // Lets the window process pending events; throws ApplicationClosing once it is closed.
+    // Lets the window process pending events; throws ApplicationClosing once it is closed and
+    // CommandStopped once the user asked to stop.
     virtual void yield() = 0;
+    // One line of what the last command did, for the status bar.
+    virtual void showSummary(const QString& line) = 0;
     // How many times the window has processed events (see EventYield::rounds).
     quint64 eventRounds() { return platform().yield->rounds(); }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -70,36 +71,50 @@ QString QtInputBox::ask(const QString& prompt, const QString& caption, const QSt
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-QtFileDialogs::QtFileDialogs(OpenPicker pick)
-    : m_pick(std::move(pick))
+namespace {
+
+QStringList pickWithQt(QtFileDialogs::Mode mode, const QString& title, const QStringList& filters,
+                       const QString& folder)
 {
-    if (!m_pick) {
-        m_pick = [](const QString& title, const QStringList& filters) {
-            return QFileDialog::getOpenFileNames(owner(), title, QString(), filters.join(";;"),
-                                                 nullptr, QFileDialog::HideNameFilterDetails);
-        };
+    QFileDialog dialog(owner(), title, folder);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (mode == QtFileDialogs::Mode::Open) {
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+} // namespace
+
+QtFileDialogs::QtFileDialogs(Picker pick)
+    : m_pick(pick ? std::move(pick) : pickWithQt)
+    , m_folder(QDir::homePath())
+{
+}
+
+QStringList QtFileDialogs::pick(Mode mode, const QString& title, const QString& filter)
+{
+    QStringList picked = m_pick(mode, title, toQtNameFilters(filter), m_folder);
+    for (QString& path : picked)
+        path = QDir::toNativeSeparators(path);
+    if (!picked.isEmpty())
+        m_folder = QFileInfo(picked.first()).absolutePath();
+    return picked;
 }
 
 QStringList QtFileDialogs::openFiles(const QString& title, const QString& filter)
 {
-    QStringList picked = m_pick(title, toQtNameFilters(filter));
-    for (QString& path : picked)
-        path = QDir::toNativeSeparators(path);
-    return picked;
+    return pick(Mode::Open, title, filter);
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(owner(), title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(toQtNameFilters(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+    return pick(Mode::Save, title, filter).value(0);
 }
 
 QString QtFolderBrowser::browse(const QString& prompt, const QString& initialFolder)

@@ -24,18 +24,25 @@ public:
     QString ask(const QString& prompt, const QString& caption, const QString& preset) override;
 };
 
+// Both dialogs start in the folder of the last file picked in either, and in the user's home
+// folder before any was.
 class QtFileDialogs final : public FileDialogs {
 public:
-    // Shows the multi-select open dialog and gives the picked files' full paths; the default is
-    // QFileDialog's own (tests stand in a picker).
-    using OpenPicker = std::function<QStringList(const QString& title, const QStringList& filters)>;
+    enum class Mode { Open, Save };
+    // Shows a dialog starting in `folder` and gives the picked files' full paths; the default
+    // is QFileDialog's own (tests stand in a picker).
+    using Picker = std::function<QStringList(Mode mode, const QString& title,
+                                             const QStringList& filters, const QString& folder)>;
 
-    explicit QtFileDialogs(OpenPicker pick = {});
+    explicit QtFileDialogs(Picker pick = {});
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
 private:
-    OpenPicker m_pick;
+    QStringList pick(Mode mode, const QString& title, const QString& filter);
+
+    Picker m_pick;
+    QString m_folder;
 };
 
 class QtFolderBrowser final : public FolderBrowser {

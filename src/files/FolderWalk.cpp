@@ -171,7 +171,7 @@ struct FolderListing {
 // For a read that nothing cancels.
 const std::atomic<bool> kGoOn{false};
 
-FolderListing readFolder(const FolderJob& job, const WildcardPattern& pattern,
+FolderListing readFolder(const FolderJob& job, const NamePatterns& pattern,
                          const std::atomic<bool>& cancelled)
 {
     FolderListing listing;
@@ -232,7 +232,7 @@ FolderJob jobFor(const PendingFolder& folder)
 // generation it was asked under; otherwise the folder and those after it are read again.
 class Listings {
 public:
-    explicit Listings(const WildcardPattern& pattern)
+    explicit Listings(const NamePatterns& pattern)
         : m_ahead(
             [&pattern](const Batch& batch, const std::atomic<bool>& cancelled) {
                 std::vector<FolderListing> listings;
@@ -309,7 +309,7 @@ bool hasBadNameChars(QByteArrayView name)
         name, [](char32_t c) { return c >= 32 && (c < 127 || c > 159) && c != kNotUtf8; });
 }
 
-QStringList listFilesInFolder(const QString& folder, const WildcardPattern& pattern, int* openError)
+QStringList listFilesInFolder(const QString& folder, const NamePatterns& pattern, int* openError)
 {
     QStringList names;
     OpenFolder open(QFile::encodeName(folder));
@@ -375,8 +375,7 @@ template <typename Action> void FolderWalk::guard(Stage stage, Action&& action)
     }
 }
 
-void FolderWalk::addTree(const QString& folder, const WildcardPattern& pattern,
-                         const FileBlock& sink)
+void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, const FileBlock& sink)
 {
     QSet<FolderId> walked;
     std::deque<PendingFolder> pending;

@@ -70,7 +70,7 @@ public:
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
     // and archive are left out.
-    void addTree(const QString& folder, const WildcardPattern& pattern, const FileBlock& sink);
+    void addTree(const QString& folder, const NamePatterns& pattern, const FileBlock& sink);
 
 private:
     void pause();
@@ -87,7 +87,7 @@ private:
 // The names (without folder) of the entries directly inside `folder` that are not folders
 // (following links) and match `pattern`, in the order the file system gives them; none when
 // the folder cannot be listed, and then `openError`, if given, receives the errno.
-QStringList listFilesInFolder(const QString& folder, const WildcardPattern& pattern,
+QStringList listFilesInFolder(const QString& folder, const NamePatterns& pattern,
                               int* openError = nullptr);
 
 // True for a name that the walk will not follow: one holding a control character (below 32,

@@ -2,6 +2,8 @@
 
 #include "base/Utf8.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace quillfen {
@@ -60,6 +62,38 @@ WildcardPattern::WildcardPattern(const QString& pattern)
         if (std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; }))
             m_asciiSuffix = suffix.toLatin1();
     }
+}
+
+NamePatterns::NamePatterns(WildcardPattern pattern)
+    : m_patterns{std::move(pattern)}
+{
+}
+
+NamePatterns NamePatterns::forExtensions(const QString& answer)
+{
+    static const QRegularExpression kSeparators(QStringLiteral("[;,\\s]+"));
+    NamePatterns patterns;
+    for (QString extension : answer.split(kSeparators, Qt::SkipEmptyParts)) {
+        if (extension.startsWith(QLatin1String("*.")))
+            extension.remove(0, 2);
+        else if (extension.startsWith(u'.'))
+            extension.remove(0, 1);
+        if (!extension.isEmpty())
+            patterns.m_patterns.emplace_back(QStringLiteral("*.") + extension);
+    }
+    return patterns;
+}
+
+bool NamePatterns::matches(QStringView name) const
+{
+    return std::any_of(m_patterns.begin(), m_patterns.end(),
+                       [&](const WildcardPattern& pattern) { return pattern.matches(name); });
+}
+
+bool NamePatterns::matchesUtf8(QByteArrayView name) const
+{
+    return std::any_of(m_patterns.begin(), m_patterns.end(),
+                       [&](const WildcardPattern& pattern) { return pattern.matchesUtf8(name); });
 }
 
 bool WildcardPattern::matchesUtf8(QByteArrayView name) const

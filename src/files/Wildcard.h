@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 namespace quillfen {
 
 // A file name pattern with the Windows rules, matched without regard to case: "*" matches
@@ -29,6 +31,23 @@ private:
     QString m_folded;         // the pattern case-folded, for the general matcher
     QByteArray m_asciiSuffix; // "*.txt" as ".txt" when it is plain ASCII
     Kind m_kind = Kind::General;
+};
+
+// The names a folder scan keeps: those that match any of its patterns.
+class NamePatterns {
+public:
+    NamePatterns(WildcardPattern pattern); // NOLINT: one pattern is a set of one
+    // What an answer to the extension prompt asks for: "txt" keeps the names ending in ".txt"
+    // (any wildcards in it as typed); a leading "*." or "." is dropped, so "*.txt" and ".txt"
+    // mean the same; several extensions, separated by ";", "," or blanks, are each kept.
+    static NamePatterns forExtensions(const QString& answer);
+
+    bool matches(QStringView name) const;
+    bool matchesUtf8(QByteArrayView name) const;
+
+private:
+    NamePatterns() = default;
+    std::vector<WildcardPattern> m_patterns;
 };
 
 } // namespace quillfen

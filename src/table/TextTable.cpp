@@ -104,6 +104,7 @@ TextStore::Shared TextTable::sharedText(int row) const
 void TextTable::removeRowAt(int row)
 {
     checkRow(row);
+    m_checkedRows -= m_checked[static_cast<size_t>(row)] ? 1 : 0;
     m_texts.erase(m_texts.begin() + row);
     const auto firstSub = m_subItems.begin() + static_cast<std::ptrdiff_t>(row) * m_stride;
     m_subItems.erase(firstSub, firstSub + m_stride);
@@ -116,6 +117,7 @@ void TextTable::removeAllRows()
     m_texts = {};
     m_subItems = {};
     m_checked = {};
+    m_checkedRows = 0;
     m_store.clear();
     ++m_revision;
 }
@@ -217,12 +219,16 @@ bool TextTable::isChecked(int row) const
 void TextTable::setChecked(int row, bool checked)
 {
     checkRow(row);
-    m_checked[static_cast<size_t>(row)] = checked;
+    auto tick = m_checked[static_cast<size_t>(row)];
+    if (tick != checked)
+        m_checkedRows += checked ? 1 : -1;
+    tick = checked;
 }
 
 void TextTable::setAllChecked(bool checked)
 {
     std::fill(m_checked.begin(), m_checked.end(), checked);
+    m_checkedRows = checked ? rows() : 0;
 }
 
 } // namespace quillfen

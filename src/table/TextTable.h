@@ -58,6 +58,8 @@ public:
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
+    // How many rows are ticked.
+    int checkedRows() const { return m_checkedRows; }
 
     // Changes whenever rows or columns that were there go away or change their text: a reader
     // that lets other work run between cells compares it before and after to know whether it
@@ -81,6 +83,7 @@ private:
     std::vector<TextStore::Ref> m_subItems;
     int m_stride = 0;
     std::vector<bool> m_checked;
+    int m_checkedRows = 0;
     quint64 m_revision = 0;
 };
 

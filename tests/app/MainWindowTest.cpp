@@ -3,6 +3,7 @@
 #include "support/WindowFixture.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
 
@@ -167,11 +168,12 @@ TEST_F(MainWindowTest, HomePageOpensOnlyOnTheSeventhDrawAndOnlyWithAnAddress)
 TEST_F(MainWindowTest, LayoutFollowsTheTable)
 {
     MainWindow& window = start();
-    EXPECT_EQ(window.size(), QSize(536, 618));
+    EXPECT_EQ(window.size(), QSize(536, 618 + 40)); // the table's, and the status bar
     EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 520, 169));
     EXPECT_EQ(window.addFolderButton()->geometry(), QRect(272, 183, 256, 27));
     EXPECT_EQ(window.startButton()->geometry(), QRect(8, 305, 520, 27));
     EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583, 520, 27));
+    EXPECT_EQ(window.statusBar()->geometry(), QRect(8, 614, 520, 40));
     EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(), QPoint(128, 20));
     EXPECT_EQ(window.samplesButton()->text(), "Load Sample/Example Files");
     EXPECT_EQ(window.optionFrame()->title(), "Option");
@@ -184,7 +186,7 @@ TEST_F(MainWindowTest, ALargerWindowGivesTheListsTheRoom)
 {
     MainWindow& window = start();
     window.show();
-    window.resize(536 + 200, 618 + 101);
+    window.resize(536 + 200, 658 + 101);
     EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 720, 169 + 50));
     EXPECT_EQ(window.addFilesButton()->geometry(), QRect(8, 183 + 50, 356, 27));
     EXPECT_EQ(window.addFolderButton()->geometry(), QRect(372, 183 + 50, 356, 27));
@@ -193,9 +195,18 @@ TEST_F(MainWindowTest, ALargerWindowGivesTheListsTheRoom)
     EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583 + 101, 720, 27));
     EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(),
               QPoint(128, 20)); // inside the frame
-    window.resize(100, 100);    // never smaller than the default arrangement
-    EXPECT_EQ(window.size(), QSize(536, 618));
-    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(272, 183, 256, 27));
+
+    // Smaller than the table: the lists give up their height, down to a few rows each, and
+    // everything else keeps its size and stays inside.
+    window.resize(100, 100);
+    EXPECT_EQ(window.width(), 536);
+    EXPECT_LT(window.height(), 658 - 150);
+    const int rowHeight = window.resultsList().verticalHeader()->defaultSectionSize();
+    for (const ListControl* list : {&window.fileList(), &window.resultsList()})
+        EXPECT_GE(list->height(), 3 * rowHeight);
+    EXPECT_EQ(window.addFolderButton()->size(), QSize(256, 27));
+    EXPECT_EQ(window.statusBar()->geometry().bottom(), window.height() - 5);
+    EXPECT_LT(window.progressBar().geometry().bottom(), window.statusBar()->geometry().top());
 }
 
 TEST_F(MainWindowTest, ClosingDuringALongOperationUnwindsWithoutMessages)

@@ -67,6 +67,9 @@ TEST_F(ExtractionRunTest, FillsOneRowPerFileWithLocalDatesAndTicksThemAll)
         EXPECT_TRUE(mainWindow().resultsList().rows().isChecked(i));
     EXPECT_EQ(desktop.messages->texts(), QStringList("Done."));
     EXPECT_EQ(desktop.messages->shown[0].caption, "Quillfen");
+    EXPECT_EQ(mainWindow().statusBar()->summary(),
+              "Extracted 3 rows; 1 file was not found or could not be read");
+    EXPECT_EQ(mainWindow().statusBar()->counts(), "3 files listed, 3 result rows, 3 ticked");
     EXPECT_EQ(mainWindow().pointer(), WindowPointer::Default);
     EXPECT_EQ(mainWindow().progressBar().position(), 0);
     EXPECT_EQ(mainWindow().progressBar().caption(), "Progress Bar");

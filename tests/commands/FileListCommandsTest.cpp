@@ -3,6 +3,7 @@
 #include "desktop/QtDialogs.h"
 #include "support/WindowFixture.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
@@ -102,13 +103,20 @@ TEST_F(FileListCommands, DoubleClickOnTheViewRemovesTheEntryUnderThePointer)
     EXPECT_EQ(listed().size(), 2);
 }
 
-TEST_F(FileListCommands, FilesPickedFromSeveralFoldersKeepTheirOwnFolders)
+TEST_F(FileListCommands, PickedFilesKeepTheirFoldersAndTheDialogsStartAtHome)
 {
     // A dialog's "Recent" view or a desktop portal picks files from anywhere.
     const QStringList picked{"/home/ann/notes/a.txt", "/srv/share/b.txt", "/c.txt"};
-    desktop.platform.fileDialogs =
-        std::make_unique<QtFileDialogs>([&](const QString&, const QStringList&) { return picked; });
+    QStringList startFolders;
+    desktop.platform.fileDialogs = std::make_unique<QtFileDialogs>(
+        [&](QtFileDialogs::Mode, const QString&, const QStringList&, const QString& folder) {
+            startFolders.append(folder);
+            return picked;
+        });
     start();
     mainWindow().addFilesButton()->click();
-    EXPECT_EQ(listed(), picked);
+    mainWindow().addFilesButton()->click();
+    EXPECT_EQ(listed(), picked + picked);
+    // Not the folder the program was started from: home first, then where the user was.
+    EXPECT_EQ(startFolders, QStringList({QDir::homePath(), "/home/ann/notes"}));
 }

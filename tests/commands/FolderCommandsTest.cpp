@@ -188,9 +188,10 @@ TEST_F(FolderScan, InvalidUtf8NamesAreSkipped)
     EXPECT_EQ(listed(), QStringList(tree.path("R/ok.txt")));
 }
 
-TEST_F(FolderScan, UnreadableSubFoldersAreDroppedSilently)
+TEST_F(FolderScan, UnreadableSubFoldersAreLeftOutWithoutAMessageAndCounted)
 {
     tree.file("R/top.txt");
+    tree.file("R/.hidden.txt");
     tree.file("R/locked/hidden.txt");
     tree.file("R/locked2/more/hidden.txt");
     tree.file("R/open/seen.txt");
@@ -203,7 +204,11 @@ TEST_F(FolderScan, UnreadableSubFoldersAreDroppedSilently)
         QStringList got = listed();
         got.sort();
         const bool ok = got == QStringList({tree.path("R/open/seen.txt"), tree.path("R/top.txt")})
-            && desktop.messages->shown.empty();
+            && desktop.messages->shown.empty()
+            && mainWindow().statusBar()->summary()
+                == "Added 2 files from 2 folders; skipped 1 hidden file and 2 folders that "
+                   "could not be read"
+            && mainWindow().statusBar()->counts() == "2 files listed, 0 result rows, 0 ticked";
         return ok ? 0 : 1;
     });
     chmodPath(tree.path("R/locked"), 0755);

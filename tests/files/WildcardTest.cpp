@@ -41,6 +41,38 @@ TEST(WildcardPattern, WindowsRulesWithoutRegardToCase)
     }
 }
 
+TEST(NamePatterns, ExtensionAnswersAsPeopleTypeThem)
+{
+    const struct {
+        const char* answer;
+        QStringList kept; // of a.txt, b.TXT, c.log, d.jpg, e.png, f, g.tar.gz
+    } cases[] = {
+        {"txt", {"a.txt", "b.TXT"}},
+        {"*.txt", {"a.txt", "b.TXT"}},
+        {".txt", {"a.txt", "b.TXT"}},
+        {"tx?", {"a.txt", "b.TXT"}},
+        {"txt;log", {"a.txt", "b.TXT", "c.log"}},
+        {"txt, log", {"a.txt", "b.TXT", "c.log"}},
+        {"jpg png", {"d.jpg", "e.png"}},
+        {" *.jpg ;; .png,", {"d.jpg", "e.png"}},
+        {"txt txt", {"a.txt", "b.TXT"}}, // each file once
+        {"*", {"a.txt", "b.TXT", "c.log", "d.jpg", "e.png", "f", "g.tar.gz"}},
+        {"*.*", {"a.txt", "b.TXT", "c.log", "d.jpg", "e.png", "f", "g.tar.gz"}},
+        {"tar.gz", {"g.tar.gz"}},
+        {";", {}},
+    };
+    const QStringList names{"a.txt", "b.TXT", "c.log", "d.jpg", "e.png", "f", "g.tar.gz"};
+    for (const auto& [answer, kept] : cases) {
+        const NamePatterns patterns = NamePatterns::forExtensions(QString::fromUtf8(answer));
+        QStringList got;
+        for (const QString& name : names) {
+            if (patterns.matches(name) && patterns.matchesUtf8(name.toUtf8()))
+                got.append(name);
+        }
+        EXPECT_EQ(got, kept) << answer;
+    }
+}
+
 TEST(WildcardPattern, ManyStarsStayFast)
 {
     const WildcardPattern pattern("*.*a*a*a*a*a*a*a*a*a*a*b");

@@ -99,7 +99,7 @@ TEST_F(DesktopFault, ClipboardThatRefusesEveryAttemptIsReportedNotClaimedCopied)
     Problems problems = listsKept();
     problems.equal(errorReports().size(), 1, QStringLiteral("error reports"));
     problems.equal(desktop.messages->shown.size(), size_t{1}, QStringLiteral("messages"));
-    problems.expect(!desktop.messages->texts().contains(texts::kCopied),
+    problems.expect(!desktop.messages->texts().contains(texts::kCopiedMessage),
                     QStringLiteral("said it copied what it did not"));
     expectNone(problems);
 }
@@ -110,7 +110,7 @@ TEST_F(DesktopFault, ClipboardThatRefusesOnlyToEmptyStillGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied),
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage),
                    QStringLiteral("messages"));
     problems.equal(desktop.clipboard->text.value_or(QString()), kExpectedClipboard,
                    QStringLiteral("the clipboard"));
@@ -123,7 +123,7 @@ TEST_F(DesktopFault, ClipboardBusyForAllButTheLastAttemptGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopied),
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage),
                    QStringLiteral("messages"));
     problems.equal(desktop.clipboard->setAttempts, 1000, QStringLiteral("attempts"));
     expectNone(problems);

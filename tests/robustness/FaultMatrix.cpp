@@ -227,7 +227,7 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
     }
 
     problems.equal(resultRows(), rows, QStringLiteral("the results after the exports"));
-    problems.equal(messagesSince(shownBefore), QStringList({texts::kDone, texts::kCopied}),
+    problems.equal(messagesSince(shownBefore), QStringList({texts::kDone, texts::kCopiedMessage}),
                    QStringLiteral("messages of the commands"));
     problems.equal(errorReports().size(), reportsBefore, QStringLiteral("error reports"));
     problems.equal(fileListTexts(), files, QStringLiteral("the file list after the commands"));

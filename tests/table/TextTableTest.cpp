@@ -30,14 +30,18 @@ TEST(TextTable, ClearingColumnsKeepsRowsAndTicks)
     model.appendRows({"/a", "/b", "/c"});
     model.setAllChecked(true);
     model.setChecked(1, false);
+    model.setChecked(1, false);
     model.removeRowAt(0);
     EXPECT_EQ(model.rows(), 2);
     EXPECT_EQ(model.text(0), "/b");
     EXPECT_FALSE(model.isChecked(0));
     EXPECT_TRUE(model.isChecked(1));
+    EXPECT_EQ(model.checkedRows(), 1); // kept as the ticks change, for the status bar
     model.removeAllColumns();
     EXPECT_EQ(model.columns(), 0);
     EXPECT_EQ(model.rows(), 2);
+    model.removeAllRows();
+    EXPECT_EQ(model.checkedRows(), 0);
 }
 
 TEST(TextTable, RowsSharedWithAnotherTableOutliveItsClearing)

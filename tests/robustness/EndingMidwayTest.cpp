@@ -1,7 +1,9 @@
-// The window closed in the middle of each long command: at its first yield, half way and at
-// its last. The command unwinds without another message, and nothing half done is left in
-// place of what was there: the earlier report, the clipboard's text, the lists as far as they
-// got, no workbook file and no started spreadsheet program.
+// Each long command ended in the middle, at its first yield, half way and at its last: by
+// closing the window, or by the user's Stop (the button and Escape do the same). The command
+// ends without another message, and nothing half done is left in place of what was there:
+// the earlier report, the clipboard's text, the lists as far as they got, no workbook file and
+// no started spreadsheet program. After a stop the window goes on: at rest, with the results
+// done so far ticked, and the status line saying it stopped.
 
 #include "robustness/FaultMatrix.h"
 
@@ -23,7 +25,8 @@ enum class Command { Scan, Drop, Extract, Report, Copy, Export };
 
 struct CloseCase {
     Command command;
-    double at; // where to close: 0 the first yield, 1 the last
+    double at; // where to end it: 0 the first yield, 1 the last
+    bool stop; // by Stop; else by closing the window
 };
 
 const char* commandName(Command command)
@@ -47,7 +50,7 @@ const char* commandName(Command command)
 
 void PrintTo(const CloseCase& c, std::ostream* out)
 {
-    *out << commandName(c.command) << " at " << c.at;
+    *out << commandName(c.command) << (c.stop ? " stopped at " : " closed at ") << c.at;
 }
 
 // Records what would be started instead of starting it.
@@ -66,7 +69,7 @@ public:
     int starts = 0;
 };
 
-class ClosingMidway : public FaultMatrix, public ::testing::WithParamInterface<CloseCase> {
+class EndingMidway : public FaultMatrix, public ::testing::WithParamInterface<CloseCase> {
 protected:
     void run(Command command)
     {
@@ -101,7 +104,7 @@ protected:
 
 } // namespace
 
-TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
+TEST_P(EndingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
 {
     const CloseCase& c = GetParam();
     for (int folder = 0; folder < 6; ++folder) {
@@ -143,14 +146,19 @@ TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
     const int closeAt = 1 + static_cast<int>(c.at * (yields - 1));
     const int second = desktop.yield->count;
     desktop.yield->onYield = [&](int count) {
-        if (count == second + closeAt)
+        if (count != second + closeAt)
+            return;
+        if (c.stop)
+            mainWindow().requestStop();
+        else
             mainWindow().close();
     };
     run(c.command);
 
     Problems problems;
-    problems.expect(!mainWindow().isVisible(), QStringLiteral("the window is still open"));
-    problems.equal(messagesSince(shown), QStringList(), QStringLiteral("messages after the close"));
+    if (!c.stop)
+        problems.expect(!mainWindow().isVisible(), QStringLiteral("the window is still open"));
+    problems.equal(messagesSince(shown), QStringList(), QStringLiteral("messages after the end"));
     problems.equal(readFile(tree.path(QStringLiteral("out/report.txt"))), report,
                    QStringLiteral("the earlier report"));
     problems.equal(folderEntries(out), outEntries, QStringLiteral("files beside the report"));
@@ -162,6 +170,22 @@ TEST_P(ClosingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
     problems.equal(filesNow.mid(0, files.size()), files, QStringLiteral("the file list so far"));
     if (c.command != Command::Extract)
         problems.equal(resultRows(), results, QStringLiteral("the results"));
+    if (c.stop) {
+        const QList<QStringList> resultsNow = resultRows();
+        problems.equal(resultsNow, results.mid(0, resultsNow.size()),
+                       QStringLiteral("the results so far"));
+        const TextTable& table = mainWindow().resultsList().rows().table();
+        problems.expect(table.checkedRows() == table.rows(), QStringLiteral("unticked results"));
+        problems.expect(mainWindow().statusBar()->summary().startsWith(QLatin1String("Stopped")),
+                        QStringLiteral("the status line says ")
+                            + mainWindow().statusBar()->summary());
+        problems.expect(mainWindow().pointer() == WindowPointer::Default,
+                        QStringLiteral("the pointer is not at rest"));
+        problems.equal(mainWindow().progressBar().caption(), QStringLiteral("Progress Bar"),
+                       QStringLiteral("the bar's text"));
+        problems.expect(!mainWindow().statusBar()->stopButton()->isVisibleTo(&mainWindow()),
+                        QStringLiteral("the Stop button is still shown"));
+    }
     expectNone(problems);
 }
 
@@ -172,18 +196,21 @@ std::vector<CloseCase> closeCases()
     std::vector<CloseCase> cases;
     for (Command command : {Command::Scan, Command::Drop, Command::Extract, Command::Report,
                             Command::Copy, Command::Export}) {
-        for (double at : {0.0, 0.5, 1.0})
-            cases.push_back({command, at});
+        for (double at : {0.0, 0.5, 1.0}) {
+            for (bool stop : {false, true})
+                cases.push_back({command, at, stop});
+        }
     }
     return cases;
 }
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Commands, ClosingMidway, ::testing::ValuesIn(closeCases()),
+INSTANTIATE_TEST_SUITE_P(Commands, EndingMidway, ::testing::ValuesIn(closeCases()),
                          [](const auto& test) {
                              const char* where = test.param.at == 0 ? "AtTheFirstYield"
                                  : test.param.at == 1               ? "AtTheLastYield"
                                                                     : "HalfWay";
-                             return std::string(commandName(test.param.command)) + where;
+                             return std::string(commandName(test.param.command))
+                                 + (test.param.stop ? "Stopped" : "Closed") + where;
                          });
