@@ -49,8 +49,8 @@ public:
     virtual QString saveFile(const QString& title, const QString& filter) = 0;
 };
 
-// The folder browser. Starts at initialFolder when it exists; returns the chosen folder as a
-// plain path, or "" when cancelled.
+// The folder browser. Starts at initialFolder when it exists, else in the home folder;
+// returns the chosen folder as a plain path, or "" when cancelled.
 class FolderBrowser {
 public:
     virtual ~FolderBrowser() = default;

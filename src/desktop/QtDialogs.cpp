@@ -119,8 +119,10 @@ QString QtFileDialogs::saveFile(const QString& title, const QString& filter)
 
 QString QtFolderBrowser::browse(const QString& prompt, const QString& initialFolder)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(owner(), prompt, initialFolder,
-                                                             QFileDialog::ShowDirsOnly);
+    // Without a folder of its own it starts at home, not where the program was started.
+    const QString start = QFileInfo(initialFolder).isDir() ? initialFolder : QDir::homePath();
+    const QString chosen =
+        QFileDialog::getExistingDirectory(owner(), prompt, start, QFileDialog::ShowDirsOnly);
     return QDir::toNativeSeparators(chosen);
 }
 
