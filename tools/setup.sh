@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     clang clang-format libclang-rt-14-dev
-    qt6-base-dev libxlsxwriter-dev
+    qt6-base-dev libxlsxwriter-dev libicu-dev
     libgtest-dev libgmock-dev
     fonts-liberation
     groff-base

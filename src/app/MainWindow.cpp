@@ -25,6 +25,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -139,6 +140,7 @@ void MainWindow::createControls()
     placeControl(m_fileList, kLeft, 120, kFullWidth, kListHeight);
     m_fileList->setToolTip(texts::kFileListHint);
     m_fileList->setAcceptsFileDrops(true);
+    m_fileList->allowSeveralSelected();
 
     m_optionFrame = new QGroupBox(texts::kOptionFrame, this);
     placeControl(m_optionFrame, kLeft, 3720, kFullWidth, 735);
@@ -164,6 +166,9 @@ void MainWindow::createControls()
     m_resultsList = new ListControl(true, this);
     placeControl(m_resultsList, kLeft, 5085, kFullWidth, kListHeight);
     m_resultsList->setToolTip(texts::kResultsHint);
+    m_resultsList->allowSeveralSelected();
+    m_resultsList->allowHeaderSorting();
+    m_resultsList->horizontalHeader()->setStretchLastSection(true); // the spare width
 
     m_saveTextButton = makeButton(texts::kSaveTextButton, kLeft, 7710, kHalfWidth);
     m_saveWorkbookButton = makeButton(texts::kSaveExcelButton, kRight, 7710, kHalfWidth);
@@ -188,6 +193,7 @@ QPushButton* MainWindow::makeButton(const QString& caption, int left, int top, i
     button->setFont(arialBold(11.25));
     button->setMouseTracking(true);
     button->installEventFilter(this);
+    button->setAutoDefault(true); // Enter and Return press the focused button
     return button;
 }
 
@@ -294,8 +300,19 @@ void MainWindow::connectHandlers()
     });
     connect(m_resultsList, &ListControl::keyDown, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
-                handle([&] { deleteCurrentResult(*this, key, modifiers); });
+                handle([&] { resultsKeyPressed(*this, key, modifiers); });
             });
+    connect(m_fileList, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        handle([&] { fileListKeyPressed(*this, key); });
+    });
+    connect(m_resultsList, &ListControl::headerClicked, this,
+            [this](int column) { handle([&] { sortResults(*this, column); }); });
+    createResultsMenu();
+    connect(m_resultsList, &ListControl::customContextMenuRequested, this, [this](QPoint at) {
+        if (m_resultsList->rows().rows() > 0)
+            m_resultsMenu->popup(m_resultsList->viewport()->mapToGlobal(at));
+    });
+    setKeyboardOrder();
     connect(m_fileList, &ListControl::pressed, this, [this] { m_gesture->press(); });
     connect(m_fileList, &ListControl::itemClicked, this,
             [this](int row) { m_gesture->itemClick(row); });
@@ -318,6 +335,59 @@ void MainWindow::connectHandlers()
     m_countsTimer.start();
     m_optionFrame->installEventFilter(this);
     installEventFilter(this);
+}
+
+void MainWindow::createResultsMenu()
+{
+    m_resultsMenu = new QMenu(this);
+    const std::pair<const QString&, std::function<void()>> actions[] = {
+        {texts::kOpenContainingFolder, [this] { openContainingFolder(*this); }},
+        {texts::kCopyPath, [this] { copySelectedPaths(*this); }},
+        {texts::kTick, [this] { tickSelectedResults(*this, true); }},
+        {texts::kUntick, [this] { tickSelectedResults(*this, false); }},
+        {texts::kRemove, [this] { removeSelectedResults(*this); }}};
+    for (const auto& [caption, action] : actions) {
+        connect(m_resultsMenu->addAction(caption), &QAction::triggered, this,
+                [this, action = action] {
+                    handle(action);
+                    refreshCounts();
+                });
+    }
+}
+
+void MainWindow::setKeyboardOrder()
+{
+    // Tab goes through the window as it reads: top to bottom, left to right.
+    QWidget* const order[] = {m_fileList,
+                              m_addFilesButton,
+                              m_addFolderButton,
+                              m_clearListButton,
+                              m_samplesButton,
+                              dateBox(StampKind::Modified),
+                              dateBox(StampKind::Created),
+                              dateBox(StampKind::Accessed),
+                              m_startButton,
+                              m_resultsList,
+                              m_saveTextButton,
+                              m_saveWorkbookButton,
+                              m_copyButton,
+                              m_clearResultsButton,
+                              m_statusBar->stopButton()};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // Shortcuts for the common commands, named in the buttons' tooltips.
+    const std::pair<QPushButton*, QKeySequence> shortcuts[] = {
+        {m_addFilesButton, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {m_addFolderButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+        {m_startButton, QKeySequence(Qt::Key_F5)},
+        {m_saveTextButton, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {m_copyButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}};
+    for (const auto& [button, keys] : shortcuts) {
+        button->setShortcut(keys);
+        button->setToolTip(
+            texts::kShortcutHint.arg(button->text(), keys.toString(QKeySequence::NativeText)));
+    }
 }
 
 template <class Handler> void MainWindow::handle(Handler&& handler)

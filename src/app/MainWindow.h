@@ -18,6 +18,7 @@
 class QGroupBox;
 class QPushButton;
 class QMimeData;
+class QMenu;
 class QShortcut;
 
 namespace quillfen {
@@ -63,6 +64,7 @@ public:
     QPushButton* copyButton() const { return m_copyButton; }
     QPushButton* clearResultsButton() const { return m_clearResultsButton; }
     StatusBar* statusBar() const { return m_statusBar; }
+    QMenu* resultsMenu() const { return m_resultsMenu; }
     // What the Stop button and Escape do: the running long command ends at its next yield.
     void requestStop();
 
@@ -84,6 +86,9 @@ private:
     // The same for a long command, which the Stop button and Escape can end meanwhile.
     template <class Command> void handleStoppable(Command&& command);
     void refreshCounts();
+    void createResultsMenu();
+    // The Tab order and the shortcuts of the buttons.
+    void setKeyboardOrder();
     // The first size: the arrangement's, within the screen, which may take height from the
     // lists.
     void fitToScreen();
@@ -109,6 +114,7 @@ private:
     QPushButton* m_samplesButton = nullptr;
     StatusBar* m_statusBar = nullptr;
     QShortcut* m_escape = nullptr;
+    QMenu* m_resultsMenu = nullptr;
     QTimer m_countsTimer;
 
     struct Placed {

@@ -116,6 +116,21 @@ inline const QString kOpenedWorkbook = QStringLiteral("Opened %1 in a new workbo
 inline const QString kStoppedExporting = QStringLiteral("Stopped; no workbook was opened");
 inline const QString kClearedList = QStringLiteral("Cleared the file list");
 inline const QString kClearedResults = QStringLiteral("Cleared the results");
+inline const QString kSortedBy = QStringLiteral("Sorted by %1, %2");
+inline const QString kAToZ = QStringLiteral("A to Z");
+inline const QString kZToA = QStringLiteral("Z to A");
+inline const QString kOldestFirst = QStringLiteral("oldest first");
+inline const QString kNewestFirst = QStringLiteral("newest first");
+
+// A button's tooltip: its caption and its shortcut.
+inline const QString kShortcutHint = QStringLiteral("%1 (%2)");
+
+// The results list's context menu
+inline const QString kOpenContainingFolder = QStringLiteral("Open Containing Folder");
+inline const QString kCopyPath = QStringLiteral("Copy Path");
+inline const QString kTick = QStringLiteral("Tick");
+inline const QString kUntick = QStringLiteral("Untick");
+inline const QString kRemove = QStringLiteral("Remove");
 
 // Samples
 inline const QString kOpenSamplesQuestion = QStringLiteral(

@@ -68,6 +68,7 @@ void ExtractionRun::run(WindowContext& window)
 
     run.step(106, [&] { window.setPointer(WindowPointer::Hourglass); });
     run.step(108, [&] { results.removeAllColumns(); });
+    resultsView.clearSort(); // the rows come in the file list's order again
     run.step(110, [&] { resultsView.addColumn(texts::kFilenameColumn, kFilenameColumnTwips); });
     int marker = 112;
     for (const DateColumn& column : kDateColumns) {
@@ -131,8 +132,11 @@ void ExtractionRun::run(WindowContext& window)
                     const auto kind = static_cast<size_t>(column.kind);
                     dateText.resize(0);
                     if (*times) {
-                        if (const auto stamp = stampOf(**times, column.kind))
+                        if (const auto stamp = stampOf(**times, column.kind)) {
                             formats[kind].appendUtf8(clocks[kind].convert(*stamp), dateText);
+                            // Kept beside the text, to sort by and for the workbook.
+                            results.setSubItemKey(row, k, instantKey(*stamp));
+                        }
                     }
                     results.setSubItemUtf8(row, k, dateText);
                 });

@@ -64,4 +64,11 @@ void removeSelectedFile(WindowContext& window)
     window.fileList().removeSelectedRow();
 }
 
+void fileListKeyPressed(WindowContext& window, int key)
+{
+    if (key != Qt::Key_Delete || window.isBusy())
+        return;
+    window.fileList().removeSelectedRows();
+}
+
 } // namespace quillfen

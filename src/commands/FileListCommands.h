@@ -14,5 +14,7 @@ void addFiles(WindowContext& window);
 void clearList(WindowContext& window);
 // Double-click: removes the selected entry, unless the window is busy.
 void removeSelectedFile(WindowContext& window);
+// The file list's keys: Delete removes every selected entry, unless the window is busy.
+void fileListKeyPressed(WindowContext& window, int key);
 
 } // namespace quillfen

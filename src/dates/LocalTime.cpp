@@ -1,6 +1,8 @@
 #include "dates/LocalTime.h"
 
+#include <algorithm>
 #include <climits>
+#include <limits>
 
 namespace quillfen {
 
@@ -71,6 +73,29 @@ long long daysFromCivil(long long year, unsigned month, unsigned day)
     const unsigned doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+namespace {
+constexpr qint64 kBillion = 1000000000;
+}
+
+qint64 instantKey(const timespec& stamp)
+{
+    constexpr qint64 kMostSeconds = std::numeric_limits<qint64>::max() / kBillion - 1;
+    const qint64 seconds = std::clamp<qint64>(stamp.tv_sec, -kMostSeconds, kMostSeconds);
+    return seconds * kBillion + stamp.tv_nsec;
+}
+
+timespec instantOfKey(qint64 key)
+{
+    timespec stamp{};
+    stamp.tv_sec = static_cast<time_t>(key / kBillion);
+    stamp.tv_nsec = static_cast<long>(key % kBillion);
+    if (stamp.tv_nsec < 0) {
+        stamp.tv_sec -= 1;
+        stamp.tv_nsec += kBillion;
+    }
+    return stamp;
 }
 
 CivilDate civilFromDays(long long days)

@@ -2,6 +2,8 @@
 
 // Layer dates: local time and date texts; uses base and Qt Core.
 
+#include <QtGlobal>
+
 #include <ctime>
 
 namespace quillfen {
@@ -44,6 +46,12 @@ private:
     time_t m_dayEnd = 0;
     LocalDateTime m_day;
 };
+
+// A time stamp as one number that orders stamps as time does: nanoseconds since 1970, held
+// within the range of the number (the years 1678 to 2262 are kept exactly, others at the end
+// of the range); and back.
+qint64 instantKey(const timespec& stamp);
+timespec instantOfKey(qint64 key);
 
 // Days from 1 January 1970 to a date of the proleptic Gregorian calendar, and back.
 long long daysFromCivil(long long year, unsigned month, unsigned day);

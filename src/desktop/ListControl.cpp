@@ -34,7 +34,62 @@ ListControl::ListControl(bool checkable, QWidget* parent)
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setSortIndicatorShown(false);
+    // A long path loses its middle, not its end: the file name stays in view (the tooltip
+    // shows all of it).
+    setTextElideMode(Qt::ElideMiddle);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     fitRowHeight();
+}
+
+void ListControl::allowSeveralSelected()
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+std::vector<int> ListControl::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ListControl::removeSelectedRows()
+{
+    const std::vector<int> rows = selectedRows();
+    clearSelection();
+    m_model.removeRows(rows);
+}
+
+void ListControl::allowHeaderSorting()
+{
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ListControl::headerClicked);
+}
+
+std::optional<std::pair<int, Qt::SortOrder>> ListControl::shownSort() const
+{
+    const QHeaderView* header = horizontalHeader();
+    if (!header->isSortIndicatorShown() || header->sortIndicatorSection() < 0)
+        return std::nullopt;
+    return std::make_pair(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
+void ListControl::showSort(int column, Qt::SortOrder order)
+{
+    horizontalHeader()->setSortIndicator(column, order);
+    horizontalHeader()->setSortIndicatorShown(true);
+}
+
+void ListControl::clearSort()
+{
+    horizontalHeader()->setSortIndicatorShown(false);
 }
 
 void ListControl::fitRowHeight()
@@ -142,6 +197,12 @@ void ListControl::mouseDoubleClickEvent(QMouseEvent* event)
 void ListControl::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key(), event->modifiers());
+    // In a list with ticks, Space is the window's: it ticks every selected row, not only the
+    // current one as the view would.
+    if (m_model.isCheckable() && event->key() == Qt::Key_Space) {
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

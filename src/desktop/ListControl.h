@@ -7,6 +7,10 @@
 
 #include <QTableView>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 class QMimeData;
 
 namespace quillfen {
@@ -34,6 +38,18 @@ public:
     int selectedRow() const;
     // Removes the current row, if any.
     void removeSelectedRow();
+    // Lets the user select several rows at once, with Shift and Ctrl.
+    void allowSeveralSelected();
+    // The selected rows, ascending; and all of them removed.
+    std::vector<int> selectedRows() const;
+    void removeSelectedRows();
+
+    // Lets a click on a header ask for the rows sorted by that column (headerClicked); the
+    // list sorts nothing itself. The header shows the sort it is told of.
+    void allowHeaderSorting();
+    std::optional<std::pair<int, Qt::SortOrder>> shownSort() const;
+    void showSort(int column, Qt::SortOrder order);
+    void clearSort();
     void selectRow(int row);
     void ensureRowVisible(int row);
     // The row under a point in viewport coordinates, or -1.
@@ -53,6 +69,7 @@ signals:
     void itemClicked(int row);
     void doubleClickedRow();
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    void headerClicked(int column);
     void dropped(const QMimeData* data);
 
 protected:

@@ -105,6 +105,37 @@ void RowModel::removeRowAt(int row)
     }
 }
 
+void RowModel::removeRows(const std::vector<int>& rows)
+{
+    if (rows.empty())
+        return;
+    if (rows.size() == 1) {
+        removeRowAt(rows.front());
+        return;
+    }
+    publishPending(); // the views must know every row the table has before it changes
+    beginResetModel();
+    m_table.removeRows(rows);
+    m_published = m_table.rows();
+    endResetModel();
+}
+
+void RowModel::reorderRows(const std::vector<int>& order)
+{
+    publishPending();
+    beginResetModel();
+    m_table.reorderRows(order);
+    endResetModel();
+}
+
+void RowModel::setRowsChecked(const std::vector<int>& rows, bool checked)
+{
+    for (const int row : rows)
+        m_table.setChecked(row, checked);
+    if (m_published > 0 && !rows.empty())
+        emit dataChanged(index(0, 0), index(m_published - 1, 0), {Qt::CheckStateRole});
+}
+
 void RowModel::removeAllRows()
 {
     if (rows() == 0)
@@ -164,6 +195,12 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return m_table.cell(index.row(), index.column());
+    case Qt::ToolTipRole: {
+        // The whole text, which the column may show cut short; an empty cell has none, so the
+        // list's own hint shows there.
+        const QString text = m_table.cell(index.row(), index.column());
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
     case Qt::CheckStateRole:
         if (m_checkable && index.column() == 0)
             return m_table.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;

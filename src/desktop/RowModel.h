@@ -44,7 +44,11 @@ public:
     // Announces appended rows to the views now.
     void publishPending();
     void removeRowAt(int row);
+    // Removes the given rows (ascending, each once).
+    void removeRows(const std::vector<int>& rows);
     void removeAllRows();
+    // See TextTable::reorderRows; the views show the new order at once.
+    void reorderRows(const std::vector<int>& order);
     int rows() const { return m_table.rows(); }
 
     QString text(int row) const { return m_table.text(row); }
@@ -53,9 +57,13 @@ public:
     QString subItem(int row, int k) const { return m_table.subItem(row, k); }
     void setSubItem(int row, int k, const QString& text);
     void setSubItemUtf8(int row, int k, QByteArrayView text);
+    void setSubItemKey(int row, int k, qint64 key) { m_table.setSubItemKey(row, k, key); }
     QString cell(int row, int column) const { return m_table.cell(row, column); }
+    bool isCheckable() const { return m_checkable; }
     bool isChecked(int row) const { return m_table.isChecked(row); }
     void setChecked(int row, bool checked);
+    // Ticks or unticks the given rows, telling the views once.
+    void setRowsChecked(const std::vector<int>& rows, bool checked);
     void setAllChecked(bool checked);
 
     // QAbstractTableModel

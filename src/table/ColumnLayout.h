@@ -1,7 +1,7 @@
 #pragma once
 
-// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
-// and libxlsxwriter.
+// Layer table: the text table, its order and the writers that turn it into bytes; uses base,
+// Qt Core, libxlsxwriter and ICU.
 
 #include <QByteArray>
 #include <QByteArrayView>

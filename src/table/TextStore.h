@@ -1,7 +1,7 @@
 #pragma once
 
-// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
-// and libxlsxwriter.
+// Layer table: the text table, its order and the writers that turn it into bytes; uses base,
+// Qt Core, libxlsxwriter and ICU.
 
 #include <QByteArrayView>
 #include <QString>
@@ -42,6 +42,12 @@ public:
     Ref add(const Shared& text);
     Shared shared(Ref ref) const;
     QString text(Ref ref) const;
+    // The text's bytes where the store keeps them, valid while the store lives.
+    QByteArrayView view(Ref ref) const
+    {
+        const Bytes b = bytes(ref);
+        return {b.data, static_cast<qsizetype>(b.size)};
+    }
     // Length in UTF-16 code units, without building the text.
     qsizetype length(Ref ref) const;
     // Its size in UTF-8 bytes, read off the reference.

@@ -29,6 +29,7 @@ void TextTable::removeAllColumns()
     // The rows keep their texts and ticks; sub-items go with their columns, so columns added
     // again start empty.
     std::fill(m_subItems.begin(), m_subItems.end(), 0);
+    m_keys.clear();
     ++m_revision;
 }
 
@@ -109,7 +110,96 @@ void TextTable::removeRowAt(int row)
     const auto firstSub = m_subItems.begin() + static_cast<std::ptrdiff_t>(row) * m_stride;
     m_subItems.erase(firstSub, firstSub + m_stride);
     m_checked.erase(m_checked.begin() + row);
+    for (std::vector<qint64>& keys : m_keys) {
+        if (static_cast<std::size_t>(row) < keys.size())
+            keys.erase(keys.begin() + row);
+    }
     ++m_revision;
+}
+
+void TextTable::removeRows(const std::vector<int>& rows)
+{
+    if (rows.empty())
+        return;
+    for (const int row : rows)
+        checkRow(row);
+    // Every row moves at most once: to the next free place, unless it goes.
+    const auto stride = static_cast<std::size_t>(m_stride);
+    std::size_t kept = 0;
+    auto gone = rows.begin();
+    for (std::size_t row = 0; row < m_texts.size(); ++row) {
+        if (gone != rows.end() && static_cast<std::size_t>(*gone) == row) {
+            m_checkedRows -= m_checked[row] ? 1 : 0;
+            ++gone;
+            continue;
+        }
+        m_texts[kept] = m_texts[row];
+        std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(row * stride), stride,
+                    m_subItems.begin() + static_cast<std::ptrdiff_t>(kept * stride));
+        m_checked[kept] = m_checked[row];
+        for (std::vector<qint64>& keys : m_keys) {
+            if (row < keys.size())
+                keys[kept] = keys[row];
+        }
+        ++kept;
+    }
+    m_texts.resize(kept);
+    m_subItems.resize(kept * stride);
+    m_checked.resize(kept);
+    for (std::vector<qint64>& keys : m_keys)
+        keys.resize(std::min(keys.size(), kept));
+    ++m_revision;
+}
+
+void TextTable::reorderRows(const std::vector<int>& order)
+{
+    const auto stride = static_cast<std::size_t>(m_stride);
+    std::vector<TextStore::Ref> texts(m_texts.size());
+    std::vector<TextStore::Ref> subItems(m_subItems.size());
+    std::vector<bool> checked(m_checked.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const auto from = static_cast<std::size_t>(order[i]);
+        texts[i] = m_texts[from];
+        std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(from * stride), stride,
+                    subItems.begin() + static_cast<std::ptrdiff_t>(i * stride));
+        checked[i] = m_checked[from];
+    }
+    for (std::vector<qint64>& keys : m_keys) {
+        if (keys.empty())
+            continue;
+        keys.resize(m_texts.size(), kNoKey);
+        std::vector<qint64> moved(keys.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            moved[i] = keys[static_cast<std::size_t>(order[i])];
+        keys = std::move(moved);
+    }
+    m_texts = std::move(texts);
+    m_subItems = std::move(subItems);
+    m_checked = std::move(checked);
+    ++m_revision;
+}
+
+void TextTable::setSubItemKey(int row, int k, qint64 key)
+{
+    checkRow(row);
+    checkSubItem(k);
+    if (m_keys.size() < static_cast<std::size_t>(k))
+        m_keys.resize(static_cast<std::size_t>(k));
+    std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k - 1)];
+    if (keys.size() <= static_cast<std::size_t>(row))
+        keys.resize(m_texts.size(), kNoKey);
+    keys[static_cast<std::size_t>(row)] = key;
+}
+
+qint64 TextTable::subItemKey(int row, int k) const
+{
+    checkRow(row);
+    checkSubItem(k);
+    if (m_keys.size() < static_cast<std::size_t>(k))
+        return kNoKey;
+    const std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k - 1)];
+    return static_cast<std::size_t>(row) < keys.size() ? keys[static_cast<std::size_t>(row)]
+                                                       : kNoKey;
 }
 
 void TextTable::removeAllRows()
@@ -118,6 +208,7 @@ void TextTable::removeAllRows()
     m_subItems = {};
     m_checked = {};
     m_checkedRows = 0;
+    m_keys.clear();
     m_store.clear();
     ++m_revision;
 }

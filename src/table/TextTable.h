@@ -1,7 +1,7 @@
 #pragma once
 
-// Layer table: the text table and the writers that turn it into bytes; uses base, Qt Core
-// and libxlsxwriter.
+// Layer table: the text table, its order and the writers that turn it into bytes; uses base,
+// Qt Core, libxlsxwriter and ICU.
 
 #include "table/TextStore.h"
 
@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <vector>
 
 namespace quillfen {
@@ -36,7 +37,12 @@ public:
     // Appends a row whose text is shared with the store it came from, not copied.
     void appendRow(const TextStore::Shared& text);
     void removeRowAt(int row);
+    // Removes the given rows (ascending, each once) in one pass over the table.
+    void removeRows(const std::vector<int>& rows);
     void removeAllRows();
+    // Puts the rows in a new order: row i becomes the row that was at order[i]. `order` holds
+    // every row once. Texts, sub-items, keys and ticks move with their rows.
+    void reorderRows(const std::vector<int>& order);
     int rows() const { return static_cast<int>(m_texts.size()); }
 
     QString text(int row) const;
@@ -44,6 +50,8 @@ public:
     void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
     // The row's text with the block that holds it, to read or to share with another table.
     TextStore::Shared sharedText(int row) const;
+    // The row's text as UTF-8 where the table keeps it, valid until the table changes.
+    QByteArrayView textView(int row) const { return m_store.view(cellRef(row, 0)); }
     void setText(int row, const QString& text);
     QString subItem(int row, int k) const;
     void setSubItem(int row, int k, const QString& text);
@@ -60,6 +68,12 @@ public:
     void setAllChecked(bool checked);
     // How many rows are ticked.
     int checkedRows() const { return m_checkedRows; }
+
+    // What orders a sub-item's cell where its text would not: a date's instant, say. kNoKey
+    // where there is none; kept only for the columns that are given one.
+    static constexpr qint64 kNoKey = std::numeric_limits<qint64>::min();
+    void setSubItemKey(int row, int k, qint64 key);
+    qint64 subItemKey(int row, int k) const;
 
     // Changes whenever rows or columns that were there go away or change their text: a reader
     // that lets other work run between cells compares it before and after to know whether it
@@ -84,6 +98,8 @@ private:
     int m_stride = 0;
     std::vector<bool> m_checked;
     int m_checkedRows = 0;
+    // By sub-item k - 1: empty, or as long as the rows that were there when a key was set.
+    std::vector<std::vector<qint64>> m_keys;
     quint64 m_revision = 0;
 };
 
