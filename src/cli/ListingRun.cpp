@@ -215,12 +215,13 @@ void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
     m_dateTexts.resize(0);
     std::vector<qsizetype>& ends = m_dateEnds;
     ends.clear();
-    m_cells.assign(m_columns.size(), std::nullopt);
+    m_cells.assign(m_columns.size(), DateCell{});
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         DateColumn& column = m_columns[i];
         const std::optional<timespec> stamp =
             stamped.times ? stampOf(*stamped.times, column.kind) : std::nullopt;
         if (stamp) {
+            m_cells[i].stamp = *stamp;
             if (column.text)
                 column.text->appendUtf8(column.clock.convert(*stamp), m_dateTexts);
             else
@@ -233,7 +234,8 @@ void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
     for (std::size_t i = 0; i < ends.size(); ++i) {
         if (ends[i] < 0)
             continue;
-        m_cells[i] = QByteArrayView(m_dateTexts).sliced(begin, ends[i] - begin);
+        m_cells[i].present = true;
+        m_cells[i].text = QByteArrayView(m_dateTexts).sliced(begin, ends[i] - begin);
         begin = ends[i];
     }
     m_writer.row(path, m_cells);

@@ -1,6 +1,7 @@
 #include "cli/RowWriters.h"
 
 #include "base/Texts.h"
+#include "dates/SpreadsheetDates.h"
 #include "table/RecordText.h"
 #include "table/XlsxSheet.h"
 
@@ -14,7 +15,7 @@ constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 QByteArrayView cellOrEmpty(const DateCell& cell)
 {
-    return cell.value_or(QByteArrayView());
+    return cell.present ? cell.text : QByteArrayView();
 }
 
 } // namespace
@@ -74,8 +75,8 @@ void JsonLinesWriter::row(QByteArrayView path, const std::vector<DateCell>& date
     appendJsonString(path, m_line);
     for (std::size_t i = 0; i < dates.size(); ++i) {
         m_line.append(m_keys[i]);
-        if (dates[i])
-            appendJsonString(*dates[i], m_line);
+        if (dates[i].present)
+            appendJsonString(dates[i].text, m_line);
         else
             m_line.append("null");
     }
@@ -136,6 +137,11 @@ WorkbookWriter::~WorkbookWriter() = default;
 
 void WorkbookWriter::begin(const std::vector<StampKind>& dates)
 {
+    // Dates as date values, as the window's export writes them.
+    if (const auto formats = spreadsheetDateFormats()) {
+        m_sheet->setDateFormats(formats->dateTime, formats->dateOnly);
+        m_dates = true;
+    }
     m_sheet->set(1, 1, texts::kFilenameColumn);
     int column = 2;
     for (const StampKind kind : dates)
@@ -151,8 +157,13 @@ void WorkbookWriter::row(QByteArrayView path, const std::vector<DateCell>& dates
     m_sheet->set(m_nextRow, 1, QString::fromUtf8(path));
     for (std::size_t i = 0; i < dates.size(); ++i) {
         const int column = static_cast<int>(i) + 2;
-        m_sheet->set(m_nextRow, column,
-                     resultsCellText(column, QString::fromUtf8(cellOrEmpty(dates[i]))));
+        const QString text = QString::fromUtf8(cellOrEmpty(dates[i]));
+        const auto date =
+            dates[i].present && m_dates ? spreadsheetDateOf(dates[i].stamp) : std::nullopt;
+        if (date)
+            m_sheet->setDate(m_nextRow, column, date->value, date->midnight, text);
+        else
+            m_sheet->set(m_nextRow, column, resultsCellText(column, text));
     }
     ++m_nextRow;
     ++m_rowsWritten;

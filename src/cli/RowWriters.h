@@ -21,8 +21,13 @@ class XlsxSheet;
 
 namespace quillfen::cli {
 
-// One date cell: its text, or none where the file has no such date or could not be read.
-using DateCell = std::optional<QByteArrayView>;
+// One date cell: whether the file has that date (it may keep none, or not be readable), its
+// text and its time stamp.
+struct DateCell {
+    bool present = false;
+    QByteArrayView text;
+    timespec stamp{};
+};
 
 // Turns rows into one output format: the path's column "Filename", then one column per date,
 // with the window's headers.
@@ -104,6 +109,7 @@ private:
     std::function<void()> m_waitStep;
     std::function<void(quint64)> m_tooMany;
     std::unique_ptr<XlsxSheet> m_sheet;
+    bool m_dates = false; // whether date cells hold date values
     int m_nextRow = 2;
     quint64 m_leftOut = 0;
 };

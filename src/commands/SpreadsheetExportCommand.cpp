@@ -4,6 +4,8 @@
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
 #include "commands/WindowContext.h"
+#include "dates/LocalTime.h"
+#include "dates/SpreadsheetDates.h"
 
 #include <algorithm>
 
@@ -20,6 +22,22 @@ SpreadsheetApp& spreadsheetOf(WindowContext& window)
     if (app == nullptr)
         throw Failure(QStringLiteral("This desktop offers no spreadsheet application"));
     return *app;
+}
+
+// A results cell after the path: its date value where the run kept the date's instant and the
+// spreadsheet can show it, else its text.
+void setResultsCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowModel& results,
+                    int row)
+{
+    const QString text = results.subItem(row, column - 1);
+    const qint64 instant = results.table().subItemKey(row, column - 1);
+    if (instant != TextTable::kNoKey) {
+        if (const auto date = spreadsheetDateOf(instantOfKey(instant))) {
+            sheet.setDateCell(sheetRow, column, date->value, date->midnight, text);
+            return;
+        }
+    }
+    sheet.setCell(sheetRow, column, resultsCellText(column, text));
 }
 
 } // namespace
@@ -82,6 +100,12 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
         endBusy();
         return;
     }
+    // Dates go in as date values, shown as the window shows them, so the spreadsheet sorts and
+    // filters them as dates; a locale whose formats it cannot show keeps the texts.
+    run.step(114, [&] {
+        if (const auto formats = spreadsheetDateFormats())
+            sheet->setDateFormats(formats->dateTime, formats->dateOnly);
+    });
 
     // A stop ends the export wherever it yields: the workbook is neither written nor shown.
     int placed = 0; // ticked rows in the sheet
@@ -122,10 +146,7 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
                     if (c == 1)
                         run.step(150, [&] { sheet->setCell(sheetRow, 1, results.text(r)); });
                     else
-                        run.step(154, [&] {
-                            sheet->setCell(sheetRow, c,
-                                           resultsCellText(c, results.subItem(r, c - 1)));
-                        });
+                        run.step(154, [&] { setResultsCell(*sheet, sheetRow, c, results, r); });
                 }
             }
             ++sheetRow; // step 160, ticked or not

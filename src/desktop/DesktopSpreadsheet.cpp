@@ -40,6 +40,14 @@ public:
     {
         m_sheet.set(row, column, text);
     }
+    void setDateFormats(const QString& dateTime, const QString& dateOnly) override
+    {
+        m_sheet.setDateFormats(dateTime, dateOnly);
+    }
+    void setDateCell(int row, int column, double value, bool dateOnly, const QString& text) override
+    {
+        m_sheet.setDate(row, column, value, dateOnly, text);
+    }
     void autoFitColumns() override { m_sheet.fitColumns(); }
     XlsxSheet& sheet() { return m_sheet; }
 

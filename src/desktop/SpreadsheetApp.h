@@ -18,6 +18,12 @@ public:
     virtual ~SpreadsheetWorkbook() = default;
     // Throws a Failure for a cell outside the sheet.
     virtual void setCell(int row, int column, const QString& text) = 0;
+    // The number formats date cells are shown with (with the time, the date alone).
+    virtual void setDateFormats(const QString& dateTime, const QString& dateOnly) = 0;
+    // A date value (days since 30 December 1899) shown with one of those formats; `text` is how
+    // it reads.
+    virtual void setDateCell(int row, int column, double value, bool dateOnly,
+                             const QString& text) = 0;
     // Fits every column's width to its contents.
     virtual void autoFitColumns() = 0;
 };

@@ -155,6 +155,33 @@ XlsxSheet::~XlsxSheet()
 
 void XlsxSheet::set(int row, int column, const QString& text)
 {
+    place(row, column, text, -1, 0);
+}
+
+void XlsxSheet::setDateFormats(const QString& dateTime, const QString& dateOnly)
+{
+    if (m_workbook == nullptr)
+        throw Failure(QStringLiteral("The workbook has been saved already"));
+    m_dateFormats.clear();
+    for (const QString& code : {dateTime, dateOnly}) {
+        lxw_format* const format = workbook_add_format(m_workbook);
+        if (format == nullptr)
+            throw Failure(QStringLiteral("Cannot add a date format to the workbook"));
+        format_set_num_format(format, code.toUtf8().constData());
+        m_dateFormats.push_back(format);
+    }
+}
+
+void XlsxSheet::setDate(int row, int column, double value, bool dateOnly, const QString& text)
+{
+    if (m_dateFormats.empty())
+        place(row, column, text, -1, 0);
+    else
+        place(row, column, text, dateOnly ? 1 : 0, value);
+}
+
+void XlsxSheet::place(int row, int column, const QString& text, int format, double value)
+{
     if (row < 1 || row > kSheetRows || column < 1 || column > kSheetColumns)
         throw Failure(QStringLiteral("The cell at row %1, column %2 lies outside the sheet, which "
                                      "holds %3 rows and %4 columns")
@@ -187,9 +214,9 @@ void XlsxSheet::set(int row, int column, const QString& text)
     m_rowText.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     m_rowText.push_back('\0');
     if (at != m_rowCells.end() && at->column == column)
-        at->offset = offset; // the earlier text stays in the buffer until the row is written
+        *at = RowCell{column, offset, format, value}; // the earlier text stays until written
     else
-        m_rowCells.insert(at, RowCell{column, offset});
+        m_rowCells.insert(at, RowCell{column, offset, format, value});
 }
 
 void XlsxSheet::writeRow()
@@ -208,9 +235,13 @@ void XlsxSheet::writeRow()
         if (*text == 0)
             continue; // an empty text leaves the cell empty
         widen(m_longest, cell.column, text);
-        const lxw_error error = worksheet_write_string(m_sheet, static_cast<lxw_row_t>(m_row - 1),
-                                                       static_cast<lxw_col_t>(cell.column - 1),
-                                                       withEscapesProtected(text, buffer), nullptr);
+        const auto row = static_cast<lxw_row_t>(m_row - 1);
+        const auto column = static_cast<lxw_col_t>(cell.column - 1);
+        const lxw_error error = cell.format >= 0
+            ? worksheet_write_number(m_sheet, row, column, cell.value,
+                                     m_dateFormats[static_cast<std::size_t>(cell.format)])
+            : worksheet_write_string(m_sheet, row, column, withEscapesProtected(text, buffer),
+                                     nullptr);
         if (error != LXW_NO_ERROR)
             throw Failure(QStringLiteral("Cannot set the cell at row %1, column %2: %3")
                               .arg(m_row)

@@ -13,6 +13,7 @@
 
 struct lxw_workbook;
 struct lxw_worksheet;
+struct lxw_format;
 
 namespace quillfen {
 
@@ -50,6 +51,14 @@ public:
     // with a text longer than kMaxCellText.
     void set(int row, int column, const QString& text);
 
+    // The number formats date values are shown with: one with the time, one for the date alone.
+    // Until they are given, dates are set as their texts.
+    void setDateFormats(const QString& dateTime, const QString& dateOnly);
+    // A date value (days since 30 December 1899, the fraction the time of day) in the same
+    // way as set(), shown with the date-only format when `dateOnly`. `text` is how it reads,
+    // for the column's width.
+    void setDate(int row, int column, double value, bool dateOnly, const QString& text);
+
     // Sets each column's width from its longest text so far; a column without any text keeps
     // the sheet's default width.
     void fitColumns();
@@ -67,8 +76,13 @@ public:
 private:
     struct RowCell {
         int column;
-        std::size_t offset; // into m_rowText
+        std::size_t offset; // into m_rowText: the text, or how the date reads
+        int format = -1;    // a date's: into m_dateFormats; -1 for a text
+        double value = 0;
     };
+
+    // Takes a cell into the row being filled (see set()).
+    void place(int row, int column, const QString& text, int format, double value);
 
     // Hands the row being filled to the library and starts an empty one.
     void writeRow();
@@ -77,6 +91,7 @@ private:
     QString m_draft;         // where the library writes the file, until it is put in place
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_sheet = nullptr;
+    std::vector<lxw_format*> m_dateFormats; // with the time, the date alone
 
     int m_row = 0;                   // the row being filled, 0 before the first
     std::string m_rowText;           // its texts as NUL-terminated UTF-8

@@ -1,5 +1,6 @@
 #include "commands/SpreadsheetExportCommand.h"
 #include "desktop/DesktopSpreadsheet.h"
+#include "support/Stamps.h"
 #include "support/TempTree.h"
 #include "support/WindowFixture.h"
 #include "support/XlsxReadBack.h"
@@ -467,4 +468,46 @@ TEST_F(SpreadsheetExport, ClosingTheWindowMidExportShowsNothing)
     ASSERT_EQ(started().size(), 2u);
     EXPECT_FALSE(started()[1].visible);
     EXPECT_TRUE(started()[1].released);
+}
+
+TEST_F(RealWorkbook, DatesAreDateValuesShownAsTheWindowShowsThem)
+{
+    tree.file("files/summer.txt");
+    tree.file("files/midnight.txt");
+    tree.setTimes("files/summer.txt", kSummer, kSummer);
+    tree.setTimes("files/midnight.txt", kBerlinMidnight, kBerlinMidnight);
+    const struct {
+        QLocale locale;
+        const char* dateTime;
+        const char* dateOnly;
+    } locales[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), R"(m"/"d"/"yyyy" "h":"mm":"ss" "AM/PM)",
+         R"(m"/"d"/"yyyy)"},
+        {QLocale(QLocale::German, QLocale::Germany), R"(dd"."mm"."yyyy" "hh":"mm":"ss)",
+         R"(dd"."mm"."yyyy)"},
+    };
+    useDesktopSpreadsheet({{"soffice", "/usr/bin/soffice"}});
+    start();
+    addFiles({tree.path("files/summer.txt"), tree.path("files/midnight.txt"),
+              tree.path("files/gone.txt")});
+    mainWindow().dateBox(StampKind::Created)->setValue(0);
+    mainWindow().dateBox(StampKind::Accessed)->setValue(0);
+    for (const auto& [locale, dateTime, dateOnly] : locales) {
+        QLocale::setDefault(locale);
+        mainWindow().startButton()->click();
+        click();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_FALSE(launcher->started.isEmpty());
+        const SheetReadBack sheet = readBackXlsx(launcher->started.last().last());
+        ASSERT_EQ(sheet.error, "");
+        // Wall-clock times in Berlin; the path and the missing file's cell stay as they were.
+        EXPECT_EQ(
+            sheet.dates,
+            (QMap<QString, QString>{{"B2", "2021-06-30T16:30:15"}, {"B3", "2021-08-31T00:00:00"}}));
+        EXPECT_EQ(sheet.dateFormats, (QMap<QString, QString>{{"B2", dateTime}, {"B3", dateOnly}}))
+            << locale.name().toStdString();
+        EXPECT_EQ(sheet.texts.value("A4"), tree.path("files/gone.txt"));
+        EXPECT_FALSE(sheet.texts.contains("B4"));
+        EXPECT_TRUE(sheet.otherValues.isEmpty());
+    }
 }

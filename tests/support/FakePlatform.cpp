@@ -132,6 +132,15 @@ public:
             throw Failure(QStringLiteral("Cell refused"));
         m_record.cells[{row, column}] = text;
     }
+    void setDateFormats(const QString& dateTime, const QString& dateOnly) override
+    {
+        m_record.dateFormats = {dateTime, dateOnly};
+    }
+    void setDateCell(int row, int column, double value, bool dateOnly, const QString& text) override
+    {
+        setCell(row, column, text);
+        m_record.dates[{row, column}] = {value, dateOnly};
+    }
     void autoFitColumns() override { ++m_record.autoFits; }
 
 private:

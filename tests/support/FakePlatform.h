@@ -96,7 +96,9 @@ public:
 // What one started spreadsheet instance was asked to do. Records outlive the instances, which
 // the program drops.
 struct FakeSpreadsheet {
-    std::map<std::pair<int, int>, QString> cells; // by (row, column)
+    std::map<std::pair<int, int>, QString> cells; // by (row, column), a date cell's as it reads
+    std::map<std::pair<int, int>, std::pair<double, bool>> dates; // value, date alone
+    QStringList dateFormats;
     int workbooks = 0;
     int autoFits = 0;
     bool visible = false;

@@ -13,18 +13,21 @@ namespace {
 const QString kPython = QStringLiteral("/usr/bin/python3");
 
 const char* const kReader = R"(
-import json, sys, zipfile
+import datetime, json, sys, zipfile
 import xml.etree.ElementTree as ET
 import openpyxl
 
 path = sys.argv[1]
 book = openpyxl.load_workbook(path)
 sheet = book.worksheets[0]
-texts, other = {}, []
+texts, other, dates, formats = {}, [], {}, {}
 for row in sheet.iter_rows():
     for cell in row:
         if isinstance(cell.value, str):
             texts[cell.coordinate] = cell.value
+        elif isinstance(cell.value, datetime.datetime):
+            dates[cell.coordinate] = cell.value.isoformat()
+            formats[cell.coordinate] = cell.number_format
         elif cell.value is not None:
             other.append(cell.coordinate)
 
@@ -39,7 +42,8 @@ for col in root.iter("{%s}col" % ns["x"]):
         widths[str(number)] = float(col.get("width"))
 
 print(json.dumps({"sheets": len(book.worksheets), "texts": texts, "other": other,
-                  "types": types, "formulas": formulas, "widths": widths}))
+                  "dates": dates, "formats": formats, "types": types, "formulas": formulas,
+                  "widths": widths}))
 )";
 
 } // namespace
@@ -64,6 +68,12 @@ SheetReadBack readBackXlsx(const QString& path)
         sheet.texts.insert(it.key(), it.value().toString());
     for (const QJsonValue& cell : answer.value(QStringLiteral("other")).toArray())
         sheet.otherValues.append(cell.toString());
+    const QJsonObject dates = answer.value(QStringLiteral("dates")).toObject();
+    for (auto it = dates.begin(); it != dates.end(); ++it)
+        sheet.dates.insert(it.key(), it.value().toString());
+    const QJsonObject formats = answer.value(QStringLiteral("formats")).toObject();
+    for (auto it = formats.begin(); it != formats.end(); ++it)
+        sheet.dateFormats.insert(it.key(), it.value().toString());
     const QJsonObject types = answer.value(QStringLiteral("types")).toObject();
     for (auto it = types.begin(); it != types.end(); ++it)
         sheet.types.insert(it.key(), it.value().toString());
