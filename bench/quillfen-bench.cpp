@@ -3,7 +3,8 @@
 // resident memory, and the longest stretch without event processing (a timer that should
 // fire every 5 ms records the largest gap it saw).
 //
-//   quillfen-bench [--phase scan|extract|report|clipboard|workbook|all] [--ext EXT]
+//   quillfen-bench [--phase scan|extract|sort|sort-date|report|clipboard|workbook|all]
+//                  [--ext EXT]
 //                  [--soak RUNS] [--list FILE] DIR
 //
 // A single phase runs the phases it needs first, untimed. --list writes the scanned file list
@@ -123,8 +124,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption(
-        {"phase", "scan, extract, report, clipboard, workbook or all.", "phase", "all"});
+    parser.addOption({"phase",
+                      "scan, extract, sort, sort-date, report, clipboard, workbook or all.",
+                      "phase", "all"});
     parser.addOption({"ext", "Extension for the folder scan.", "ext", "*"});
     parser.addOption({"soak", "Run every phase this many times.", "runs", "0"});
     parser.addOption({"list", "Write the scanned file list to this file.", "file"});
@@ -154,6 +156,9 @@ int main(int argc, char* argv[])
          },
          files},
         {"extract", [&] { window.startButton()->click(); }, results},
+        // A click on a results header: by path in natural order, then by date.
+        {"sort", [&] { emit window.resultsList().headerClicked(0); }, results},
+        {"sort-date", [&] { emit window.resultsList().headerClicked(1); }, results},
         {"report", [&] { window.saveTextButton()->click(); }, results},
         {"clipboard", [&] { window.copyButton()->click(); }, results},
         {"workbook", [&] { window.saveWorkbookButton()->click(); }, results},

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <ctime>
+#include <memory>
 
 namespace quillfen {
 
@@ -79,19 +80,29 @@ void ExtractionRun::run(WindowContext& window)
     run.step(124, [&] { results.removeAllRows(); });
 
     ::tzset(); // time-zone rules are read once per run
-    // One of each per kind: each keeps the last day it saw, and the kinds' days differ.
-    const std::array<DateTextFormat, 3> formats;
-    std::array<LocalTimeConverter, 3> clocks;
+    // The dates are kept as their instants (to sort by, and for the workbook) and their texts
+    // made from them when they are read, in the locale of the run: a million dates then cost
+    // no text each. Each kind keeps the last day it saw, and the kinds' days differ.
+    for (const DateColumn& column : kDateColumns) {
+        const int k = columnWithHeader(results.table(), column.header);
+        if (k == 0)
+            continue;
+        struct Text {
+            DateTextFormat format;
+            LocalTimeConverter clock;
+        };
+        results.setKeyText(k, [text = std::make_shared<Text>()](qint64 key, QByteArray& out) {
+            text->format.appendUtf8(text->clock.convert(instantOfKey(key)), out);
+        });
+    }
     StampPrefetch prefetch([&](int row, QByteArray& out) {
         if (row >= files.rows())
             return false;
         files.table().appendTextUtf8(row, out);
         return true;
     });
-    // The path goes from list to list as UTF-8, shared rather than copied, and the date texts
-    // in a buffer kept from row to row; the file name in the progress bar becomes a string
-    // only when the bar is drawn.
-    QByteArray dateText;
+    // The path goes from list to list as UTF-8, shared rather than copied; the file name in
+    // the progress bar becomes a string only when the bar is drawn.
     const int count = run.value(126, 0, [&] { return files.rows(); });
     int unread = 0; // rows whose file gave no dates
     bool stopped = false;
@@ -129,16 +140,9 @@ void ExtractionRun::run(WindowContext& window)
                         if (!*times)
                             ++unread;
                     }
-                    const auto kind = static_cast<size_t>(column.kind);
-                    dateText.resize(0);
-                    if (*times) {
-                        if (const auto stamp = stampOf(**times, column.kind)) {
-                            formats[kind].appendUtf8(clocks[kind].convert(*stamp), dateText);
-                            // Kept beside the text, to sort by and for the workbook.
-                            results.setSubItemKey(row, k, instantKey(*stamp));
-                        }
-                    }
-                    results.setSubItemUtf8(row, k, dateText);
+                    const std::optional<timespec> stamp =
+                        *times ? stampOf(**times, column.kind) : std::nullopt;
+                    results.setSubItemKey(row, k, stamp ? instantKey(*stamp) : TextTable::kNoKey);
                 });
             }
         }

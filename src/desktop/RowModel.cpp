@@ -165,6 +165,12 @@ void RowModel::setSubItemUtf8(int row, int k, QByteArrayView text)
     cellChanged(row, k, Qt::DisplayRole);
 }
 
+void RowModel::setSubItemKey(int row, int k, qint64 key)
+{
+    m_table.setSubItemKey(row, k, key);
+    cellChanged(row, k, Qt::DisplayRole); // its text may come from the key
+}
+
 void RowModel::setChecked(int row, bool checked)
 {
     m_table.setChecked(row, checked);

@@ -57,7 +57,8 @@ public:
     QString subItem(int row, int k) const { return m_table.subItem(row, k); }
     void setSubItem(int row, int k, const QString& text);
     void setSubItemUtf8(int row, int k, QByteArrayView text);
-    void setSubItemKey(int row, int k, qint64 key) { m_table.setSubItemKey(row, k, key); }
+    void setSubItemKey(int row, int k, qint64 key);
+    void setKeyText(int k, TextTable::KeyText text) { m_table.setKeyText(k, std::move(text)); }
     QString cell(int row, int column) const { return m_table.cell(row, column); }
     bool isCheckable() const { return m_checkable; }
     bool isChecked(int row) const { return m_table.isChecked(row); }

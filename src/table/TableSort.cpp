@@ -25,17 +25,18 @@ std::vector<int> allRows(const TextTable& table)
 // its name within the folder.
 struct FolderNode {
     struct Entry {
-        QByteArrayView name;
         int index;     // a row, or a node
         bool isFolder; // a file comes before a folder of the same name, as a path before its own
     };
+    QByteArrayView name; // within its parent
     std::vector<Entry> entries;
 };
 
 class PathTree {
 public:
     explicit PathTree(const TextTable& table)
-        : m_nodes(1) // the root: paths without a folder, and those right under "/"
+        : m_table(table)
+        , m_nodes(1) // the root: paths without a folder, and those right under "/"
     {
         QByteArrayView lastFolder;
         int lastNode = 0;
@@ -50,8 +51,7 @@ public:
                 lastFolder = folder;
                 haveLast = true;
             }
-            m_nodes[static_cast<std::size_t>(lastNode)].entries.push_back(
-                {path.sliced(slash + 1), row, false});
+            m_nodes[static_cast<std::size_t>(lastNode)].entries.push_back({row, false});
         }
     }
 
@@ -75,9 +75,8 @@ private:
         const qsizetype slash = folder.lastIndexOf('/');
         const int parent = nodeOf(slash < 0 ? QByteArrayView() : folder.first(slash));
         const int node = static_cast<int>(m_nodes.size());
-        m_nodes.emplace_back();
-        m_nodes[static_cast<std::size_t>(parent)].entries.push_back(
-            {folder.sliced(slash + 1), node, true});
+        m_nodes.emplace_back().name = folder.sliced(slash + 1);
+        m_nodes[static_cast<std::size_t>(parent)].entries.push_back({node, true});
         // The key's bytes live in the table's store, which does not change during the sort.
         m_index.insert(QByteArray::fromRawData(folder.data(), folder.size()), node);
         return node;
@@ -93,7 +92,7 @@ private:
         at.reserve(entries.size());
         for (const FolderNode::Entry& entry : entries) {
             at.push_back(keys.size());
-            natural.appendKey(entry.name, keys);
+            natural.appendKey(nameOf(entry), keys);
         }
         std::vector<std::size_t> places(entries.size());
         std::iota(places.begin(), places.end(), 0);
@@ -114,6 +113,15 @@ private:
         }
     }
 
+    QByteArrayView nameOf(const FolderNode::Entry& entry) const
+    {
+        if (entry.isFolder)
+            return m_nodes[static_cast<std::size_t>(entry.index)].name;
+        const QByteArrayView path = m_table.textView(entry.index);
+        return path.sliced(path.lastIndexOf('/') + 1);
+    }
+
+    const TextTable& m_table;
     std::vector<FolderNode> m_nodes;
     QHash<QByteArray, int> m_index; // folder path to node
 };

@@ -1,6 +1,7 @@
 #include "table/TextTable.h"
 
 #include "base/Failure.h"
+#include "base/Utf8.h"
 
 #include <algorithm>
 
@@ -30,6 +31,7 @@ void TextTable::removeAllColumns()
     // again start empty.
     std::fill(m_subItems.begin(), m_subItems.end(), 0);
     m_keys.clear();
+    m_keyTexts.clear();
     ++m_revision;
 }
 
@@ -153,29 +155,53 @@ void TextTable::removeRows(const std::vector<int>& rows)
 
 void TextTable::reorderRows(const std::vector<int>& order)
 {
+    // In place, a cycle of the permutation at a time: a million rows are not copied whole.
+    const std::size_t count = m_texts.size();
     const auto stride = static_cast<std::size_t>(m_stride);
-    std::vector<TextStore::Ref> texts(m_texts.size());
-    std::vector<TextStore::Ref> subItems(m_subItems.size());
-    std::vector<bool> checked(m_checked.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const auto from = static_cast<std::size_t>(order[i]);
-        texts[i] = m_texts[from];
-        std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(from * stride), stride,
-                    subItems.begin() + static_cast<std::ptrdiff_t>(i * stride));
-        checked[i] = m_checked[from];
-    }
     for (std::vector<qint64>& keys : m_keys) {
-        if (keys.empty())
-            continue;
-        keys.resize(m_texts.size(), kNoKey);
-        std::vector<qint64> moved(keys.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            moved[i] = keys[static_cast<std::size_t>(order[i])];
-        keys = std::move(moved);
+        if (!keys.empty())
+            keys.resize(count, kNoKey);
     }
-    m_texts = std::move(texts);
-    m_subItems = std::move(subItems);
-    m_checked = std::move(checked);
+    const auto subItemsOf = [&](std::size_t row) {
+        return m_subItems.begin() + static_cast<std::ptrdiff_t>(row * stride);
+    };
+    std::vector<bool> placed(count, false);
+    std::vector<TextStore::Ref> heldSubItems(stride);
+    std::vector<qint64> heldKeys(m_keys.size());
+    for (std::size_t start = 0; start < count; ++start) {
+        if (placed[start])
+            continue;
+        // The row at `start` is held aside; each place then takes the row it wants, until the
+        // place that wants the held one.
+        const TextStore::Ref heldText = m_texts[start];
+        std::copy_n(subItemsOf(start), stride, heldSubItems.begin());
+        const bool heldChecked = m_checked[start];
+        for (std::size_t k = 0; k < m_keys.size(); ++k)
+            heldKeys[k] = m_keys[k].empty() ? kNoKey : m_keys[k][start];
+        std::size_t place = start;
+        for (;;) {
+            placed[place] = true;
+            const auto from = static_cast<std::size_t>(order[place]);
+            if (from == start) {
+                m_texts[place] = heldText;
+                std::copy_n(heldSubItems.begin(), stride, subItemsOf(place));
+                m_checked[place] = heldChecked;
+                for (std::size_t k = 0; k < m_keys.size(); ++k) {
+                    if (!m_keys[k].empty())
+                        m_keys[k][place] = heldKeys[k];
+                }
+                break;
+            }
+            m_texts[place] = m_texts[from];
+            std::copy_n(subItemsOf(from), stride, subItemsOf(place));
+            m_checked[place] = m_checked[from];
+            for (std::vector<qint64>& keys : m_keys) {
+                if (!keys.empty())
+                    keys[place] = keys[from];
+            }
+            place = from;
+        }
+    }
     ++m_revision;
 }
 
@@ -253,7 +279,36 @@ void TextTable::setText(int row, const QString& text)
 QString TextTable::subItem(int row, int k) const
 {
     checkSubItem(k);
-    return m_store.text(cellRef(row, k));
+    return cell(row, k);
+}
+
+QString TextTable::cell(int row, int column) const
+{
+    const QByteArrayView bytes = cellBytes(row, column);
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+}
+
+void TextTable::setKeyText(int k, KeyText text)
+{
+    checkSubItem(k);
+    if (m_keyTexts.size() < static_cast<std::size_t>(k))
+        m_keyTexts.resize(static_cast<std::size_t>(k));
+    m_keyTexts[static_cast<std::size_t>(k - 1)] = std::move(text);
+}
+
+QByteArrayView TextTable::cellBytes(int row, int column) const
+{
+    const TextStore::Ref ref = cellRef(row, column); // also checks the cell is there
+    if (column > 0 && static_cast<std::size_t>(column) <= m_keyTexts.size()
+        && m_keyTexts[static_cast<std::size_t>(column - 1)]) {
+        const qint64 key = subItemKey(row, column);
+        if (key != kNoKey) {
+            m_keyText.resize(0);
+            m_keyTexts[static_cast<std::size_t>(column - 1)](key, m_keyText);
+            return m_keyText;
+        }
+    }
+    return m_store.view(ref);
 }
 
 void TextTable::setSubItem(int row, int k, const QString& text)
@@ -288,17 +343,17 @@ void TextTable::setSubItemRef(int row, int k, TextStore::Ref ref)
 
 qsizetype TextTable::cellLength(int row, int column) const
 {
-    return m_store.length(cellRef(row, column));
+    return utf16Length(cellBytes(row, column));
 }
 
 qsizetype TextTable::cellUtf8Size(int row, int column) const
 {
-    return TextStore::utf8Size(cellRef(row, column));
+    return cellBytes(row, column).size();
 }
 
 void TextTable::appendCellUtf8(int row, int column, QByteArray& out) const
 {
-    m_store.appendUtf8To(cellRef(row, column), out);
+    out.append(cellBytes(row, column));
 }
 
 bool TextTable::isChecked(int row) const

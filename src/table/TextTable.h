@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -57,7 +58,7 @@ public:
     void setSubItem(int row, int k, const QString& text);
     void setSubItemUtf8(int row, int k, QByteArrayView text);
     // Column 0 is the row text, column k > 0 its sub-item k.
-    QString cell(int row, int column) const { return m_store.text(cellRef(row, column)); }
+    QString cell(int row, int column) const;
     // The cell's length in UTF-16 code units and the cell appended to a text, both without
     // building the cell's text on its own (the writers read every cell).
     qsizetype cellLength(int row, int column) const;
@@ -75,6 +76,12 @@ public:
     void setSubItemKey(int row, int k, qint64 key);
     qint64 subItemKey(int row, int k) const;
 
+    // Makes sub-item k's text from its key, where the cell has one, when it is read: a date's
+    // text from its instant, so a million dates cost no text each. Until the columns are
+    // removed.
+    using KeyText = std::function<void(qint64 key, QByteArray& text)>;
+    void setKeyText(int k, KeyText text);
+
     // Changes whenever rows or columns that were there go away or change their text: a reader
     // that lets other work run between cells compares it before and after to know whether it
     // still reads the table it started on. Appending rows and setting sub-items of new rows
@@ -85,6 +92,8 @@ private:
     void checkRow(int row) const;
     void checkSubItem(int k) const;
     TextStore::Ref cellRef(int row, int column) const;
+    // The cell's text as UTF-8: in the store, or made from its key (valid until the next call).
+    QByteArrayView cellBytes(int row, int column) const;
     void appendRowRef(TextStore::Ref ref);
     void setSubItemRef(int row, int k, TextStore::Ref ref);
     // Makes room for `subItems` sub-items per row.
@@ -100,6 +109,8 @@ private:
     int m_checkedRows = 0;
     // By sub-item k - 1: empty, or as long as the rows that were there when a key was set.
     std::vector<std::vector<qint64>> m_keys;
+    std::vector<KeyText> m_keyTexts; // by sub-item k - 1
+    mutable QByteArray m_keyText;
     quint64 m_revision = 0;
 };
 
