@@ -407,7 +407,6 @@ template <class Command> void MainWindow::handleStoppable(Command&& command)
     // innermost, the one yielding when it is asked for.
     if (m_stoppable++ == 0) {
         m_stopRequested = false;
-        m_statusBar->setStopShown(true);
         m_escape->setEnabled(true);
     }
     struct Done {
@@ -497,6 +496,9 @@ void MainWindow::hoverPointer(WindowPointer pointer)
 
 void MainWindow::yield()
 {
+    // A long command shows Stop once it is at work, not while it still asks its questions.
+    if (m_stoppable > 0)
+        m_statusBar->setStopShown(true);
     m_platform.yield->yield();
     if (m_closed)
         throw ApplicationClosing{};

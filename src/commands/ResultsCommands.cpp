@@ -96,8 +96,10 @@ void sortResults(WindowContext& window, int column)
 {
     ListControl& list = window.resultsList();
     RowModel& results = list.rows();
-    if (window.isBusy() || column < 0 || column >= results.columns())
+    if (window.isBusy() || column < 0 || column >= results.columns()) {
+        list.showSortIndicator();
         return;
+    }
     const auto shown = list.shownSort();
     const Qt::SortOrder order =
         shown && shown->first == column && shown->second == Qt::AscendingOrder ? Qt::DescendingOrder

@@ -8,11 +8,30 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStyledItemDelegate>
 #include <QUrl>
 
 #include <algorithm>
 
 namespace quillfen {
+
+namespace {
+
+// A long path loses its middle, not its end, so the file name stays in view (the tooltip
+// shows all of it); the other columns keep their beginnings, as a date's day matters most.
+class PathElidingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = index.column() == 0 ? Qt::ElideMiddle : Qt::ElideRight;
+    }
+};
+
+} // namespace
 
 ListControl::ListControl(bool checkable, QWidget* parent)
     : QTableView(parent)
@@ -35,9 +54,7 @@ ListControl::ListControl(bool checkable, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setSortIndicatorShown(false);
-    // A long path loses its middle, not its end: the file name stays in view (the tooltip
-    // shows all of it).
-    setTextElideMode(Qt::ElideMiddle);
+    setItemDelegate(new PathElidingDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setContextMenuPolicy(Qt::CustomContextMenu);
     fitRowHeight();
@@ -73,23 +90,25 @@ void ListControl::allowHeaderSorting()
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ListControl::headerClicked);
 }
 
-std::optional<std::pair<int, Qt::SortOrder>> ListControl::shownSort() const
-{
-    const QHeaderView* header = horizontalHeader();
-    if (!header->isSortIndicatorShown() || header->sortIndicatorSection() < 0)
-        return std::nullopt;
-    return std::make_pair(header->sortIndicatorSection(), header->sortIndicatorOrder());
-}
-
 void ListControl::showSort(int column, Qt::SortOrder order)
 {
-    horizontalHeader()->setSortIndicator(column, order);
-    horizontalHeader()->setSortIndicatorShown(true);
+    m_shownSort = std::make_pair(column, order);
+    showSortIndicator();
 }
 
 void ListControl::clearSort()
 {
-    horizontalHeader()->setSortIndicatorShown(false);
+    m_shownSort.reset();
+    showSortIndicator();
+}
+
+void ListControl::showSortIndicator()
+{
+    // The header turns its indicator round by itself on a click; what it shows is the list's.
+    QHeaderView* header = horizontalHeader();
+    if (m_shownSort)
+        header->setSortIndicator(m_shownSort->first, m_shownSort->second);
+    header->setSortIndicatorShown(m_shownSort.has_value());
 }
 
 void ListControl::fitRowHeight()

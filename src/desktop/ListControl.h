@@ -47,9 +47,11 @@ public:
     // Lets a click on a header ask for the rows sorted by that column (headerClicked); the
     // list sorts nothing itself. The header shows the sort it is told of.
     void allowHeaderSorting();
-    std::optional<std::pair<int, Qt::SortOrder>> shownSort() const;
+    std::optional<std::pair<int, Qt::SortOrder>> shownSort() const { return m_shownSort; }
     void showSort(int column, Qt::SortOrder order);
     void clearSort();
+    // Shows the sort again, as after a click that sorted nothing.
+    void showSortIndicator();
     void selectRow(int row);
     void ensureRowVisible(int row);
     // The row under a point in viewport coordinates, or -1.
@@ -88,6 +90,7 @@ private:
 
     RowModel m_model;
     Pointer m_pointer = Pointer::Standard;
+    std::optional<std::pair<int, Qt::SortOrder>> m_shownSort;
 };
 
 // True when the data carries at least one local file or folder path.

@@ -68,7 +68,8 @@ QString StatusBar::summary() const
 
 void StatusBar::setStopShown(bool shown)
 {
-    m_stop->setVisible(shown);
+    if (m_stop->isHidden() == shown) // asked once per row of a long command
+        m_stop->setVisible(shown);
 }
 
 } // namespace quillfen
