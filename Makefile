@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test build-test fuzz clean
+.PHONY: all build run test build-test fuzz deb clean
 
 all: build
 
@@ -26,6 +26,8 @@ build-test: build-test/CMakeCache.txt
 test: build-test
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
+	$(MAKE) deb
+	bash packaging/check-package.sh quillfen_*.deb
 
 # Fuzzing: the targets in fuzz/ built with clang's libFuzzer in fuzz-build, each run for
 # FUZZ_SECONDS (`make test` runs each for FUZZ_SMOKE_SECONDS).
@@ -41,5 +43,19 @@ fuzz: fuzz-build/CMakeCache.txt
 	cmake --build fuzz-build -j $(JOBS) --target quillfen_fuzzers
 	bash fuzz/run.sh fuzz-build $(FUZZ_SECONDS)
 
+# The Debian package, built in a tree of its own with Debian's hardening flags (CMake reads
+# CFLAGS, CXXFLAGS and LDFLAGS but not CPPFLAGS) and copied here: quillfen_VERSION_ARCH.deb.
+build-deb/CMakeCache.txt:
+	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	CFLAGS="$$CFLAGS $$CPPFLAGS" CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" \
+	cmake -S . -B build-deb $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+		-DQUILLFEN_BUILD_TESTS=OFF
+
+deb: build-deb/CMakeCache.txt
+	cmake --build build-deb -j $(JOBS)
+	rm -f build-deb/quillfen_*.deb quillfen_*.deb
+	cd build-deb && cpack
+	cp build-deb/quillfen_*.deb .
+
 clean:
-	rm -rf build build-test fuzz-build
+	rm -rf build build-test build-deb fuzz-build quillfen_*.deb

@@ -111,7 +111,7 @@ Platform makeBenchPlatform(const Script& script)
     platform.settings = std::make_unique<MemorySettings>();
     platform.yield = std::make_unique<ThrottledYield>();
     platform.random = [] { return 0.5; };
-    platform.programFolder = QCoreApplication::applicationDirPath();
+    platform.programFilesFolder = QCoreApplication::applicationDirPath();
     return platform;
 }
 

@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation
     groff-base
+    dpkg-dev file lintian desktop-file-utils appstream strace
     python3 python3-openpyxl
     tzdata
     xvfb xauth

@@ -118,7 +118,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 {
     createControls();
     m_gesture = std::make_unique<ReorderGesture>(
-        *m_fileList, joinPath(m_platform.programFolder, texts::kDragPointerFile));
+        *m_fileList, joinPath(m_platform.programFilesFolder, texts::kDragPointerFile));
     connectHandlers();
     startUp();
     fitToScreen();
@@ -434,7 +434,7 @@ void MainWindow::startUp()
     load.step(104, [&] { setWindowIcon(QIcon(QStringLiteral(":/quillfen.png"))); });
     load.step(104, [&] { m_appTitle = shortAppTitle(texts::kProductTitle); });
 
-    const QString handFile = joinPath(m_platform.programFolder, texts::kHandPointerFile);
+    const QString handFile = joinPath(m_platform.programFilesFolder, texts::kHandPointerFile);
     if (load.test(106, [&] { return isExistingPath(handFile); })) {
         load.step(108, [&] {
             const QPixmap image(handFile);

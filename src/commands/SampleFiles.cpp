@@ -21,7 +21,7 @@ const QString kLoadLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushBut
 
 QString sampleFolder(const Platform& platform)
 {
-    return joinPath(platform.programFolder, texts::kSamplesFolder);
+    return joinPath(platform.programFilesFolder, texts::kSamplesFolder);
 }
 
 void recordSampleFiles(Platform& platform)

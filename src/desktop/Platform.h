@@ -31,8 +31,9 @@ struct Platform {
     std::unique_ptr<EventYield> yield;
     // A number with 0 <= r < 1 for each draw.
     std::function<double()> random;
-    // The folder that holds the executable and the files that come with it.
-    QString programFolder;
+    // The folder that holds the files that come with the program (samples, pointers):
+    // beside the executable in a build tree, the installed data folder otherwise.
+    QString programFilesFolder;
 };
 
 } // namespace quillfen

@@ -1,5 +1,7 @@
 #include "desktop/QtDesktop.h"
 
+#include "base/BuildSettings.h"
+#include "base/Texts.h"
 #include "desktop/DesktopSpreadsheet.h"
 #include "desktop/QtDialogs.h"
 
@@ -123,6 +125,21 @@ void IniSettingsStore::save(const QString& application, const QString& section, 
     throw Failure(failure);
 }
 
+namespace {
+
+QString programFilesFolder()
+{
+    // A build tree (or a copied program folder) keeps the files beside the executable; an
+    // installed program keeps them in its data folder, found relative to the executable so
+    // that a package unpacked under another root still finds its own.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    if (programDir.exists(texts::kHandPointerFile) || programDir.exists(texts::kSamplesFolder))
+        return programDir.path();
+    return QDir::cleanPath(programDir.filePath(QString::fromUtf8(build::kInstalledFilesFolder)));
+}
+
+} // namespace
+
 Platform makeDesktopPlatform()
 {
     Platform platform;
@@ -141,7 +158,7 @@ Platform makeDesktopPlatform()
     platform.random = [generator] {
         return std::uniform_real_distribution<double>(0.0, 1.0)(*generator);
     };
-    platform.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    platform.programFilesFolder = QDir::toNativeSeparators(programFilesFolder());
     return platform;
 }
 

@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, HoverShowsTheHandOverButtonsAndTheArrowElsewhere)
 {
     TempTree folder;
     QFile::copy(QStringLiteral(QUILLFEN_ASSETS_DIR "/HAND-M.CUR"), folder.path("HAND-M.CUR"));
-    desktop.platform.programFolder = folder.root();
+    desktop.platform.programFilesFolder = folder.root();
     MainWindow& window = start();
     ASSERT_TRUE(window.hasCustomPointerImage());
     moveOver(window.startButton());
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, UnreadablePointerFileIsReportedAndStartGoesOn)
 {
     TempTree folder;
     folder.file("HAND-M.CUR", "not a cursor");
-    desktop.platform.programFolder = folder.root();
+    desktop.platform.programFilesFolder = folder.root();
     MainWindow& window = start();
     const QStringList reports = desktop.messages->reports();
     ASSERT_EQ(reports.size(), 1);

@@ -20,7 +20,7 @@ namespace {
 
 class Samples : public WindowFixture {
 protected:
-    Samples() { desktop.platform.programFolder = program.root(); }
+    Samples() { desktop.platform.programFilesFolder = program.root(); }
 
     // The sample files in the order the file system lists them.
     QStringList listingOrder()

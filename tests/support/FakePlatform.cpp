@@ -240,7 +240,7 @@ FakeDesktop::FakeDesktop()
     platform.settings = std::move(ownSettings);
     platform.yield = std::move(ownYield);
     platform.random = [this] { return randomValue; };
-    platform.programFolder = QStringLiteral("/nonexistent-program-folder");
+    platform.programFilesFolder = QStringLiteral("/nonexistent-program-folder");
 }
 
 Platform FakeDesktop::take()
