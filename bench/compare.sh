@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Runs each benchmark phase beside the standard tools on the same tree, warm cache, several
-# runs each, and prints the medians and ratios as a Markdown table.
+# Runs each benchmark phase beside the standard tools on the same tree, several runs each, and
+# prints the medians and ratios as a Markdown table. --cold drops the page cache before every
+# run (root only), as after a reboot: the scan and the extraction then wait on the disk.
 #
-#   bench/compare.sh DIR [RUNS]       (build first: make build; needs bfs: tools/setup.sh --bench)
+#   bench/compare.sh [--cold] DIR [RUNS]   (build first: make build; needs bfs: tools/setup.sh --bench)
 set -euo pipefail
-[[ $# -ge 1 ]] || { echo "usage: $0 DIR [RUNS]" >&2; exit 2; }
+cold=false
+if [[ "${1:-}" == "--cold" ]]; then
+    cold=true
+    shift
+fi
+[[ $# -ge 1 ]] || { echo "usage: $0 [--cold] DIR [RUNS]" >&2; exit 2; }
 dir=$1
 runs=${2:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,15 +18,28 @@ bin=$here/build/bin
 for tool in "$bin/quillfen-bench" "$bin/quillfen-cli" "$bin/statx-floor" bfs find column; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
 done
+if $cold && [[ $(id -u) -ne 0 ]]; then
+    echo "$0: --cold drops the page cache, which only root may do; run it as root" >&2
+    exit 2
+fi
 export TZ=${TZ:-Europe/Berlin} LANG=${LANG:-en_US.UTF-8}
-work=$(mktemp -d)
+# The path list lives in memory where it can, so dropping the cache does not drop it.
+work=$(mktemp -d -p "$( [[ -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")
 trap 'rm -rf "$work"' EXIT
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# Before each run: nothing warm, or nothing cached.
+before_run() {
+    if $cold; then
+        sync
+        echo 3 >/proc/sys/vm/drop_caches
+    fi
+}
 # Wall seconds of a shell command, one number per run.
 timed() {
     for _ in $(seq "$runs"); do
         local start end
+        before_run
         start=$(date +%s.%N)
         bash -c "$1" >/dev/null
         end=$(date +%s.%N)
@@ -36,8 +55,50 @@ bench() {
 }
 
 find "$dir" -type f >"$work/list" # also warms the cache
-"$bin/statx-floor" <"$work/list" >"$work/rows.tsv"
 rows=$(wc -l <"$work/list")
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+if $cold; then
+    # Quillfen's scan and the extraction that follows it, from one cold start each run.
+    for _ in $(seq "$runs"); do
+        "$bin/quillfen-bench" --cold --phase scan,extract "$dir" 2>/dev/null >"$work/run.json"
+        grep -h '"phase"' "$work/run.json" | tr '\n' ' ' | sed -E \
+            's/.*"scan".*"wall_s":([0-9.]+).*"max_stall_ms":([0-9.]+).*"extract".*"wall_s":([0-9.]+).*"peak_rss_mb":([0-9.]+),"max_stall_ms":([0-9.]+).*/\1 \3 \2 \5 \4/'
+        echo
+    done >"$work/cold"
+    column_median() { awk -v c="$1" '{ print $c }' "$work/cold" | median; }
+    scan=$(column_median 1)
+    total=$(awk '{ print $1 + $2 }' "$work/cold" | median)
+    worst_stall=$(awk '{ m = $3 > $4 ? $3 : $4; if (m > w) w = m } END { print w }' "$work/cold")
+    worst_peak=$(awk '{ if ($5 > w) w = $5 } END { print w }' "$work/cold")
+    find_scan=$(timed "find '$dir' -type f")
+    bfs_scan=$(timed "bfs '$dir' -type f")
+    bfs_printf=$(timed "bfs '$dir' -type f -printf '%p\t%T+\t%A+\t%B+\n'")
+    floor=
+    for threads in 1 2 4 8 16 32 64; do
+        seconds=$(timed "'$bin/statx-floor' $threads <'$work/list'")
+        echo "statx floor, $threads threads: $seconds s" >&2
+        if [[ -z "$floor" ]] || awk -v a="$seconds" -v b="$floor" 'BEGIN { exit !(a < b) }'; then
+            floor=$seconds
+            floor_threads=$threads
+        fi
+    done
+
+    echo "Tree: $dir, $rows files; medians of $runs runs, page cache dropped before each, $(nproc) cores"
+    echo
+    echo "| run, cold cache | Quillfen s | compared with | their s | ratio | target |"
+    echo "|---|---|---|---|---|---|"
+    echo "| scan \"*\" | $scan | find -type f | $find_scan | $(ratio "$scan" "$find_scan") | |"
+    echo "| scan \"*\" | $scan | bfs -type f | $bfs_scan | $(ratio "$scan" "$bfs_scan") | |"
+    echo "| scan + extraction, 3 dates | $total | bfs -printf %T %A %B | $bfs_printf | $(ratio "$total" "$bfs_printf") | ≤ 0.6 |"
+    echo "| scan + extraction, 3 dates | $total | statx floor, $floor_threads threads (best of 1-64) | $floor | $(ratio "$total" "$floor") | ≤ 1.2 |"
+    echo
+    echo "Longest stall over the cold scans and extractions: $worst_stall ms (target ≤ 100);" \
+        "peak RSS: $worst_peak MB (target ≤ 350)."
+    exit 0
+fi
+
+"$bin/statx-floor" <"$work/list" >"$work/rows.tsv"
 
 scan=$(bench scan wall_s)
 extract=$(bench extract wall_s)
@@ -53,8 +114,6 @@ cli_csv=$(timed "'$bin/quillfen-cli' --format csv --time iso '$dir'")
 
 "$bin/quillfen-bench" --phase all "$dir" 2>/dev/null >"$work/all.json"
 field() { grep "\"phase\":\"$1\"" "$work/all.json" | sed -E "s/.*\"$2\":([0-9.]+).*/\1/"; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-
 echo "Tree: $dir, $rows files; medians of $runs runs, warm cache, $(nproc) cores"
 echo
 echo "| phase | Quillfen s | compared with | their s | ratio | target |"

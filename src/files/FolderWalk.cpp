@@ -286,11 +286,12 @@ private:
             batch.push_back(jobFor(waiting[m_covered++]));
     }
 
-    // Two threads: reading a folder is mostly the kernel's work and outweighs what the walk
-    // does with it.
-    static constexpr int kReadingThreads = 2;
-    static constexpr std::size_t kFoldersPerBatch = 8;
-    static constexpr std::size_t kBatchesAhead = 4;
+    // Reading a folder is mostly the kernel's work and outweighs what the walk does with it;
+    // on a cold cache it also waits on the disk, so four threads keep both cores and the
+    // disk busy. Small batches: the walk waits for the whole batch its next folder is in.
+    static constexpr int kReadingThreads = 4;
+    static constexpr std::size_t kFoldersPerBatch = 4;
+    static constexpr std::size_t kBatchesAhead = 8;
 
     Batch m_jobs; // the batch in use, and what was read for it
     std::vector<FolderListing> m_batch;

@@ -15,8 +15,9 @@
 
 namespace quillfen {
 
-// Reads the time stamps of the next rows of a list on a worker thread, so the kernel's
-// lookups run beside the caller's own work per row instead of after it. (The texts are
+// Reads the time stamps of the next rows of a list on worker threads, so the kernel's lookups
+// run beside the caller's own work per row instead of after it, and on a cold cache on every
+// core. (The texts are
 // rendered by the caller: handing them over between cores cost more than rendering.)
 //
 // Rows are read in blocks. A read counts only for the path it was made for and only while the
@@ -55,9 +56,8 @@ private:
     std::optional<Rows> m_rows;
     Stamps m_stamps;
     quint64 m_generation = 0;
-    FileTimesReader m_readerNow;     // for rows read on the spot
-    FileTimesReader m_reader;        // the worker's: it keeps the folder of the last path open
-    ReadAhead<Rows, Stamps> m_ahead; // last, with one worker: it uses the reader
+    FileTimesReader m_readerNow; // for rows read on the spot
+    ReadAhead<Rows, Stamps> m_ahead;
 };
 
 } // namespace quillfen
