@@ -104,6 +104,7 @@ void ExtractionRun::run(WindowContext& window)
     // The path goes from list to list as UTF-8, shared rather than copied; the file name in
     // the progress bar becomes a string only when the bar is drawn.
     const int count = run.value(126, 0, [&] { return files.rows(); });
+    results.reserveRows(count);
     int unread = 0; // rows whose file gave no dates
     bool stopped = false;
     try {

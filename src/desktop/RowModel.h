@@ -41,6 +41,7 @@ public:
     void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
     void appendUtf8Row(QByteArrayView text);
     void appendRow(const TextStore::Shared& text);
+    void reserveRows(int rows) { m_table.reserveRows(rows); }
     // Announces appended rows to the views now.
     void publishPending();
     void removeRowAt(int row);

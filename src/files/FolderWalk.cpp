@@ -256,6 +256,7 @@ public:
             --m_covered;
         if (m_generation != generation || m_used == m_batch.size() || m_jobs[m_used].path != path) {
             const auto startsHere = [&](const Batch& batch) { return batch.front().path == path; };
+            m_ahead.renew(generation);
             auto taken = m_ahead.take(generation, startsHere);
             if (!taken) {
                 // Alone: the folders after it are read in batches while it is used.

@@ -23,8 +23,9 @@ namespace quillfen {
 //
 // Each read is asked under a generation, a count the caller moves whenever the files or
 // lists may have changed (a window counts its event rounds), and is handed out only under
-// the same count: the task must see things as they are when it gets there. A read that went stale,
-// or that is not what the caller needs now, is dropped together with everything asked after it.
+// the same count: the task must see things as they are when it gets there. A read that went
+// stale is made again (see renew); one that is not what the caller needs now is dropped
+// together with everything asked after it.
 // Owned and used by one thread. `Work` runs on the workers and must touch nothing the owner
 // does; with more than one worker it runs on several jobs at once.
 template <typename Job, typename Result> class ReadAhead {
@@ -92,19 +93,26 @@ public:
         return std::make_pair(std::move(task->job), std::move(*task->result));
     }
 
+    // Brings every job asked up to `generation`, keeping their order: one no worker has
+    // started yet will read things as they are now and only changes its label; one started
+    // or done is asked again in its place. Reads already under `generation` stay.
+    void renew(quint64 generation)
+    {
+        bool askedAgain = false;
+        {
+            std::lock_guard lock(m_mutex);
+            for (auto& task : m_tasks)
+                askedAgain = renew(task, generation) || askedAgain;
+        }
+        if (askedAgain)
+            m_changed.notify_all(); // the workers may all be waiting for work
+    }
+
     void dropAll()
     {
-        // A job in hand is told to stop and dropped once the worker lets go of it.
-        std::unique_lock lock(m_mutex);
-        for (const auto& task : m_tasks)
-            task->cancelled = true;
-        m_changed.wait(lock, [&] {
-            for (const auto& task : m_tasks) {
-                if (task->started && !task->done)
-                    return false;
-            }
-            return true;
-        });
+        std::lock_guard lock(m_mutex);
+        for (auto& task : m_tasks)
+            abandon(std::move(task));
         m_tasks.clear();
     }
 
@@ -118,6 +126,33 @@ private:
         bool started = false; // these two under the mutex
         bool done = false;
     };
+
+    // Under the mutex: true when the task had to be asked again.
+    bool renew(std::unique_ptr<Task>& task, quint64 generation)
+    {
+        if (task->generation == generation)
+            return false;
+        task->generation = generation;
+        if (!task->started)
+            return false;
+        auto fresh = std::make_unique<Task>();
+        fresh->job = task->job;
+        fresh->generation = generation;
+        abandon(std::move(task));
+        task = std::move(fresh);
+        return true;
+    }
+
+    // Under the mutex: a job in hand is told to stop and let go of once its worker is done with
+    // it, so the owner never waits for a read it will not use.
+    void abandon(std::unique_ptr<Task> task)
+    {
+        std::erase_if(m_abandoned, [](const auto& old) { return old->done; });
+        if (!task->started || task->done)
+            return;
+        task->cancelled = true;
+        m_abandoned.push_back(std::move(task));
+    }
 
     void stop()
     {
@@ -169,6 +204,7 @@ private:
     std::condition_variable m_changed;
     // Only the owner adds and removes tasks; the worker reads the list under the mutex.
     std::deque<std::unique_ptr<Task>> m_tasks;
+    std::vector<std::unique_ptr<Task>> m_abandoned; // in a worker's hands, under the mutex
     bool m_stop = false;
     std::vector<std::thread> m_workers; // last: start once everything above is ready
 };

@@ -61,6 +61,7 @@ std::optional<std::optional<FileTimes>> StampPrefetch::find(int row, QByteArrayV
         const bool stale = m_rows && m_generation != generation;
         m_blockSize = stale ? kSmallestBlock : std::min(m_blockSize * 2, kLargestBlock);
         const auto startsHere = [&](const Rows& rows) { return rows.first == row; };
+        m_ahead.renew(generation);
         auto taken = m_ahead.take(generation, startsHere);
         if (!taken) {
             m_ahead.ask(rowsFrom(row), generation);

@@ -98,6 +98,18 @@ void TextTable::appendRowRef(TextStore::Ref ref)
     m_checked.push_back(false);
 }
 
+void TextTable::reserveRows(int rows)
+{
+    const auto count = static_cast<std::size_t>(std::max(rows, 0));
+    m_texts.reserve(count);
+    m_subItems.reserve(count * static_cast<std::size_t>(m_stride));
+    m_checked.reserve(count);
+    if (m_keys.size() < static_cast<std::size_t>(m_stride))
+        m_keys.resize(static_cast<std::size_t>(m_stride));
+    for (std::vector<qint64>& keys : m_keys)
+        keys.reserve(count);
+}
+
 TextStore::Shared TextTable::sharedText(int row) const
 {
     checkRow(row);

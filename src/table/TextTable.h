@@ -38,6 +38,9 @@ public:
     // Appends a row whose text is shared with the store it came from, not copied.
     void appendRow(const TextStore::Shared& text);
     void removeRowAt(int row);
+    // Makes room for `rows` rows in all, with their sub-items and keys, so appending that many
+    // one by one never moves the rows already there (at a million rows a move is a stall).
+    void reserveRows(int rows);
     // Removes the given rows (ascending, each once) in one pass over the table.
     void removeRows(const std::vector<int>& rows);
     void removeAllRows();

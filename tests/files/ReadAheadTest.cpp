@@ -5,6 +5,7 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 using namespace quillfen;
 
@@ -82,3 +83,49 @@ TEST(ReadAhead, CancelsTheJobInHandWhenDroppedOrDestroyed)
     for (int i = 0; i < 4; ++i)
         ahead.ask(i, 0);
 } // destroyed with two jobs in hand and two waiting
+
+TEST(ReadAhead, RenewingReadsAgainWhatStartedBeforeTheChangeAndKeepsTheOrder)
+{
+    // Each job reports the state of the world when its work began; the first waits in hand
+    // while the world changes.
+    std::atomic<int> world{1};
+    std::atomic<bool> firstStarted{false};
+    std::atomic<bool> release{false};
+    const auto seen = [&](const int& job, const std::atomic<bool>& cancelled) {
+        const int state = world;
+        if (job == 0 && !firstStarted.exchange(true)) {
+            while (!release && !cancelled)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return std::make_pair(job, state);
+    };
+    ReadAhead<int, std::pair<int, int>> ahead(seen, 1);
+    for (int i = 0; i < 4; ++i)
+        ahead.ask(i, 1);
+    while (!firstStarted)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    world = 2;
+    ahead.renew(2);
+    release = true;
+    for (int i = 0; i < 4; ++i) {
+        const auto taken = ahead.take(2, any);
+        ASSERT_TRUE(taken) << i;
+        EXPECT_EQ(taken->second, std::make_pair(i, 2)) << "a read from before the change";
+    }
+    EXPECT_EQ(ahead.asked(), 0u);
+
+    // A read done before the change, with every worker idle, is made again too.
+    std::atomic<bool> done{false};
+    ReadAhead<int, int> idle(
+        [&](const int&, const std::atomic<bool>&) {
+            done = true;
+            return world.load();
+        },
+        2);
+    idle.ask(0, 2);
+    while (!done)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    world = 3;
+    idle.renew(3);
+    EXPECT_EQ(idle.take(3, any)->second, 3);
+}
