@@ -30,8 +30,7 @@ static void put(const struct statx_timestamp* stamp, char* out, size_t size)
 static int lineFor(const char* path, char* line, size_t size)
 {
     struct statx entry;
-    if (statx(AT_FDCWD, path, AT_SYMLINK_NOFOLLOW, STATX_MTIME | STATX_ATIME | STATX_BTIME,
-              &entry)
+    if (statx(AT_FDCWD, path, AT_SYMLINK_NOFOLLOW, STATX_MTIME | STATX_ATIME | STATX_BTIME, &entry)
         != 0)
         return snprintf(line, size, "%s\t\t\t\n", path);
     char modified[32], created[32], accessed[32];
