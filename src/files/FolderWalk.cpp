@@ -233,36 +233,43 @@ FolderJob jobFor(const PendingFolder& folder)
 class Listings {
 public:
     explicit Listings(const NamePatterns& pattern)
-        : m_ahead(
-            [&pattern](const Batch& batch, const std::atomic<bool>& cancelled) {
-                std::vector<FolderListing> listings;
-                for (const FolderJob& job : batch) {
-                    if (cancelled)
-                        break;
-                    listings.push_back(readFolder(job, pattern, cancelled));
-                }
-                return listings;
-            },
-            kReadingThreads)
+        : m_pattern(pattern)
+        , m_ahead(
+              [&pattern](const Batch& batch, const std::atomic<bool>& cancelled) {
+                  std::vector<FolderListing> listings;
+                  for (const FolderJob& job : batch) {
+                      if (cancelled)
+                          break;
+                      listings.push_back(readFolder(job, pattern, cancelled));
+                  }
+                  return listings;
+              },
+              kReadingThreads)
     {
     }
 
     // The listing of `folder`, just taken from the front of `waiting`, read under `generation`.
     FolderListing of(const PendingFolder& folder, const std::deque<PendingFolder>& waiting,
-                     quint64 generation)
+                     quint64 generation, const std::function<void()>& whileWaiting)
     {
         const QByteArray path = QFile::encodeName(folder.path);
         if (m_covered > 0)
             --m_covered;
-        if (m_generation != generation || m_used == m_batch.size() || m_jobs[m_used].path != path) {
+        const bool inBatch = m_used < m_batch.size() && m_jobs[m_used].path == path;
+        if (inBatch && m_generation != generation) {
+            // Read before the window processed events: read again, here and quickly, as the
+            // reader has just brought it into the cache. The batches asked after it stay.
+            return readFolder(m_jobs[m_used++], m_pattern, kGoOn);
+        }
+        if (!inBatch) {
             const auto startsHere = [&](const Batch& batch) { return batch.front().path == path; };
             m_ahead.renew(generation);
-            auto taken = m_ahead.take(generation, startsHere);
+            auto taken = m_ahead.take(generation, startsHere, whileWaiting);
             if (!taken) {
                 // Alone: the folders after it are read in batches while it is used.
                 m_covered = 0;
                 m_ahead.ask(Batch{jobFor(folder)}, generation);
-                taken = m_ahead.take(generation, startsHere);
+                taken = m_ahead.take(generation, startsHere, whileWaiting);
             }
             m_jobs = std::move(taken->first);
             m_batch = std::move(taken->second);
@@ -294,6 +301,7 @@ private:
     static constexpr std::size_t kFoldersPerBatch = 4;
     static constexpr std::size_t kBatchesAhead = 8;
 
+    const NamePatterns& m_pattern;
     Batch m_jobs; // the batch in use, and what was read for it
     std::vector<FolderListing> m_batch;
     std::size_t m_used = 0;
@@ -389,7 +397,10 @@ void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, con
         pending.pop_front();
         const quint64 listedUnder = generation();
         FolderListing listing;
-        guard(Stage::Listing, [&] { listing = listings.of(current, pending, listedUnder); });
+        // The window goes on while a listing waits on the disk; if it processed events meanwhile,
+        // the folder is read again below.
+        guard(Stage::Listing,
+              [&] { listing = listings.of(current, pending, listedUnder, [&] { pause(); }); });
         if (!listing.open) {
             // Gone, not a folder or not readable: left out, and only said through the hook.
             tellUnreadable(current.path, listing.error);

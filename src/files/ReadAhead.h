@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -75,6 +76,17 @@ public:
     template <typename Wanted>
     std::optional<std::pair<Job, Result>> take(quint64 generation, Wanted wanted)
     {
+        return take(generation, wanted, [] {});
+    }
+
+    // The same, calling `whileWaiting` every few milliseconds while the worker is not done: a
+    // read that waits on a slow disk need not freeze a window. `whileWaiting` may move the
+    // generation (the result is still the one asked under `generation`) but must leave this
+    // object alone.
+    template <typename Wanted, typename WhileWaiting>
+    std::optional<std::pair<Job, Result>> take(quint64 generation, Wanted wanted,
+                                               WhileWaiting whileWaiting)
+    {
         if (m_tasks.empty())
             return std::nullopt;
         if (m_tasks.front()->generation != generation || !wanted(m_tasks.front()->job)) {
@@ -84,7 +96,12 @@ public:
         std::unique_ptr<Task> task;
         {
             std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [&] { return m_tasks.front()->done; });
+            const auto done = [&] { return m_tasks.front()->done; };
+            while (!m_changed.wait_for(lock, std::chrono::milliseconds(4), done)) {
+                lock.unlock();
+                whileWaiting();
+                lock.lock();
+            }
             task = std::move(m_tasks.front());
             m_tasks.pop_front();
         }

@@ -129,3 +129,25 @@ TEST(ReadAhead, RenewingReadsAgainWhatStartedBeforeTheChangeAndKeepsTheOrder)
     idle.renew(3);
     EXPECT_EQ(idle.take(3, any)->second, 3);
 }
+
+TEST(ReadAhead, KeepsTheOwnerGoingWhileASlowReadIsWaitedFor)
+{
+    std::atomic<bool> release{false};
+    ReadAhead<int, int> ahead(
+        [&](const int& job, const std::atomic<bool>& cancelled) {
+            while (!release && !cancelled)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return job;
+        },
+        1);
+    ahead.ask(5, 0);
+    int calls = 0;
+    const auto taken = ahead.take(0, any, [&] {
+        // The owner's events run here; the read is released after a few rounds.
+        if (++calls == 3)
+            release = true;
+    });
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->second, 5);
+    EXPECT_GE(calls, 3);
+}
