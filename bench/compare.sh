@@ -102,6 +102,8 @@ fi
 
 scan=$(bench scan wall_s)
 extract=$(bench extract wall_s)
+sort_path=$(bench sort wall_s)
+sort_date=$(bench sort-date wall_s)
 report=$(bench report wall_s)
 clipboard=$(bench clipboard wall_s)
 workbook=$(bench workbook wall_s)
@@ -122,6 +124,8 @@ echo "| scan \"*\" | $scan | bfs -type f | $bfs_scan | $(ratio "$scan" "$bfs_sca
 echo "| scan \"*\" | $scan | find -type f | $find_scan | $(ratio "$scan" "$find_scan") | < 1 |"
 echo "| extraction, 3 dates | $extract | bfs -printf %T %A %B | $bfs_printf | $(ratio "$extract" "$bfs_printf") | ≤ 1 |"
 echo "| extraction, 3 dates | $extract | statx floor | $floor | $(ratio "$extract" "$floor") | ≤ 2 |"
+echo "| sort by path (natural order) | $sort_path | | | | < 1 |"
+echo "| sort by date modified | $sort_date | | | | < 1 |"
 echo "| text report | $report | column -t | $column | $(ratio "$report" "$column") | ≤ 1 |"
 echo "| clipboard copy | $clipboard | column -t | $column | $(ratio "$clipboard" "$column") | ≤ 1 |"
 echo "| workbook (.xlsx only) | $workbook | | | | |"
