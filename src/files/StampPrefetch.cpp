@@ -16,7 +16,7 @@ constexpr int kLargestBlock = 256;
 // the caller would otherwise wait for.
 constexpr int kReaders = 2;
 // One block more than there are readers keeps both busy while one is used. Blocks stay
-// small: every block asked ahead is dropped whenever the window processes events.
+// small: a block a reader has started is read again whenever the window processes events.
 constexpr std::size_t kBlocksAhead = kReaders + 1;
 
 } // namespace

@@ -17,8 +17,7 @@ namespace quillfen {
 
 // Reads the time stamps of the next rows of a list on worker threads, so the kernel's lookups
 // run beside the caller's own work per row instead of after it, and on a cold cache on every
-// core. (The texts are
-// rendered by the caller: handing them over between cores cost more than rendering.)
+// core. (The texts are made by the caller: handing them over between cores cost more.)
 //
 // Rows are read in blocks. A read counts only for the path it was made for and only while the
 // generation has not moved since it was asked for (see ReadAhead); otherwise the row is read
