@@ -17,7 +17,8 @@ namespace {
 // Where the error report says a failure happened.
 const QString kLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton5_Click ");
 
-// A failure of a command the specification does not have: said plainly, not as the report.
+// A failure of a command without step numbers (copying paths, sorting): said plainly in a
+// warning box, not as the error report, which names a step.
 template <typename Action> void warnOnFailure(WindowContext& window, Action&& action)
 {
     try {

@@ -147,14 +147,7 @@ void TextTable::removeRows(const std::vector<int>& rows)
             ++gone;
             continue;
         }
-        m_texts[kept] = m_texts[row];
-        std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(row * stride), stride,
-                    m_subItems.begin() + static_cast<std::ptrdiff_t>(kept * stride));
-        m_checked[kept] = m_checked[row];
-        for (std::vector<qint64>& keys : m_keys) {
-            if (row < keys.size())
-                keys[kept] = keys[row];
-        }
+        copyRow(row, kept);
         ++kept;
     }
     m_texts.resize(kept);
@@ -163,6 +156,19 @@ void TextTable::removeRows(const std::vector<int>& rows)
     for (std::vector<qint64>& keys : m_keys)
         keys.resize(std::min(keys.size(), kept));
     ++m_revision;
+}
+
+void TextTable::copyRow(std::size_t from, std::size_t to)
+{
+    const auto stride = static_cast<std::size_t>(m_stride);
+    m_texts[to] = m_texts[from];
+    std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(from * stride), stride,
+                m_subItems.begin() + static_cast<std::ptrdiff_t>(to * stride));
+    m_checked[to] = m_checked[from];
+    for (std::vector<qint64>& keys : m_keys) {
+        if (std::max(from, to) < keys.size()) // a column's keys may stop short of the rows
+            keys[to] = keys[from];
+    }
 }
 
 void TextTable::reorderRows(const std::vector<int>& order)
@@ -204,13 +210,7 @@ void TextTable::reorderRows(const std::vector<int>& order)
                 }
                 break;
             }
-            m_texts[place] = m_texts[from];
-            std::copy_n(subItemsOf(from), stride, subItemsOf(place));
-            m_checked[place] = m_checked[from];
-            for (std::vector<qint64>& keys : m_keys) {
-                if (!keys.empty())
-                    keys[place] = keys[from];
-            }
+            copyRow(from, place);
             place = from;
         }
     }

@@ -92,6 +92,8 @@ public:
     quint64 revision() const { return m_revision; }
 
 private:
+    // Copies row `from` over row `to`: text, sub-items, tick and keys.
+    void copyRow(std::size_t from, std::size_t to);
     void checkRow(int row) const;
     void checkSubItem(int k) const;
     TextStore::Ref cellRef(int row, int column) const;
