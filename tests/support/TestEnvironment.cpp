@@ -1,24 +1,18 @@
-// Entry point of every test program: a pinned environment and an offscreen application.
-//
-// Tests never see the real user's home, settings or clipboard: HOME and the XDG folders point
-// into a fresh temporary folder, the platform is offscreen, the time zone is Europe/Berlin
-// (which has daylight saving time) and the locale is en_US.
+#include "support/TestEnvironment.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLocale>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
 
-int main(int argc, char* argv[])
+namespace quillfen::test {
+
+QTemporaryDir& pinTestEnvironment()
 {
-    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/quillfen-test-home-XXXXXX"));
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/quillfen-test-home-XXXXXX"));
     if (!home.isValid())
-        return 2;
+        return home;
     const QByteArray homePath = QFile::encodeName(home.path());
     ::setenv("HOME", homePath.constData(), 1);
     ::setenv("XDG_CONFIG_HOME", (homePath + "/.config").constData(), 1);
@@ -29,13 +23,16 @@ int main(int argc, char* argv[])
     ::setenv("TZ", "Europe/Berlin", 1);
     ::setenv("LANG", "en_US.UTF-8", 1);
     ::setenv("LC_ALL", "en_US.UTF-8", 1);
+    ::unsetenv("LANGUAGE");
     ::unsetenv("DISPLAY");
     ::unsetenv("WAYLAND_DISPLAY");
     ::tzset();
-
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return home;
 }
+
+void pinTestLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+} // namespace quillfen::test
