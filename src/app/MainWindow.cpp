@@ -138,24 +138,24 @@ void MainWindow::createControls()
     // Declared in the window's order, which is also the tab order.
     m_fileList = new ListControl(false, this);
     placeControl(m_fileList, kLeft, 120, kFullWidth, kListHeight);
-    m_fileList->setToolTip(texts::kFileListHint);
+    m_fileList->setToolTip(texts::kFileListHint());
     m_fileList->setAcceptsFileDrops(true);
     m_fileList->allowSeveralSelected();
 
-    m_optionFrame = new QGroupBox(texts::kOptionFrame, this);
+    m_optionFrame = new QGroupBox(texts::kOptionFrame(), this);
     placeControl(m_optionFrame, kLeft, 3720, kFullWidth, 735);
     paintWhite(m_optionFrame);
     m_optionFrame->setMouseTracking(true);
     // Right to left, as the frame declares them; left 240, 1920 and 3600 within the frame.
     const struct {
         StampKind kind;
-        const QString& caption;
+        const UiText& caption;
         int left;
     } boxes[] = {{StampKind::Accessed, texts::kAccessed, 3600},
                  {StampKind::Created, texts::kCreated, 1920},
                  {StampKind::Modified, texts::kModified, 240}};
     for (const auto& [kind, caption, left] : boxes) {
-        auto* box = new DateBox(caption, m_optionFrame);
+        auto* box = new DateBox(caption(), m_optionFrame);
         place(box, left, 300, 1695, 225);
         paintWhite(box);
         box->setAttribute(Qt::WA_NoSystemBackground); // show the frame's white, not a panel
@@ -165,23 +165,23 @@ void MainWindow::createControls()
 
     m_resultsList = new ListControl(true, this);
     placeControl(m_resultsList, kLeft, 5085, kFullWidth, kListHeight);
-    m_resultsList->setToolTip(texts::kResultsHint);
+    m_resultsList->setToolTip(texts::kResultsHint());
     m_resultsList->allowSeveralSelected();
     m_resultsList->allowHeaderSorting();
     m_resultsList->horizontalHeader()->setStretchLastSection(true); // the spare width
 
-    m_saveTextButton = makeButton(texts::kSaveTextButton, kLeft, 7710, kHalfWidth);
-    m_saveWorkbookButton = makeButton(texts::kSaveExcelButton, kRight, 7710, kHalfWidth);
+    m_saveTextButton = makeButton(texts::kSaveTextButton(), kLeft, 7710, kHalfWidth);
+    m_saveWorkbookButton = makeButton(texts::kSaveExcelButton(), kRight, 7710, kHalfWidth);
     m_progressBar = new ProgressBar(this);
     placeControl(m_progressBar, kLeft, 8740, kFullWidth, kButtonHeight);
-    m_progressBar->setCaption(texts::kProgressAtRest);
-    m_addFilesButton = makeButton(texts::kAddFilesButton, kLeft, 2750, kHalfWidth);
-    m_addFolderButton = makeButton(texts::kAddFolderButton, kRight, 2750, kHalfWidth);
-    m_startButton = makeButton(texts::kStartButton, kLeft, 4575, kFullWidth);
-    m_clearResultsButton = makeButton(texts::kClearResultsButton, kRight, 8220, kHalfWidth);
-    m_copyButton = makeButton(texts::kCopyButton, kLeft, 8220, kHalfWidth);
-    m_clearListButton = makeButton(texts::kClearListButton, kLeft, 3260, kHalfWidth);
-    m_samplesButton = makeButton(texts::kSamplesButton, kRight, 3260, kHalfWidth);
+    m_progressBar->setCaption(texts::kProgressAtRest());
+    m_addFilesButton = makeButton(texts::kAddFilesButton(), kLeft, 2750, kHalfWidth);
+    m_addFolderButton = makeButton(texts::kAddFolderButton(), kRight, 2750, kHalfWidth);
+    m_startButton = makeButton(texts::kStartButton(), kLeft, 4575, kFullWidth);
+    m_clearResultsButton = makeButton(texts::kClearResultsButton(), kRight, 8220, kHalfWidth);
+    m_copyButton = makeButton(texts::kCopyButton(), kLeft, 8220, kHalfWidth);
+    m_clearListButton = makeButton(texts::kClearListButton(), kLeft, 3260, kHalfWidth);
+    m_samplesButton = makeButton(texts::kSamplesButton(), kRight, 3260, kHalfWidth);
     m_statusBar = new StatusBar(this);
     placeControl(m_statusBar, kLeft, kStatusTop, kFullWidth, kStatusHeight);
 }
@@ -340,14 +340,14 @@ void MainWindow::connectHandlers()
 void MainWindow::createResultsMenu()
 {
     m_resultsMenu = new QMenu(this);
-    const std::pair<const QString&, std::function<void()>> actions[] = {
+    const std::pair<const UiText&, std::function<void()>> actions[] = {
         {texts::kOpenContainingFolder, [this] { openContainingFolder(*this); }},
         {texts::kCopyPath, [this] { copySelectedPaths(*this); }},
         {texts::kTick, [this] { tickSelectedResults(*this, true); }},
         {texts::kUntick, [this] { tickSelectedResults(*this, false); }},
         {texts::kRemove, [this] { removeSelectedResults(*this); }}};
     for (const auto& [caption, action] : actions) {
-        connect(m_resultsMenu->addAction(caption), &QAction::triggered, this,
+        connect(m_resultsMenu->addAction(caption()), &QAction::triggered, this,
                 [this, action = action] {
                     handle(action);
                     refreshCounts();
@@ -386,7 +386,7 @@ void MainWindow::setKeyboardOrder()
     for (const auto& [button, keys] : shortcuts) {
         button->setShortcut(keys);
         button->setToolTip(
-            texts::kShortcutHint.arg(button->text(), keys.toString(QKeySequence::NativeText)));
+            texts::kShortcutHint().arg(button->text(), keys.toString(QKeySequence::NativeText)));
     }
 }
 
@@ -455,7 +455,7 @@ void MainWindow::startUp()
                 .isEmpty();
         }))
         load.step(110, [&] { recordSampleFiles(m_platform); });
-    load.step(128, [&] { m_fileList->addColumn(texts::kFileListHeader, kFileColumnTwips); });
+    load.step(128, [&] { m_fileList->addColumn(texts::kFileListHeader(), kFileColumnTwips); });
 
     int marker = 132;
     for (const StampKind kind : kStampKinds) {

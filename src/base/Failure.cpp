@@ -1,6 +1,7 @@
 #include "base/Failure.h"
 
 #include <cstring>
+#include <new>
 
 namespace quillfen {
 
@@ -14,6 +15,15 @@ Failure Failure::fromErrno(int error, const QString& context)
 {
     const QString text = QString::fromLocal8Bit(std::strerror(error));
     return Failure(context.isEmpty() ? text : context + QStringLiteral(": ") + text);
+}
+
+QString describe(const std::exception& error)
+{
+    if (const auto* failure = dynamic_cast<const Failure*>(&error))
+        return failure->description();
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return QStringLiteral("Out of memory");
+    return QString::fromLocal8Bit(error.what());
 }
 
 } // namespace quillfen

@@ -23,4 +23,8 @@ private:
     QString m_description;
 };
 
+// What a caught exception says to the user: a Failure's description, "Out of memory", or the
+// exception's own text.
+QString describe(const std::exception& error);
+
 } // namespace quillfen

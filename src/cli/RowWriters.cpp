@@ -31,10 +31,10 @@ void CsvWriter::begin(const std::vector<StampKind>& dates)
     if (m_byteOrderMark)
         m_output.write(kByteOrderMark);
     m_line.resize(0);
-    appendCsvField(texts::kFilenameColumn.toUtf8(), m_line);
+    appendCsvField(texts::kFilenameColumn.english().toUtf8(), m_line);
     for (const StampKind kind : dates) {
         m_line.append(',');
-        appendCsvField(stampHeader(kind).toUtf8(), m_line);
+        appendCsvField(stampHeader(kind).english().toUtf8(), m_line);
     }
     m_line.append(kLineEnd);
     m_output.write(m_line);
@@ -95,9 +95,9 @@ AlignedWriter::AlignedWriter(ByteOutput& output, AlignedStyle style,
 
 void AlignedWriter::begin(const std::vector<StampKind>& dates)
 {
-    m_table.addColumn(texts::kFilenameColumn);
+    m_table.addColumn(texts::kFilenameColumn());
     for (const StampKind kind : dates)
-        m_table.addColumn(stampHeader(kind));
+        m_table.addColumn(stampHeader(kind)());
 }
 
 void AlignedWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)
@@ -142,10 +142,10 @@ void WorkbookWriter::begin(const std::vector<StampKind>& dates)
         m_sheet->setDateFormats(formats->dateTime, formats->dateOnly);
         m_dates = true;
     }
-    m_sheet->set(1, 1, texts::kFilenameColumn);
+    m_sheet->set(1, 1, texts::kFilenameColumn());
     int column = 2;
     for (const StampKind kind : dates)
-        m_sheet->set(1, column++, stampHeader(kind));
+        m_sheet->set(1, column++, stampHeader(kind)());
 }
 
 void WorkbookWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <new>
 
 using namespace quillfen;
 using namespace quillfen::cli;
@@ -46,15 +45,6 @@ std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output,
             });
     }
     return nullptr;
-}
-
-QString describe(const std::exception& error)
-{
-    if (const auto* failure = dynamic_cast<const Failure*>(&error))
-        return failure->description();
-    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-        return QStringLiteral("out of memory");
-    return QString::fromLocal8Bit(error.what());
 }
 
 } // namespace

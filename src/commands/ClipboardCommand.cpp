@@ -32,16 +32,16 @@ void copyResultsToClipboard(WindowContext& window)
         }
     });
     if (stopped) {
-        window.showSummary(texts::kStoppedCopying);
+        window.showSummary(texts::kStoppedCopying());
         return;
     }
     if (busy) {
         window.showSummary(QString());
         return; // the report said the text is not there; claiming it was copied would be false
     }
-    window.showSummary(
-        texts::kCopiedRows.arg(counted(results.checkedRows(), texts::kRowOne, texts::kRowMany)));
-    copy.step(108, [&] { window.tell(texts::kCopiedMessage); });
+    window.showSummary(texts::kCopiedRows().arg(
+        counted(results.checkedRows(), texts::kRowOne(), texts::kRowMany())));
+    copy.step(108, [&] { window.tell(texts::kCopiedMessage()); });
 }
 
 ClipboardBusy::ClipboardBusy()

@@ -16,17 +16,8 @@ QString composeErrorReport(const QString& description, const QString& location, 
 void showErrorReport(MessageBoxes& boxes, const QString& description, const QString& location,
                      int marker)
 {
-    boxes.show(composeErrorReport(description, location, marker), texts::kErrorCaption,
+    boxes.show(composeErrorReport(description, location, marker), texts::kErrorCaption(),
                MessageButtons::Ok, MessageIcon::Warning);
-}
-
-QString describe(const std::exception& error)
-{
-    if (const auto* failure = dynamic_cast<const Failure*>(&error))
-        return failure->description();
-    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-        return QStringLiteral("Out of memory");
-    return QString::fromLocal8Bit(error.what());
 }
 
 void ReportingProcedure::report(const QString& description)

@@ -20,9 +20,6 @@ QString composeErrorReport(const QString& description, const QString& location, 
 void showErrorReport(MessageBoxes& boxes, const QString& description, const QString& location,
                      int marker);
 
-// The description a caught exception carries.
-QString describe(const std::exception& error);
-
 // One run of a reporting procedure. Each numbered step runs through step() or test(); a step
 // that fails shows the report with the procedure's location and the step's number, and the
 // procedure goes on with its next step. Only std::exception is caught, so ApplicationClosing

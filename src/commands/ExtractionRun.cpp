@@ -25,7 +25,7 @@ constexpr int kFilenameColumnTwips = 3000;
 
 struct DateColumn {
     StampKind kind;
-    const QString& header;
+    const UiText& header;
     int testMarker; // the steps: test the box, find the column, store the text
 };
 
@@ -63,18 +63,18 @@ void ExtractionRun::run(WindowContext& window)
     ProgressBar& bar = window.progressBar();
 
     if (run.test(104, [&] { return files.rows() == 0; })) {
-        run.step(174, [&] { window.tell(texts::kNoFilesAdded); });
+        run.step(174, [&] { window.tell(texts::kNoFilesAdded()); });
         return;
     }
 
     run.step(106, [&] { window.setPointer(WindowPointer::Hourglass); });
     run.step(108, [&] { results.removeAllColumns(); });
     resultsView.clearSort(); // the rows come in the file list's order again
-    run.step(110, [&] { resultsView.addColumn(texts::kFilenameColumn, kFilenameColumnTwips); });
+    run.step(110, [&] { resultsView.addColumn(texts::kFilenameColumn(), kFilenameColumnTwips); });
     int marker = 112;
     for (const DateColumn& column : kDateColumns) {
         if (run.test(marker, [&] { return window.dateBoxValue(column.kind) == 1; }))
-            run.step(marker + 2, [&] { resultsView.addColumn(column.header); });
+            run.step(marker + 2, [&] { resultsView.addColumn(column.header()); });
         marker += 4;
     }
     run.step(124, [&] { results.removeAllRows(); });
@@ -84,7 +84,7 @@ void ExtractionRun::run(WindowContext& window)
     // made from them when they are read, in the locale of the run: a million dates then cost
     // no text each. Each kind keeps the last day it saw, and the kinds' days differ.
     for (const DateColumn& column : kDateColumns) {
-        const int k = columnWithHeader(results.table(), column.header);
+        const int k = columnWithHeader(results.table(), column.header());
         if (k == 0)
             continue;
         struct Text {
@@ -103,6 +103,11 @@ void ExtractionRun::run(WindowContext& window)
     });
     // The path goes from list to list as UTF-8, shared rather than copied; the file name in
     // the progress bar becomes a string only when the bar is drawn.
+    // Translated once, not once per row.
+    const QString processing = texts::kProcessing();
+    std::array<QString, kDateColumns.size()> headers;
+    for (std::size_t c = 0; c < kDateColumns.size(); ++c)
+        headers[c] = kDateColumns[c].header();
     const int count = run.value(126, 0, [&] { return files.rows(); });
     results.reserveRows(count);
     int unread = 0; // rows whose file gave no dates
@@ -118,8 +123,7 @@ void ExtractionRun::run(WindowContext& window)
             run.step(132, [&] {
                 // The file name as fileNameOfPath takes it: after the last separator.
                 const char separator = static_cast<char>(kSeparator.unicode());
-                bar.setCaption(texts::kProcessing,
-                               pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
+                bar.setCaption(processing, pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
             });
             run.step(134, [&] { window.yield(); });
             run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
@@ -128,12 +132,13 @@ void ExtractionRun::run(WindowContext& window)
 
             // One lookup serves every date of the row; boxes are read afresh for each row.
             std::optional<std::optional<FileTimes>> times;
-            for (const DateColumn& column : kDateColumns) {
+            for (std::size_t c = 0; c < kDateColumns.size(); ++c) {
+                const DateColumn& column = kDateColumns[c];
                 if (!run.test(column.testMarker,
                               [&] { return window.dateBoxValue(column.kind) == 1; }))
                     continue;
                 const int k = run.value(column.testMarker + 2, 0, [&] {
-                    return columnWithHeader(results.table(), column.header);
+                    return columnWithHeader(results.table(), headers[c]);
                 });
                 run.step(column.testMarker + 4, [&] {
                     if (!times) {
@@ -155,18 +160,19 @@ void ExtractionRun::run(WindowContext& window)
     run.step(162, [&] { results.setAllChecked(true); });
     run.step(166, [&] { window.setPointer(WindowPointer::Default); });
     run.step(168, [&] { bar.setPosition(0); });
-    run.step(170, [&] { bar.setCaption(texts::kProgressAtRest); });
+    run.step(170, [&] { bar.setCaption(texts::kProgressAtRest()); });
     if (stopped) {
-        window.showSummary(texts::kStoppedExtracting.arg(
-            QLocale().toString(results.rows()), counted(count, texts::kRowOne, texts::kRowMany)));
+        window.showSummary(
+            texts::kStoppedExtracting().arg(QLocale().toString(results.rows()),
+                                            counted(count, texts::kRowOne(), texts::kRowMany())));
         return;
     }
     window.showSummary(
-        texts::kExtracted.arg(counted(results.rows(), texts::kRowOne, texts::kRowMany))
+        texts::kExtracted().arg(counted(results.rows(), texts::kRowOne(), texts::kRowMany()))
         + (unread == 0       ? QString()
-               : unread == 1 ? texts::kNotFoundOne
-                             : texts::kNotFoundMany.arg(QLocale().toString(unread))));
-    run.step(172, [&] { window.tell(texts::kDone); });
+               : unread == 1 ? texts::kNotFoundOne()
+                             : texts::kNotFoundMany().arg(QLocale().toString(unread))));
+    run.step(172, [&] { window.tell(texts::kDone()); });
 }
 
 } // namespace quillfen

@@ -21,14 +21,14 @@ void addFiles(WindowContext& window)
     bool tooMany = false;
     add.step(100, [&] {
         try {
-            picked = window.platform().fileDialogs->openFiles(texts::kAddFilesTitle,
-                                                              texts::kAllFilesFilter);
+            picked = window.platform().fileDialogs->openFiles(texts::kAddFilesTitle(),
+                                                              texts::kAllFilesFilter());
         } catch (const TooManyFilesPicked&) {
             tooMany = true;
         }
     });
     if (tooMany) {
-        window.tell(texts::kTooManyFiles);
+        window.tell(texts::kTooManyFiles());
         return;
     }
     if (picked.isEmpty())
@@ -44,8 +44,8 @@ void addFiles(WindowContext& window)
             path = removeDoubledSeparators(path);
         add.step(104, [&] { list.appendRows(picked); });
     }
-    window.showSummary(
-        texts::kAddedFiles.arg(counted(list.rows() - before, texts::kFileOne, texts::kFileMany)));
+    window.showSummary(texts::kAddedFiles().arg(
+        counted(list.rows() - before, texts::kFileOne(), texts::kFileMany())));
 }
 
 void clearList(WindowContext& window)
@@ -54,7 +54,7 @@ void clearList(WindowContext& window)
         return;
     ReportingProcedure clear(*window.platform().messages, kClearListLocation);
     clear.step(100, [&] { window.fileList().rows().removeAllRows(); });
-    window.showSummary(texts::kClearedList);
+    window.showSummary(texts::kClearedList());
 }
 
 void removeSelectedFile(WindowContext& window)

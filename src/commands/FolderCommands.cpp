@@ -89,7 +89,7 @@ void addFolder(WindowContext& window)
     };
 
     const QString extension = scan.value(100, QString(), [&] {
-        return window.platform().input->ask(texts::kExtensionPrompt, window.appTitle(),
+        return window.platform().input->ask(texts::kExtensionPrompt(), window.appTitle(),
                                             setting(settings::kExtensionKey, QStringLiteral("*")));
     });
     if (extension.isEmpty())
@@ -99,7 +99,7 @@ void addFolder(WindowContext& window)
     const QString lastFolder =
         scan.value(104, QString(), [&] { return setting(settings::kLastFolderKey, QString()); });
     const QString folder = scan.value(106, QString(), [&] {
-        return window.platform().folderBrowser->browse(texts::kFolderPrompt, lastFolder);
+        return window.platform().folderBrowser->browse(texts::kFolderPrompt(), lastFolder);
     });
     if (folder.isEmpty())
         return;

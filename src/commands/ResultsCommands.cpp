@@ -35,7 +35,7 @@ void clearResults(WindowContext& window)
 {
     ReportingProcedure clear(*window.platform().messages, kLocation);
     clear.step(100, [&] { window.resultsList().rows().removeAllRows(); });
-    window.showSummary(texts::kClearedResults);
+    window.showSummary(texts::kClearedResults());
 }
 
 void resultsKeyPressed(WindowContext& window, int key, Qt::KeyboardModifiers /*modifiers*/)
@@ -113,10 +113,10 @@ void sortResults(WindowContext& window, int column)
                                         : orderBySubItem(results.table(), column, order, natural));
         list.showSort(column, order);
         const bool ascending = order == Qt::AscendingOrder;
-        window.showSummary(texts::kSortedBy.arg(
+        window.showSummary(texts::kSortedBy().arg(
             results.header(column),
-            column == 0 ? (ascending ? texts::kAToZ : texts::kZToA)
-                        : (ascending ? texts::kOldestFirst : texts::kNewestFirst)));
+            column == 0 ? (ascending ? texts::kAToZ() : texts::kZToA())
+                        : (ascending ? texts::kOldestFirst() : texts::kNewestFirst())));
     });
     window.setPointer(WindowPointer::Default);
 }

@@ -67,9 +67,9 @@ void appendSampleFiles(WindowContext& window)
         if (isExistingPath(path) && !listContainsText(list.table(), path))
             list.appendRow(path);
     }
-    window.showSummary(
-        texts::kAddedFiles.arg(counted(list.rows() - before, texts::kFileOne, texts::kFileMany)));
-    if (window.tell(texts::kOpenSamplesQuestion, MessageButtons::YesNo) == MessageAnswer::Yes)
+    window.showSummary(texts::kAddedFiles().arg(
+        counted(list.rows() - before, texts::kFileOne(), texts::kFileMany())));
+    if (window.tell(texts::kOpenSamplesQuestion(), MessageButtons::YesNo) == MessageAnswer::Yes)
         platform.shell->openFolder(sampleFolder(platform));
 }
 

@@ -49,7 +49,7 @@ bool isSpreadsheetAppInstalled(WindowContext& window)
         // Only whether an instance starts matters; it is released at once, never shown.
         spreadsheetOf(window).start();
     } catch (const std::exception&) {
-        window.tell(texts::kNoSpreadsheetApp);
+        window.tell(texts::kNoSpreadsheetApp());
         installed = false;
     }
     return installed;
@@ -73,7 +73,7 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
 {
     ReportingProcedure run(*window.platform().messages, kLocation);
     if (!run.test(100, [&] { return isSpreadsheetAppInstalled(window); })) {
-        run.step(170, [&] { window.tell(texts::kNoSpreadsheetForFeature); });
+        run.step(170, [&] { window.tell(texts::kNoSpreadsheetForFeature()); });
         return;
     }
     const RowModel& results = window.resultsList().rows();
@@ -158,9 +158,9 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
         const bool shown = run.reports() == reportsBefore;
         app.reset(); // the user owns the application and its workbook from here on
         endBusy();
-        window.showSummary(
-            shown ? texts::kOpenedWorkbook.arg(counted(placed, texts::kRowOne, texts::kRowMany))
-                  : QString());
+        window.showSummary(shown ? texts::kOpenedWorkbook().arg(
+                               counted(placed, texts::kRowOne(), texts::kRowMany()))
+                                 : QString());
         // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
         // of the program, so it is a plain warning rather than the error report.
         if (shown && tickedLeftOut > 0) {
@@ -173,7 +173,7 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
     } catch (const CommandStopped&) {
         app.reset(); // its workbook is dropped unwritten
         endBusy();
-        window.showSummary(texts::kStoppedExporting);
+        window.showSummary(texts::kStoppedExporting());
     }
 }
 

@@ -24,7 +24,7 @@ void saveResultsAsText(WindowContext& window)
 {
     ReportingProcedure save(*window.platform().messages, kSaveLocation);
     const QString fileName = save.value(114, QString(), [&] {
-        return window.platform().fileDialogs->saveFile(texts::kSaveTitle, texts::kSaveFilter);
+        return window.platform().fileDialogs->saveFile(texts::kSaveTitle(), texts::kSaveFilter());
     });
     if (fileName.isEmpty())
         return; // cancelled
@@ -38,9 +38,10 @@ void saveResultsAsText(WindowContext& window)
     const QString name = fileNameOfPath(fileName);
     if (outcome.saved)
         window.showSummary(
-            texts::kSaved.arg(counted(outcome.rows, texts::kRowOne, texts::kRowMany), name));
+            texts::kSaved().arg(counted(outcome.rows, texts::kRowOne(), texts::kRowMany()), name));
     else
-        window.showSummary((outcome.stopped ? texts::kStoppedSaving : texts::kNotSaved).arg(name));
+        window.showSummary(
+            (outcome.stopped ? texts::kStoppedSaving() : texts::kNotSaved()).arg(name));
 }
 
 ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
@@ -62,7 +63,7 @@ ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
         changed = true;
         if (file.isOpen())
             file.abandon();
-        throw Failure(texts::kResultsChangedWhileSaving);
+        throw Failure(texts::kResultsChangedWhileSaving());
     };
     const auto showProgress = [&](int marker, double value) {
         if (bar == nullptr || changed)
@@ -70,7 +71,7 @@ ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
         write.step(marker, [&] {
             yield();
             bar->setPosition(value);
-            bar->setCaption(texts::kWritingFile + name);
+            bar->setCaption(texts::kWritingFile() + name);
             yield();
         });
     };
@@ -127,7 +128,7 @@ ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
                         const int position = i + 1;
                         bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
                         if (position % 1000 == 0)
-                            bar->setCaption(texts::kWritingFile + name + QStringLiteral(" (")
+                            bar->setCaption(texts::kWritingFile() + name + QStringLiteral(" (")
                                             + QString::number(position) + QLatin1Char(')'));
                         yield();
                     });
@@ -150,7 +151,7 @@ ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
             if (bar != nullptr && saved) {
                 write.step(226, [&] {
                     bar->setPosition(100);
-                    bar->setCaption(texts::kDone);
+                    bar->setCaption(texts::kDone());
                 });
             }
             outcome.saved = saved;
@@ -165,7 +166,7 @@ ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
     if (bar != nullptr) {
         write.step(238, [&] {
             bar->setPosition(0);
-            bar->setCaption(texts::kProgressAtRest);
+            bar->setCaption(texts::kProgressAtRest());
         });
     }
     return outcome;

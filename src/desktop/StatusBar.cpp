@@ -14,7 +14,7 @@ StatusBar::StatusBar(QWidget* parent)
     : QWidget(parent)
     , m_counts(new QLabel(this))
     , m_summary(new QLabel(this))
-    , m_stop(new QPushButton(texts::kStopButton, this))
+    , m_stop(new QPushButton(texts::kStopButton(), this))
 {
     auto* lines = new QVBoxLayout;
     lines->setContentsMargins(0, 0, 0, 0);
@@ -33,7 +33,7 @@ StatusBar::StatusBar(QWidget* parent)
     QFont normal = font();
     normal.setBold(false);
     m_summary->setFont(normal);
-    m_stop->setToolTip(texts::kStopHint);
+    m_stop->setToolTip(texts::kStopHint());
     m_stop->hide();
     connect(m_stop, &QPushButton::clicked, this, &StatusBar::stopClicked);
     setCounts(0, 0, 0);
@@ -46,8 +46,8 @@ void StatusBar::setCounts(int listed, int results, int ticked)
         return;
     std::copy(counts, counts + 3, m_shownCounts);
     const QLocale locale;
-    m_counts->setText(texts::kStatusCounts.arg(locale.toString(listed), locale.toString(results),
-                                               locale.toString(ticked)));
+    m_counts->setText(texts::kStatusCounts().arg(locale.toString(listed), locale.toString(results),
+                                                 locale.toString(ticked)));
 }
 
 QString StatusBar::counts() const

@@ -43,9 +43,9 @@ std::optional<FileTimes> statEntry(int folderFd, const char* name, int* error = 
 
 } // namespace
 
-const QString& stampHeader(StampKind kind)
+const UiText& stampHeader(StampKind kind)
 {
-    static const QString* const kHeaders[] = {
+    static const UiText* const kHeaders[] = {
         &texts::kDateModifiedColumn, &texts::kDateCreatedColumn, &texts::kDateAccessedColumn};
     return *kHeaders[static_cast<size_t>(kind)];
 }

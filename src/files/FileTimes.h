@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "base/Texts.h"
+
 #include <ctime>
 #include <optional>
 
@@ -28,7 +30,7 @@ inline constexpr StampKind kStampKinds[] = {StampKind::Modified, StampKind::Crea
 
 // How each kind is named: its results column's header, and one lower-case word for other
 // programs ("modified", "created", "accessed").
-const QString& stampHeader(StampKind kind);
+const UiText& stampHeader(StampKind kind);
 const char* stampWord(StampKind kind);
 
 inline std::optional<timespec> stampOf(const FileTimes& times, StampKind kind)

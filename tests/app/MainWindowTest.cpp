@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, LayoutFollowsTheTable)
     EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(), QPoint(128, 20));
     EXPECT_EQ(window.samplesButton()->text(), "Load Sample/Example Files");
     EXPECT_EQ(window.optionFrame()->title(), "Option");
-    EXPECT_EQ(window.fileList().toolTip(), texts::kFileListHint);
+    EXPECT_EQ(window.fileList().toolTip(), texts::kFileListHint());
     EXPECT_TRUE(window.saveWorkbookButton()->font().bold());
     EXPECT_DOUBLE_EQ(window.saveWorkbookButton()->font().pointSizeF(), 11.25);
 }

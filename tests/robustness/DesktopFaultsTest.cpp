@@ -99,7 +99,7 @@ TEST_F(DesktopFault, ClipboardThatRefusesEveryAttemptIsReportedNotClaimedCopied)
     Problems problems = listsKept();
     problems.equal(errorReports().size(), 1, QStringLiteral("error reports"));
     problems.equal(desktop.messages->shown.size(), size_t{1}, QStringLiteral("messages"));
-    problems.expect(!desktop.messages->texts().contains(texts::kCopiedMessage),
+    problems.expect(!desktop.messages->texts().contains(texts::kCopiedMessage()),
                     QStringLiteral("said it copied what it did not"));
     expectNone(problems);
 }
@@ -110,7 +110,7 @@ TEST_F(DesktopFault, ClipboardThatRefusesOnlyToEmptyStillGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage),
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage()),
                    QStringLiteral("messages"));
     problems.equal(desktop.clipboard->text.value_or(QString()), kExpectedClipboard,
                    QStringLiteral("the clipboard"));
@@ -123,7 +123,7 @@ TEST_F(DesktopFault, ClipboardBusyForAllButTheLastAttemptGetsTheText)
     startWithResults();
     copyResults();
     Problems problems = listsKept();
-    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage),
+    problems.equal(desktop.messages->texts(), QStringList(texts::kCopiedMessage()),
                    QStringLiteral("messages"));
     problems.equal(desktop.clipboard->setAttempts, 1000, QStringLiteral("attempts"));
     expectNone(problems);
@@ -147,7 +147,7 @@ TEST_F(DesktopFault, NoSpreadsheetAtAllGivesItsTwoMessagesAndNoReport)
     exportResults();
     Problems problems = listsKept();
     problems.equal(desktop.messages->texts(),
-                   QStringList({texts::kNoSpreadsheetApp, texts::kNoSpreadsheetForFeature}),
+                   QStringList({texts::kNoSpreadsheetApp(), texts::kNoSpreadsheetForFeature()}),
                    QStringLiteral("messages"));
     expectNone(problems);
 }
@@ -253,7 +253,7 @@ TEST_F(DesktopFault, GarbledSampleListAddsWhatExistsAndAsksAsUsual)
     mainWindow().samplesButton()->click();
     Problems problems;
     problems.equal(fileListTexts(), QStringList(sample), QStringLiteral("the file list"));
-    problems.equal(desktop.messages->texts(), QStringList(texts::kOpenSamplesQuestion),
+    problems.equal(desktop.messages->texts(), QStringList(texts::kOpenSamplesQuestion()),
                    QStringLiteral("messages"));
     expectNone(problems);
 }

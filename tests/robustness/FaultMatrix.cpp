@@ -195,7 +195,7 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
     // gives empty cells, never an error, and no entry that is there loses its dates.
     const RowModel& results = mainWindow().resultsList().rows();
     const bool modifiedSecond =
-        results.columns() > 1 && results.header(1) == texts::kDateModifiedColumn;
+        results.columns() > 1 && results.header(1) == texts::kDateModifiedColumn();
     for (const QStringList& row : modifiedSecond ? rows : QList<QStringList>()) {
         struct stat entry {};
         const QString& path = row.value(0);
@@ -227,7 +227,8 @@ Problems FaultMatrix::runPipeline(const QString& reportPath)
     }
 
     problems.equal(resultRows(), rows, QStringLiteral("the results after the exports"));
-    problems.equal(messagesSince(shownBefore), QStringList({texts::kDone, texts::kCopiedMessage}),
+    problems.equal(messagesSince(shownBefore),
+                   QStringList({texts::kDone(), texts::kCopiedMessage()}),
                    QStringLiteral("messages of the commands"));
     problems.equal(errorReports().size(), reportsBefore, QStringLiteral("error reports"));
     problems.equal(fileListTexts(), files, QStringLiteral("the file list after the commands"));

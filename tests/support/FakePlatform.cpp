@@ -32,7 +32,7 @@ QStringList FakeMessageBoxes::reports() const
 {
     QStringList result;
     for (const ShownMessage& message : shown) {
-        if (message.caption == texts::kErrorCaption)
+        if (message.caption == texts::kErrorCaption())
             result.append(message.text);
     }
     return result;
