@@ -2,34 +2,43 @@
 
 // Layer app: the main window and start-up; uses commands and the layers below.
 
-#include "commands/WindowContext.h"
+#include "app/WindowActions.h"
+#include "app/WindowControls.h"
+#include "commands/CommandContext.h"
+#include "commands/ExtractionRun.h"
 #include "desktop/DateBox.h"
+#include "desktop/ListControl.h"
+#include "desktop/Platform.h"
+#include "desktop/ProgressBar.h"
 #include "desktop/StatusBar.h"
 
 #include <QCursor>
+#include <QMainWindow>
 #include <QTimer>
-#include <QWidget>
 
-#include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QGroupBox;
-class QPushButton;
-class QMimeData;
 class QMenu;
+class QMimeData;
+class QPushButton;
 class QShortcut;
 
 namespace quillfen {
 
-class ExtractionRun;
 class ReorderGesture;
+class ResultsColumns;
+class WindowMemory;
 
-// The main window. It lays out the controls, runs start-up, owns the pointer and busy state,
-// and connects each control event to the command that lives in the commands layer, which
-// works on the window through WindowContext.
-class MainWindow final : public QWidget, public WindowContext {
+// The main window. It lays out the controls and the menus, runs start-up, owns the pointer,
+// the busy state and the long commands' Stop, and connects each control and menu entry to its
+// command in the commands layer, which sees only the window's models (the Workspace), the
+// desktop services it uses, and the window as a CommandSession, StatusSink and DateChoice.
+class MainWindow final : public QMainWindow,
+                         public CommandSession,
+                         public StatusSink,
+                         public DateChoice {
     Q_OBJECT
 
 public:
@@ -37,101 +46,107 @@ public:
     explicit MainWindow(Platform platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // WindowContext
-    ListControl& fileList() override { return *m_fileList; }
-    ListControl& resultsList() override { return *m_resultsList; }
-    ProgressBar& progressBar() override { return *m_progressBar; }
-    int dateBoxValue(StampKind kind) const override { return dateBox(kind)->value(); }
+    // CommandSession
+    void yield() override;
+    quint64 eventRounds() const override { return m_platform.yield->rounds(); }
     WindowPointer pointer() const override { return m_pointer; }
     void setPointer(WindowPointer pointer) override;
-    Platform& platform() override { return m_platform; }
-    QString appTitle() const override { return m_appTitle; }
-    void yield() override;
+    // StatusSink
     void showSummary(const QString& line) override;
+    // DateChoice
+    Qt::CheckState dateChoice(StampKind kind) const override;
 
+    Workspace& workspace() { return m_work; }
+    Platform& platform() { return m_platform; }
+    // The caption of boxes that name none of their own.
+    QString appTitle() const { return m_appTitle; }
     bool hasCustomPointerImage() const { return m_customCursor.has_value(); }
+    // For start-up: the short title, and the image of the custom pointer.
+    void setAppTitle(const QString& title);
+    void setCustomPointerImage(const QCursor& cursor);
 
     // The controls, for whatever drives the window as a user would (tests, the benchmark).
-    DateBox* dateBox(StampKind kind) const { return m_dateBoxes[static_cast<size_t>(kind)]; }
-    QGroupBox* optionFrame() const { return m_optionFrame; }
-    QPushButton* addFilesButton() const { return m_addFilesButton; }
-    QPushButton* addFolderButton() const { return m_addFolderButton; }
-    QPushButton* clearListButton() const { return m_clearListButton; }
-    QPushButton* samplesButton() const { return m_samplesButton; }
-    QPushButton* startButton() const { return m_startButton; }
-    QPushButton* saveTextButton() const { return m_saveTextButton; }
-    QPushButton* saveWorkbookButton() const { return m_saveWorkbookButton; }
-    QPushButton* copyButton() const { return m_copyButton; }
-    QPushButton* clearResultsButton() const { return m_clearResultsButton; }
-    StatusBar* statusBar() const { return m_statusBar; }
+    ListControl& fileList() { return *m_controls.fileList; }
+    ListControl& resultsList() { return *m_controls.resultsList; }
+    ProgressBar& progressBar() { return *m_controls.progressBar; }
+    DateBox* dateBox(StampKind kind) const { return m_controls.dateBox(kind); }
+    QGroupBox* optionFrame() const { return m_controls.optionFrame; }
+    QPushButton* addFilesButton() const { return m_controls.addFilesButton; }
+    QPushButton* addFolderButton() const { return m_controls.addFolderButton; }
+    QPushButton* clearListButton() const { return m_controls.clearListButton; }
+    QPushButton* samplesButton() const { return m_controls.samplesButton; }
+    QPushButton* startButton() const { return m_controls.startButton; }
+    QPushButton* saveTextButton() const { return m_controls.saveTextButton; }
+    QPushButton* saveWorkbookButton() const { return m_controls.saveWorkbookButton; }
+    QPushButton* copyButton() const { return m_controls.copyButton; }
+    QPushButton* clearResultsButton() const { return m_controls.clearResultsButton; }
+    StatusBar* statusBar() const { return m_controls.statusBar; }
+    QSplitter* splitter() const { return m_controls.splitter; }
+    const WindowActions& actions() const { return m_actions; }
     QMenu* resultsMenu() const { return m_resultsMenu; }
+
     // What the Stop button and Escape do: the running long command ends at its next yield.
     void requestStop();
+    // The file list's double-click: removes the current entry.
+    void removeCurrentFile();
+    // The keys of the results list: Delete removes the selected rows, Space ticks them (or
+    // unticks them when the current row is ticked).
+    void resultsKeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
-    void connectHandlers();
-    // The steps that run once before the window is first shown, each reported on its own.
-    void startUp();
-    QPushButton* makeButton(const QString& caption, int left, int top, int width);
-    // Places a control of the window at its default position, given in twips.
-    void placeControl(QWidget* widget, int left, int top, int width, int height);
+    void connectButtons();
+    void connectLists();
+    void connectDateBoxes();
+    void createResultsMenu();
     // Runs a handler; a closed window unwinds out of it and ends here.
     template <class Handler> void handle(Handler&& handler);
     // The same for a long command, which the Stop button and Escape can end meanwhile.
     template <class Command> void handleStoppable(Command&& command);
     void refreshCounts();
-    void createResultsMenu();
-    // The Tab order and the shortcuts of the buttons.
+    // Tab goes through the window as it reads: top to bottom, left to right.
     void setKeyboardOrder();
-    // The first size: the arrangement's, within the screen, which may take height from the
-    // lists.
+    // Tooltips that name each control's shortcut, and names for assistive technology.
+    void describeControls();
+    // The first size: the arrangement's, or the size the window had last time, within the
+    // screen.
     void fitToScreen();
     void storeDateBox(StampKind kind);
     // The hover rule: over a button the hand, elsewhere the arrow, never while busy.
     void hoverPointer(WindowPointer pointer);
-    void dropOnFileList(const QStringList& paths);
-
-    // In the window's order, which is also the tab order.
-    ListControl* m_fileList = nullptr;
-    QGroupBox* m_optionFrame = nullptr;
-    std::array<DateBox*, 3> m_dateBoxes{}; // by StampKind
-    ListControl* m_resultsList = nullptr;
-    QPushButton* m_saveTextButton = nullptr;
-    QPushButton* m_saveWorkbookButton = nullptr;
-    ProgressBar* m_progressBar = nullptr;
-    QPushButton* m_addFilesButton = nullptr;
-    QPushButton* m_addFolderButton = nullptr;
-    QPushButton* m_startButton = nullptr;
-    QPushButton* m_clearResultsButton = nullptr;
-    QPushButton* m_copyButton = nullptr;
-    QPushButton* m_clearListButton = nullptr;
-    QPushButton* m_samplesButton = nullptr;
-    StatusBar* m_statusBar = nullptr;
-    QShortcut* m_escape = nullptr;
-    QMenu* m_resultsMenu = nullptr;
-    QTimer m_countsTimer;
-
-    struct Placed {
-        QWidget* widget;
-        QRect defaultGeometry; // in pixels, at the window's default size
-    };
-    std::vector<Placed> m_layout;
+    void extract();
+    // The list the Edit menu works on: the one last focused, the results when neither was.
+    ListControl& editedList();
+    void removeSelected(ListControl& list);
+    void selectAll();
+    void tickSelected(bool ticked);
+    // The widest text a date column of `kind` shows in this locale, and its header.
+    int dateColumnWidth(int id, const QString& header) const;
 
     Platform m_platform;
     QString m_appTitle;
+    WindowControls m_controls;
+    WindowActions m_actions;
+    Messages m_messages;
+    Workspace m_work;
+    QMenu* m_resultsMenu = nullptr;
+    QShortcut* m_escape = nullptr;
+    QTimer m_countsTimer;
     WindowPointer m_pointer = WindowPointer::Default;
     std::optional<QCursor> m_customCursor;
     bool m_closed = false;
     int m_stoppable = 0; // long commands running, nested
     bool m_stopRequested = false;
-    std::unique_ptr<ExtractionRun> m_extraction;
+    bool m_sortRestored = false; // the remembered sort was given to an extraction
+    ListControl* m_lastFocusedList = nullptr;
+    QMetaObject::Connection m_focusWatch;
+    ExtractionRun m_extraction;
     std::unique_ptr<ReorderGesture> m_gesture;
+    std::unique_ptr<ResultsColumns> m_columns;
+    std::unique_ptr<WindowMemory> m_memory;
 };
 
 } // namespace quillfen

@@ -9,6 +9,9 @@ namespace quillfen::settings {
 
 inline const QString kApplication = QStringLiteral("Orvane");
 inline const QString kSection = QStringLiteral("Quillfen");
+// What the window remembers of itself (its size, the split, column widths), apart from the
+// program's settings.
+inline const QString kWindowSection = QStringLiteral("QuillfenWindow");
 
 inline const QString kModifiedKey = QStringLiteral("Check1");
 inline const QString kCreatedKey = QStringLiteral("Check2");

@@ -38,6 +38,7 @@ inline const QString kHandPointerFile = QStringLiteral("HAND-M.CUR");
 inline const QString kDragPointerFile = QStringLiteral("drag.ico");
 inline const QString kSamplesFolder = QStringLiteral("Samples");
 
+inline constexpr UiText kInvalidPicture{QT_TRANSLATE_NOOP("Quillfen", "Invalid picture: %1")};
 inline constexpr UiText kErrorCaption{QT_TRANSLATE_NOOP("Quillfen", "Application Error")};
 
 // Window
@@ -76,6 +77,7 @@ inline constexpr UiText kDateAccessedColumn{QT_TRANSLATE_NOOP("Quillfen", "Date 
 inline constexpr UiText kAddFilesTitle{
     QT_TRANSLATE_NOOP("Quillfen", "Add File(s) - Hold Ctrl to select multiple files")};
 inline constexpr UiText kAllFilesFilter{QT_TRANSLATE_NOOP("Quillfen", "All Files (*.*)|*.*|")};
+inline constexpr UiText kBufferTooSmall{QT_TRANSLATE_NOOP("Quillfen", "Buffer too small")};
 inline constexpr UiText kTooManyFiles{QT_TRANSLATE_NOOP(
     "Quillfen",
     "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.")};
@@ -106,6 +108,9 @@ inline constexpr UiText kCopiedMessage{QT_TRANSLATE_NOOP(
     "Results have been copied to the clipboard.\r\rClick a text area where you normally type and "
     "press Ctrl+V to paste the clipboard.")};
 
+inline constexpr UiText kClipboardBusy{QT_TRANSLATE_NOOP(
+    "Quillfen", "The clipboard is in use by another program; the results were not copied.")};
+
 // Spreadsheet
 inline constexpr UiText kNoSpreadsheetApp{QT_TRANSLATE_NOOP(
     "Quillfen",
@@ -115,6 +120,14 @@ inline constexpr UiText kNoSpreadsheetForFeature{QT_TRANSLATE_NOOP(
     "Quillfen",
     "Excel is not installed on this computer. You need to have it installed to use this "
     "feature.")};
+
+inline constexpr UiText kNoSpreadsheetOnDesktop{
+    QT_TRANSLATE_NOOP("Quillfen", "This desktop offers no spreadsheet application")};
+inline constexpr UiText kRowsLeftOut{
+    QT_TRANSLATE_NOOP("Quillfen",
+                      "Only the first %1 results rows fit into the sheet, whose first "
+                      "row holds the headers. Ticked rows after them that are not in "
+                      "the workbook: %2.")};
 
 // Status bar: the counts, and one line of what the last command did. Counted words come as
 // their one and many forms.
@@ -164,7 +177,67 @@ inline constexpr UiText kZToA{QT_TRANSLATE_NOOP("Quillfen", "Z to A")};
 inline constexpr UiText kOldestFirst{QT_TRANSLATE_NOOP("Quillfen", "oldest first")};
 inline constexpr UiText kNewestFirst{QT_TRANSLATE_NOOP("Quillfen", "newest first")};
 
-// A button's tooltip: its caption and its shortcut.
+// The menu bar
+inline constexpr UiText kFileMenu{QT_TRANSLATE_NOOP("Quillfen", "&File")};
+inline constexpr UiText kAddFilesEntry{QT_TRANSLATE_NOOP("Quillfen", "Add &Files…")};
+inline constexpr UiText kAddFolderEntry{QT_TRANSLATE_NOOP("Quillfen", "Add All Files in F&older…")};
+inline constexpr UiText kLoadSamplesEntry{QT_TRANSLATE_NOOP("Quillfen", "Load &Sample Files")};
+inline constexpr UiText kStartEntry{QT_TRANSLATE_NOOP("Quillfen", "Start &Extracting")};
+inline constexpr UiText kSaveTextEntry{
+    QT_TRANSLATE_NOOP("Quillfen", "Save Results as &Text File…")};
+inline constexpr UiText kSaveWorkbookEntry{
+    QT_TRANSLATE_NOOP("Quillfen", "Open Results in a &Workbook")};
+inline constexpr UiText kCopyEntry{QT_TRANSLATE_NOOP("Quillfen", "&Copy Results")};
+inline constexpr UiText kQuitEntry{QT_TRANSLATE_NOOP("Quillfen", "&Quit")};
+inline constexpr UiText kEditMenu{QT_TRANSLATE_NOOP("Quillfen", "&Edit")};
+inline constexpr UiText kSelectAllEntry{QT_TRANSLATE_NOOP("Quillfen", "Select &All")};
+inline constexpr UiText kTickEntry{QT_TRANSLATE_NOOP("Quillfen", "&Tick")};
+inline constexpr UiText kUntickEntry{QT_TRANSLATE_NOOP("Quillfen", "&Untick")};
+inline constexpr UiText kRemoveEntry{QT_TRANSLATE_NOOP("Quillfen", "&Remove")};
+inline constexpr UiText kClearListEntry{QT_TRANSLATE_NOOP("Quillfen", "Clear File &List")};
+inline constexpr UiText kClearResultsEntry{QT_TRANSLATE_NOOP("Quillfen", "Clear Re&sults")};
+inline constexpr UiText kHelpMenu{QT_TRANSLATE_NOOP("Quillfen", "&Help")};
+inline constexpr UiText kManualEntry{QT_TRANSLATE_NOOP("Quillfen", "Quillfen &Manual")};
+inline constexpr UiText kAboutEntry{QT_TRANSLATE_NOOP("Quillfen", "&About Quillfen")};
+inline constexpr UiText kManualTitle{QT_TRANSLATE_NOOP("Quillfen", "Quillfen Manual")};
+inline constexpr UiText kAboutTitle{QT_TRANSLATE_NOOP("Quillfen", "About Quillfen")};
+// Version, licence, where the copyright file is, support address.
+inline constexpr UiText kAboutText{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "Quillfen %1\n\nReports the date modified, created and accessed of many files "
+    "at once.\n\nLicence: proprietary; see the copyright file that comes with the "
+    "program.\n\nSupport: %2")};
+
+// What each control is for, in its tooltip, with its shortcut where it has one ("%1 (%2)").
+inline constexpr UiText kAddFilesHint{QT_TRANSLATE_NOOP("Quillfen", "Add files to the list")};
+inline constexpr UiText kAddFolderHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "Add every file of one extension in a folder and all its sub-folders")};
+inline constexpr UiText kClearListHint{QT_TRANSLATE_NOOP("Quillfen", "Empty the file list")};
+inline constexpr UiText kSamplesHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Add the sample files that come with Quillfen")};
+inline constexpr UiText kModifiedHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Report the date each file's contents last changed")};
+inline constexpr UiText kCreatedHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "Report the date each file was created, where the file system keeps it")};
+inline constexpr UiText kAccessedHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Report the date each file was last read")};
+inline constexpr UiText kStartHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Read the ticked dates of every listed file")};
+inline constexpr UiText kSaveTextHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Save the ticked results as a column-aligned text file")};
+inline constexpr UiText kSaveWorkbookHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "Open the ticked results in a new workbook of your spreadsheet program")};
+inline constexpr UiText kCopyHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Copy the ticked results to the clipboard")};
+inline constexpr UiText kClearResultsHint{QT_TRANSLATE_NOOP("Quillfen", "Empty the results list")};
+inline constexpr UiText kProgressHint{
+    QT_TRANSLATE_NOOP("Quillfen", "How far the running command is")};
+inline constexpr UiText kFileListName{QT_TRANSLATE_NOOP("Quillfen", "File list")};
+inline constexpr UiText kResultsName{QT_TRANSLATE_NOOP("Quillfen", "Results")};
+inline constexpr UiText kProgressName{QT_TRANSLATE_NOOP("Quillfen", "Progress")};
+inline constexpr UiText kStatusName{QT_TRANSLATE_NOOP("Quillfen", "Status")};
+
+// A control's tooltip: what it does and its shortcut.
 inline constexpr UiText kShortcutHint{QT_TRANSLATE_NOOP("Quillfen", "%1 (%2)")};
 
 // The results list's context menu
@@ -174,6 +247,10 @@ inline constexpr UiText kCopyPath{QT_TRANSLATE_NOOP("Quillfen", "Copy Path")};
 inline constexpr UiText kTick{QT_TRANSLATE_NOOP("Quillfen", "Tick")};
 inline constexpr UiText kUntick{QT_TRANSLATE_NOOP("Quillfen", "Untick")};
 inline constexpr UiText kRemove{QT_TRANSLATE_NOOP("Quillfen", "Remove")};
+
+// The desktop's file manager
+inline constexpr UiText kCannotOpenFolder{
+    QT_TRANSLATE_NOOP("Quillfen", "The desktop could not open the folder %1.")};
 
 // Samples
 inline constexpr UiText kOpenSamplesQuestion{QT_TRANSLATE_NOOP(

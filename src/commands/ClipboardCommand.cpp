@@ -1,29 +1,34 @@
 #include "commands/ClipboardCommand.h"
 
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
+#include "desktop/Clipboard.h"
 #include "table/ColumnLayout.h"
 
 namespace quillfen {
 
 namespace {
 
-// Where the error report says a failure happened.
+// "Copy Results To Clipboard"
 const QString kLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton2_Click ");
+constexpr int kCopy = 106;
+constexpr int kTellHowToPaste = 108;
+
 constexpr int kClipboardAttempts = 1000;
+
 } // namespace
 
-void copyResultsToClipboard(WindowContext& window)
+void copyResultsToClipboard(Workspace& work, Clipboard& clipboard)
 {
-    ReportingProcedure copy(*window.platform().messages, kLocation);
+    ReportingProcedure copy(work.messages.boxes(), kLocation);
     bool busy = false;
     bool stopped = false;
-    const TextTable& results = window.resultsList().rows().table();
-    copy.step(106, [&] {
+    const TextTable& results = work.results.table();
+    copy.step(kCopy, [&] {
         try {
-            copyTableToClipboard(window, results);
+            copyTableToClipboard(work.session, clipboard, results);
         } catch (const ClipboardBusy&) {
             busy = true;
             throw;
@@ -32,30 +37,28 @@ void copyResultsToClipboard(WindowContext& window)
         }
     });
     if (stopped) {
-        window.showSummary(texts::kStoppedCopying());
+        work.status.showSummary(texts::kStoppedCopying());
         return;
     }
     if (busy) {
-        window.showSummary(QString());
+        work.status.showSummary(QString());
         return; // the report said the text is not there; claiming it was copied would be false
     }
-    window.showSummary(texts::kCopiedRows().arg(
+    work.status.showSummary(texts::kCopiedRows().arg(
         counted(results.checkedRows(), texts::kRowOne(), texts::kRowMany())));
-    copy.step(108, [&] { window.tell(texts::kCopiedMessage()); });
+    copy.step(kTellHowToPaste, [&] { work.messages.tell(texts::kCopiedMessage()); });
 }
 
 ClipboardBusy::ClipboardBusy()
-    : Failure(
-        QStringLiteral("The clipboard is in use by another program; the results were not copied."))
+    : Failure(texts::kClipboardBusy())
 {
 }
 
-void copyTableToClipboard(WindowContext& window, const TextTable& table)
+void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table)
 {
     if (table.rows() == 0)
         return;
-    const QByteArray text = clipboardText(table, [&] { window.yield(); });
-    Clipboard& clipboard = *window.platform().clipboard;
+    const QByteArray text = clipboardText(table, [&] { session.yield(); });
     clearClipboard(clipboard);
     if (!placeOnClipboard(clipboard, text))
         throw ClipboardBusy();

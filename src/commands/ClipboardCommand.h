@@ -9,12 +9,13 @@
 namespace quillfen {
 
 class Clipboard;
+class CommandSession;
 class TextTable;
-class WindowContext;
+struct Workspace;
 
 // "Copy Results To Clipboard": places the ticked results rows on the clipboard as aligned,
 // TAB-separated text and tells the user how to paste it.
-void copyResultsToClipboard(WindowContext& window);
+void copyResultsToClipboard(Workspace& work, Clipboard& clipboard);
 
 // The clipboard stayed busy through every attempt.
 class ClipboardBusy : public Failure {
@@ -25,7 +26,7 @@ public:
 // Builds the clipboard text of `table` (yielding before each cell) and places it; nothing is
 // touched when the table has no rows. Throws ClipboardBusy when the clipboard stayed busy
 // through every attempt.
-void copyTableToClipboard(WindowContext& window, const TextTable& table);
+void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table);
 
 // Each tries up to 1000 times, back to back, and stops at the first attempt that works.
 void clearClipboard(Clipboard& clipboard);

@@ -20,7 +20,11 @@ QString composeErrorReport(const QString& description, const QString& location, 
 void showErrorReport(MessageBoxes& boxes, const QString& description, const QString& location,
                      int marker);
 
-// One run of a reporting procedure. Each numbered step runs through step() or test(); a step
+// One run of a reporting procedure. Each procedure declares its steps' numbers once, at the
+// top of its file: people send a picture of the report, and the number in it says which step
+// failed, so the numbers stay what they have always been, gaps and shared numbers included.
+//
+// Each numbered step runs through step() or test(); a step
 // that fails shows the report with the procedure's location and the step's number, and the
 // procedure goes on with its next step. Only std::exception is caught, so ApplicationClosing
 // passes through untouched.

@@ -2,13 +2,14 @@
 
 #include "base/Paths.h"
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
 #include "dates/DateTextFormat.h"
 #include "files/StampPrefetch.h"
 
 #include <QLocale>
+#include <QScopeGuard>
 
 #include <array>
 #include <ctime>
@@ -18,74 +19,80 @@ namespace quillfen {
 
 namespace {
 
-// Where the error report says a failure happened.
+// "Start Extracting"
 const QString kLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton3_Click ");
+constexpr int kTestEmpty = 104;
+constexpr int kEnterBusy = 106;
+constexpr int kRemoveColumns = 108;
+constexpr int kAddPathColumn = 110;
+constexpr int kRemoveRows = 124;
+constexpr int kCountFiles = 126;
+constexpr int kReadPath = 128;
+constexpr int kSetPosition = 130;
+constexpr int kSetCaption = 132;
+constexpr int kYield = 134;
+constexpr int kBusyAgain = 136;
+constexpr int kAppendRow = 138;
+constexpr int kTickAll = 162;
+constexpr int kLeaveBusy = 166;
+constexpr int kPositionAtRest = 168;
+constexpr int kCaptionAtRest = 170;
+constexpr int kTellDone = 172;
+constexpr int kTellNoFiles = 174;
 
-constexpr int kFilenameColumnTwips = 3000;
-
-struct DateColumn {
+// Each date has its steps: whether to add its column (and adding it), and per row whether
+// its box is ticked, finding its column and storing its date.
+struct DateSteps {
     StampKind kind;
-    const UiText& header;
-    int testMarker; // the steps: test the box, find the column, store the text
+    int testColumn;
+    int addColumn;
+    int testBox;
+    int findColumn;
+    int store;
 };
-
-const std::array<DateColumn, 3> kDateColumns{{
-    {StampKind::Modified, texts::kDateModifiedColumn, 140},
-    {StampKind::Created, texts::kDateCreatedColumn, 146},
-    {StampKind::Accessed, texts::kDateAccessedColumn, 152},
+constexpr std::array<DateSteps, 3> kDateSteps{{
+    {StampKind::Modified, 112, 114, 140, 142, 144},
+    {StampKind::Created, 116, 118, 146, 148, 150},
+    {StampKind::Accessed, 120, 122, 152, 154, 156},
 }};
 
 } // namespace
 
-int columnWithHeader(const TextTable& table, const QString& header)
-{
-    for (int column = 0; column < table.columns(); ++column) {
-        if (table.header(column) == header)
-            return column;
-    }
-    return 0;
-}
-
-void ExtractionRun::run(WindowContext& window)
+void ExtractionRun::run(Workspace& work, const DateChoice& dates)
 {
     if (m_running)
         return; // a second click while a run yields
     m_running = true;
-    struct ClearFlag {
-        bool& flag;
-        ~ClearFlag() { flag = false; }
-    } clearFlag{m_running};
+    const auto clearFlag = qScopeGuard([this] { m_running = false; });
 
-    ReportingProcedure run(*window.platform().messages, kLocation);
-    RowModel& files = window.fileList().rows();
-    ListControl& resultsView = window.resultsList();
-    RowModel& results = resultsView.rows();
-    ProgressBar& bar = window.progressBar();
+    ReportingProcedure run(work.messages.boxes(), kLocation);
+    RowModel& files = work.files;
+    RowModel& results = work.results;
+    ProgressSink& bar = work.progress;
 
-    if (run.test(104, [&] { return files.rows() == 0; })) {
-        run.step(174, [&] { window.tell(texts::kNoFilesAdded()); });
+    if (run.test(kTestEmpty, [&] { return files.rows() == 0; })) {
+        run.step(kTellNoFiles, [&] { work.messages.tell(texts::kNoFilesAdded()); });
         return;
     }
 
-    run.step(106, [&] { window.setPointer(WindowPointer::Hourglass); });
-    run.step(108, [&] { results.removeAllColumns(); });
-    resultsView.clearSort(); // the rows come in the file list's order again
-    run.step(110, [&] { resultsView.addColumn(texts::kFilenameColumn(), kFilenameColumnTwips); });
-    int marker = 112;
-    for (const DateColumn& column : kDateColumns) {
-        if (run.test(marker, [&] { return window.dateBoxValue(column.kind) == 1; }))
-            run.step(marker + 2, [&] { resultsView.addColumn(column.header()); });
-        marker += 4;
+    run.step(kEnterBusy, [&] { work.session.setPointer(WindowPointer::Hourglass); });
+    run.step(kRemoveColumns, [&] { results.removeAllColumns(); });
+    results.setSorting(std::nullopt); // the rows come in the file list's order again
+    run.step(kAddPathColumn, [&] { results.addColumn(texts::kFilenameColumn()); });
+    for (const DateSteps& date : kDateSteps) {
+        if (run.test(date.testColumn, [&] { return dates.isChosen(date.kind); }))
+            run.step(date.addColumn,
+                     [&] { results.addColumn(stampHeader(date.kind)(), dateColumnId(date.kind)); });
     }
-    run.step(124, [&] { results.removeAllRows(); });
+    run.step(kRemoveRows, [&] { results.removeAllRows(); });
 
     ::tzset(); // time-zone rules are read once per run
     // The dates are kept as their instants (to sort by, and for the workbook) and their texts
     // made from them when they are read, in the locale of the run: a million dates then cost
     // no text each. Each kind keeps the last day it saw, and the kinds' days differ.
-    for (const DateColumn& column : kDateColumns) {
-        const int k = columnWithHeader(results.table(), column.header());
-        if (k == 0)
+    for (const DateSteps& date : kDateSteps) {
+        const int k = results.columnWithId(dateColumnId(date.kind));
+        if (k <= 0)
             continue;
         struct Text {
             DateTextFormat format;
@@ -101,14 +108,10 @@ void ExtractionRun::run(WindowContext& window)
         files.table().appendTextUtf8(row, out);
         return true;
     });
+    const QString processing = texts::kProcessing(); // once, not once per row
     // The path goes from list to list as UTF-8, shared rather than copied; the file name in
     // the progress bar becomes a string only when the bar is drawn.
-    // Translated once, not once per row.
-    const QString processing = texts::kProcessing();
-    std::array<QString, kDateColumns.size()> headers;
-    for (std::size_t c = 0; c < kDateColumns.size(); ++c)
-        headers[c] = kDateColumns[c].header();
-    const int count = run.value(126, 0, [&] { return files.rows(); });
+    const int count = run.value(kCountFiles, 0, [&] { return files.rows(); });
     results.reserveRows(count);
     int unread = 0; // rows whose file gave no dates
     bool stopped = false;
@@ -116,63 +119,61 @@ void ExtractionRun::run(WindowContext& window)
         for (int i = 0; i < count; ++i) {
             // A row gone from the list leaves the path empty, never the previous row's.
             const TextStore::Shared path =
-                run.value(128, TextStore::Shared{}, [&] { return files.sharedText(i); });
+                run.value(kReadPath, TextStore::Shared{}, [&] { return files.sharedText(i); });
             const QByteArrayView pathUtf8 = path.view();
-            run.step(130,
+            run.step(kSetPosition,
                      [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
-            run.step(132, [&] {
+            run.step(kSetCaption, [&] {
                 // The file name as fileNameOfPath takes it: after the last separator.
                 const char separator = static_cast<char>(kSeparator.unicode());
                 bar.setCaption(processing, pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
             });
-            run.step(134, [&] { window.yield(); });
-            run.step(136, [&] { window.setPointer(WindowPointer::Hourglass); });
-            run.step(138, [&] { results.appendRow(path); });
+            run.step(kYield, [&] { work.session.yield(); });
+            run.step(kBusyAgain, [&] { work.session.setPointer(WindowPointer::Hourglass); });
+            run.step(kAppendRow, [&] { results.appendRow(path); });
             const int row = results.rows() - 1;
 
             // One lookup serves every date of the row; boxes are read afresh for each row.
             std::optional<std::optional<FileTimes>> times;
-            for (std::size_t c = 0; c < kDateColumns.size(); ++c) {
-                const DateColumn& column = kDateColumns[c];
-                if (!run.test(column.testMarker,
-                              [&] { return window.dateBoxValue(column.kind) == 1; }))
+            for (const DateSteps& date : kDateSteps) {
+                if (!run.test(date.testBox, [&] { return dates.isChosen(date.kind); }))
                     continue;
-                const int k = run.value(column.testMarker + 2, 0, [&] {
-                    return columnWithHeader(results.table(), headers[c]);
+                // A box ticked during the run has no column: 0 names none, so storing fails.
+                const int k = run.value(date.findColumn, 0, [&] {
+                    return std::max(results.columnWithId(dateColumnId(date.kind)), 0);
                 });
-                run.step(column.testMarker + 4, [&] {
+                run.step(date.store, [&] {
                     if (!times) {
-                        times = prefetch.read(i, pathUtf8, window.eventRounds());
+                        times = prefetch.read(i, pathUtf8, work.session.eventRounds());
                         if (!*times)
                             ++unread;
                     }
                     const std::optional<timespec> stamp =
-                        *times ? stampOf(**times, column.kind) : std::nullopt;
+                        *times ? stampOf(**times, date.kind) : std::nullopt;
                     results.setSubItemKey(row, k, stamp ? instantKey(*stamp) : TextTable::kNoKey);
                 });
             }
         }
-
     } catch (const CommandStopped&) {
         stopped = true; // the rows done stay, ticked as a finished run ticks them
     }
 
-    run.step(162, [&] { results.setAllChecked(true); });
-    run.step(166, [&] { window.setPointer(WindowPointer::Default); });
-    run.step(168, [&] { bar.setPosition(0); });
-    run.step(170, [&] { bar.setCaption(texts::kProgressAtRest()); });
+    run.step(kTickAll, [&] { results.setAllChecked(true); });
+    run.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
+    run.step(kPositionAtRest, [&] { bar.setPosition(0); });
+    run.step(kCaptionAtRest, [&] { bar.setCaption(texts::kProgressAtRest()); });
     if (stopped) {
-        window.showSummary(
+        work.status.showSummary(
             texts::kStoppedExtracting().arg(QLocale().toString(results.rows()),
                                             counted(count, texts::kRowOne(), texts::kRowMany())));
         return;
     }
-    window.showSummary(
+    work.status.showSummary(
         texts::kExtracted().arg(counted(results.rows(), texts::kRowOne(), texts::kRowMany()))
         + (unread == 0       ? QString()
                : unread == 1 ? texts::kNotFoundOne()
                              : texts::kNotFoundMany().arg(QLocale().toString(unread))));
-    run.step(172, [&] { window.tell(texts::kDone()); });
+    run.step(kTellDone, [&] { work.messages.tell(texts::kDone()); });
 }
 
 } // namespace quillfen

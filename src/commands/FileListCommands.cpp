@@ -2,73 +2,73 @@
 
 #include "base/Paths.h"
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
 
 namespace quillfen {
 
 namespace {
-// Where the error report says a failure happened.
+
+// "Add File(s)"
 const QString kAddFilesLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton7_Click ");
+constexpr int kAskForFiles = 100;
+constexpr int kAppendOne = 102;
+constexpr int kAppendSeveral = 104;
+
+// "Clear List"
 const QString kClearListLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton8_Click ");
+constexpr int kRemoveEntries = 100;
+
 } // namespace
 
-void addFiles(WindowContext& window)
+void addFiles(Workspace& work, FileDialogs& dialogs)
 {
-    ReportingProcedure add(*window.platform().messages, kAddFilesLocation);
+    ReportingProcedure add(work.messages.boxes(), kAddFilesLocation);
     QStringList picked;
     bool tooMany = false;
-    add.step(100, [&] {
+    add.step(kAskForFiles, [&] {
         try {
-            picked = window.platform().fileDialogs->openFiles(texts::kAddFilesTitle(),
-                                                              texts::kAllFilesFilter());
+            picked = dialogs.openFiles(texts::kAddFilesTitle(), texts::kAllFilesFilter());
         } catch (const TooManyFilesPicked&) {
             tooMany = true;
         }
     });
     if (tooMany) {
-        window.tell(texts::kTooManyFiles());
+        work.messages.tell(texts::kTooManyFiles());
         return;
     }
     if (picked.isEmpty())
         return; // cancelled
 
-    RowModel& list = window.fileList().rows();
+    RowModel& list = work.files;
     const int before = list.rows();
     if (picked.size() == 1) {
-        add.step(102, [&] { list.appendRow(picked.first()); });
+        add.step(kAppendOne, [&] { list.appendRow(picked.first()); });
     } else {
         // Several picks go in as one block, each path cleaned of doubled separators.
         for (QString& path : picked)
             path = removeDoubledSeparators(path);
-        add.step(104, [&] { list.appendRows(picked); });
+        add.step(kAppendSeveral, [&] { list.appendRows(picked); });
     }
-    window.showSummary(texts::kAddedFiles().arg(
+    work.status.showSummary(texts::kAddedFiles().arg(
         counted(list.rows() - before, texts::kFileOne(), texts::kFileMany())));
 }
 
-void clearList(WindowContext& window)
+void clearList(Workspace& work)
 {
-    if (window.isBusy())
+    if (work.session.isBusy())
         return;
-    ReportingProcedure clear(*window.platform().messages, kClearListLocation);
-    clear.step(100, [&] { window.fileList().rows().removeAllRows(); });
-    window.showSummary(texts::kClearedList());
+    ReportingProcedure clear(work.messages.boxes(), kClearListLocation);
+    clear.step(kRemoveEntries, [&] { work.files.removeAllRows(); });
+    work.status.showSummary(texts::kClearedList());
 }
 
-void removeSelectedFile(WindowContext& window)
+void removeFiles(Workspace& work, const std::vector<int>& rows)
 {
-    if (window.isBusy())
+    if (work.session.isBusy())
         return;
-    window.fileList().removeSelectedRow();
-}
-
-void fileListKeyPressed(WindowContext& window, int key)
-{
-    if (key != Qt::Key_Delete || window.isBusy())
-        return;
-    window.fileList().removeSelectedRows();
+    work.files.removeRows(rows);
 }
 
 } // namespace quillfen

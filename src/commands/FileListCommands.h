@@ -2,19 +2,20 @@
 
 // Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
 
+#include <vector>
+
 namespace quillfen {
 
-class WindowContext;
+class FileDialogs;
+struct Workspace;
 
 // The plain ways of editing the file list.
 
 // "Add File(s)": the multi-select open dialog; picked files are appended in the dialog's order.
-void addFiles(WindowContext& window);
+void addFiles(Workspace& work, FileDialogs& dialogs);
 // "Clear List": empties the file list, unless the window is busy.
-void clearList(WindowContext& window);
-// Double-click: removes the selected entry, unless the window is busy.
-void removeSelectedFile(WindowContext& window);
-// The file list's keys: Delete removes every selected entry, unless the window is busy.
-void fileListKeyPressed(WindowContext& window, int key);
+void clearList(Workspace& work);
+// Double-click and Delete: removes the given entries (ascending), unless the window is busy.
+void removeFiles(Workspace& work, const std::vector<int>& rows);
 
 } // namespace quillfen

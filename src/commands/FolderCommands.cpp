@@ -2,9 +2,10 @@
 
 #include "base/Settings.h"
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
+#include "desktop/SettingsStore.h"
 #include "files/ExistenceTests.h"
 #include "files/FolderWalk.h"
 
@@ -21,20 +22,33 @@ namespace quillfen {
 
 namespace {
 
-// Where the error report says a failure happened.
+// "Add All File(s) In Folder"
 const QString kScanLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton4_Click ");
+constexpr int kAskForExtension = 100;
+constexpr int kStoreExtension = 102;
+constexpr int kReadLastFolder = 104;
+constexpr int kAskForFolder = 106;
+constexpr int kStoreFolder = 108;
+constexpr int kEnterBusy = 110;
+constexpr int kWalkTree = 112;
+constexpr int kLeaveBusy = 114;
+
+// The walk of one tree, with a report of its own.
 const QString kWalkLocation =
     QStringLiteral("in Corvale2021/08/31.AddFolder.GetSubDirectories2016 ");
+constexpr int kWalkPause = 100;
+constexpr int kWalkListing = 102;
+constexpr int kWalkHanding = 104;
 
 int stepOf(FolderWalk::Stage stage)
 {
     switch (stage) {
     case FolderWalk::Stage::Pause:
-        return 100;
+        return kWalkPause;
     case FolderWalk::Stage::Listing:
-        return 102;
+        return kWalkListing;
     case FolderWalk::Stage::Handing:
-        return 104;
+        return kWalkHanding;
     }
     return 0;
 }
@@ -44,11 +58,11 @@ int stepOf(FolderWalk::Stage stage)
 // location, and appends what it finds to the file list.
 class WindowWalk {
 public:
-    explicit WindowWalk(WindowContext& window)
-        : m_window(window)
-        , m_report(*window.platform().messages, kWalkLocation)
-        , m_walk({.pause = [this] { m_window.yield(); },
-                  .generation = [this] { return m_window.eventRounds(); },
+    explicit WindowWalk(Workspace& work)
+        : m_work(work)
+        , m_report(work.messages.boxes(), kWalkLocation)
+        , m_walk({.pause = [this] { m_work.session.yield(); },
+                  .generation = [this] { return m_work.session.eventRounds(); },
                   .failed =
                       [this](FolderWalk::Stage stage, const std::exception& error) {
                           m_report.report(stepOf(stage), describe(error));
@@ -63,24 +77,24 @@ public:
 
     void appendTree(const QString& folder, const NamePatterns& pattern)
     {
-        RowModel& list = m_window.fileList().rows();
+        RowModel& list = m_work.files;
         m_walk.addTree(folder, pattern, [&](const FolderWalk::PathBlock& paths) {
             list.appendUtf8Rows(paths.utf8, paths.ends);
         });
     }
 
 private:
-    WindowContext& m_window;
+    Workspace& m_work;
     ReportingProcedure m_report;
     FolderWalk m_walk;
 };
 
 } // namespace
 
-void addFolder(WindowContext& window)
+void addFolder(Workspace& work, const FolderScanServices& services)
 {
-    ReportingProcedure scan(*window.platform().messages, kScanLocation);
-    SettingsStore& store = *window.platform().settings;
+    ReportingProcedure scan(work.messages.boxes(), kScanLocation);
+    SettingsStore& store = services.settings;
     const auto setting = [&](const QString& key, const QString& defaultValue) {
         return store.get(settings::kApplication, settings::kSection, key, defaultValue);
     };
@@ -88,38 +102,38 @@ void addFolder(WindowContext& window)
         store.save(settings::kApplication, settings::kSection, key, value);
     };
 
-    const QString extension = scan.value(100, QString(), [&] {
-        return window.platform().input->ask(texts::kExtensionPrompt(), window.appTitle(),
-                                            setting(settings::kExtensionKey, QStringLiteral("*")));
+    const QString extension = scan.value(kAskForExtension, QString(), [&] {
+        return services.input.ask(texts::kExtensionPrompt(), work.messages.caption(),
+                                  setting(settings::kExtensionKey, QStringLiteral("*")));
     });
     if (extension.isEmpty())
         return;
-    scan.step(102, [&] { saveSetting(settings::kExtensionKey, extension); });
+    scan.step(kStoreExtension, [&] { saveSetting(settings::kExtensionKey, extension); });
 
-    const QString lastFolder =
-        scan.value(104, QString(), [&] { return setting(settings::kLastFolderKey, QString()); });
-    const QString folder = scan.value(106, QString(), [&] {
-        return window.platform().folderBrowser->browse(texts::kFolderPrompt(), lastFolder);
+    const QString lastFolder = scan.value(
+        kReadLastFolder, QString(), [&] { return setting(settings::kLastFolderKey, QString()); });
+    const QString folder = scan.value(kAskForFolder, QString(), [&] {
+        return services.folderBrowser.browse(texts::kFolderPrompt(), lastFolder);
     });
     if (folder.isEmpty())
         return;
-    scan.step(108, [&] { saveSetting(settings::kLastFolderKey, folder); });
+    scan.step(kStoreFolder, [&] { saveSetting(settings::kLastFolderKey, folder); });
 
-    scan.step(110, [&] { window.setPointer(WindowPointer::Hourglass); });
+    scan.step(kEnterBusy, [&] { work.session.setPointer(WindowPointer::Hourglass); });
     const NamePatterns pattern = NamePatterns::forExtensions(extension);
     std::optional<WindowWalk> walk;
     bool stopped = false;
-    scan.step(112, [&] {
-        walk.emplace(window);
+    scan.step(kWalkTree, [&] {
+        walk.emplace(work);
         try {
             walk->appendTree(folder, pattern);
         } catch (const CommandStopped&) {
             stopped = true; // the files listed so far stay
         }
     });
-    scan.step(114, [&] { window.setPointer(WindowPointer::Default); });
+    scan.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
     if (walk)
-        window.showSummary(addedSummary(walk->counts(), 0, stopped));
+        work.status.showSummary(addedSummary(walk->counts(), 0, stopped));
 }
 
 QStringList droppedPaths(const QMimeData& data)
@@ -132,14 +146,14 @@ QStringList droppedPaths(const QMimeData& data)
     return paths;
 }
 
-void dropPaths(WindowContext& window, const QStringList& paths)
+void dropPaths(Workspace& work, const QStringList& paths)
 {
     const WildcardPattern everything(kEveryFile);
     std::optional<WindowWalk> walk; // made at the first folder, then shared by all
     QStringList files;              // consecutive dropped files go in as one block
     qint64 loose = 0;
     const auto flushFiles = [&] {
-        window.fileList().rows().appendRows(files);
+        work.files.appendRows(files);
         loose += files.size();
         files.clear();
     };
@@ -149,7 +163,7 @@ void dropPaths(WindowContext& window, const QStringList& paths)
             if (isExistingFolder(path)) {
                 flushFiles();
                 if (!walk)
-                    walk.emplace(window);
+                    walk.emplace(work);
                 walk->appendTree(path, everything);
                 continue;
             }
@@ -162,7 +176,8 @@ void dropPaths(WindowContext& window, const QStringList& paths)
     } catch (const CommandStopped&) {
         stopped = true; // what was appended stays
     }
-    window.showSummary(addedSummary(walk ? walk->counts() : FolderWalk::Counts{}, loose, stopped));
+    work.status.showSummary(
+        addedSummary(walk ? walk->counts() : FolderWalk::Counts{}, loose, stopped));
 }
 
 } // namespace quillfen

@@ -2,9 +2,9 @@
 
 #include "base/Texts.h"
 #include "commands/ClipboardCommand.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
-#include "commands/Summaries.h"
-#include "commands/WindowContext.h"
+#include "commands/OpenFolder.h"
 #include "table/NaturalOrder.h"
 #include "table/TableSort.h"
 
@@ -14,111 +14,93 @@ namespace quillfen {
 
 namespace {
 
-// Where the error report says a failure happened.
-const QString kLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton5_Click ");
+// "Clear Results"
+const QString kClearLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton5_Click ");
+constexpr int kRemoveRows = 100;
 
 // A failure of a command without step numbers (copying paths, sorting): said plainly in a
 // warning box, not as the error report, which names a step.
-template <typename Action> void warnOnFailure(WindowContext& window, Action&& action)
+template <typename Action> void warnOnFailure(Messages& messages, Action&& action)
 {
     try {
         std::forward<Action>(action)();
     } catch (const std::exception& error) {
-        window.platform().messages->show(describe(error), window.appTitle(), MessageButtons::Ok,
-                                         MessageIcon::Warning);
+        messages.warn(describe(error));
     }
 }
 
 } // namespace
 
-void clearResults(WindowContext& window)
+void clearResults(Workspace& work)
 {
-    ReportingProcedure clear(*window.platform().messages, kLocation);
-    clear.step(100, [&] { window.resultsList().rows().removeAllRows(); });
-    window.showSummary(texts::kClearedResults());
+    ReportingProcedure clear(work.messages.boxes(), kClearLocation);
+    clear.step(kRemoveRows, [&] { work.results.removeAllRows(); });
+    work.status.showSummary(texts::kClearedResults());
 }
 
-void resultsKeyPressed(WindowContext& window, int key, Qt::KeyboardModifiers /*modifiers*/)
+void removeResults(Workspace& work, const std::vector<int>& rows)
 {
-    if (key == Qt::Key_Delete) {
-        removeSelectedResults(window);
-    } else if (key == Qt::Key_Space) {
-        ListControl& list = window.resultsList();
-        const int current = list.selectedRow();
-        tickSelectedResults(window, current < 0 || !list.rows().isChecked(current));
-    }
+    if (!work.session.isBusy())
+        work.results.removeRows(rows);
 }
 
-void removeSelectedResults(WindowContext& window)
+void tickResults(Workspace& work, const std::vector<int>& rows, bool ticked)
 {
-    if (window.isBusy())
+    if (!work.session.isBusy())
+        work.results.setRowsChecked(rows, ticked);
+}
+
+void copyResultPaths(Workspace& work, Clipboard& clipboard, const std::vector<int>& rows)
+{
+    if (work.session.isBusy())
         return;
-    window.resultsList().removeSelectedRows();
-}
-
-void tickSelectedResults(WindowContext& window, bool ticked)
-{
-    if (window.isBusy())
-        return;
-    ListControl& list = window.resultsList();
-    list.rows().setRowsChecked(list.selectedRows(), ticked);
-}
-
-void copySelectedPaths(WindowContext& window)
-{
-    if (window.isBusy())
-        return;
-    const ListControl& list = window.resultsList();
     QByteArray paths;
-    for (const int row : list.selectedRows()) {
-        list.rows().table().appendTextUtf8(row, paths);
+    for (const int row : rows) {
+        work.results.table().appendTextUtf8(row, paths);
         paths.append('\n');
     }
     if (paths.isEmpty())
         return;
-    warnOnFailure(window, [&] {
-        Clipboard& clipboard = *window.platform().clipboard;
+    warnOnFailure(work.messages, [&] {
         clearClipboard(clipboard);
         if (!placeOnClipboard(clipboard, paths))
             throw ClipboardBusy();
     });
 }
 
-void openContainingFolder(WindowContext& window)
+void openContainingFolder(Workspace& work, Shell& shell, int row)
 {
-    const ListControl& list = window.resultsList();
-    const int row = list.selectedRow();
-    if (row < 0)
+    if (row < 0 || row >= work.results.rows())
         return;
-    window.platform().shell->openFolder(QFileInfo(list.rows().text(row)).absolutePath());
+    openFolder(work.messages, shell, QFileInfo(work.results.text(row)).absolutePath());
 }
 
-void sortResults(WindowContext& window, int column)
+void sortResults(Workspace& work, int column, std::optional<Qt::SortOrder> given)
 {
-    ListControl& list = window.resultsList();
-    RowModel& results = list.rows();
-    if (window.isBusy() || column < 0 || column >= results.columns()) {
-        list.showSortIndicator();
+    RowModel& results = work.results;
+    if (work.session.isBusy() || column < 0 || column >= results.columns()) {
+        results.setSorting(results.sorting()); // the header shows the sort as it was
         return;
     }
-    const auto shown = list.shownSort();
-    const Qt::SortOrder order =
-        shown && shown->first == column && shown->second == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                                               : Qt::AscendingOrder;
+    const auto shown = results.sorting();
+    const Qt::SortOrder order = given ? *given
+        : shown && shown->column == column && shown->order == Qt::AscendingOrder
+        ? Qt::DescendingOrder
+        : Qt::AscendingOrder;
     // A million rows take a moment: the pointer says so meanwhile.
-    window.setPointer(WindowPointer::Hourglass);
-    warnOnFailure(window, [&] {
+    work.session.setPointer(WindowPointer::Hourglass);
+    warnOnFailure(work.messages, [&] {
         const NaturalOrder natural;
         results.reorderRows(column == 0 ? orderByPath(results.table(), order, natural)
                                         : orderBySubItem(results.table(), column, order, natural));
-        list.showSort(column, order);
+        results.setSorting(RowModel::Sorting{column, order});
         const bool ascending = order == Qt::AscendingOrder;
-        window.showSummary(texts::kSortedBy().arg(
+        work.status.showSummary(texts::kSortedBy().arg(
             results.header(column),
             column == 0 ? (ascending ? texts::kAToZ() : texts::kZToA())
                         : (ascending ? texts::kOldestFirst() : texts::kNewestFirst())));
     });
-    window.setPointer(WindowPointer::Default);
+    work.session.setPointer(WindowPointer::Default);
 }
 
 } // namespace quillfen

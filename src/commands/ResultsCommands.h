@@ -4,31 +4,32 @@
 
 #include <Qt>
 
+#include <optional>
+#include <vector>
+
 namespace quillfen {
 
-class WindowContext;
+class Clipboard;
+class Shell;
+struct Workspace;
+
+// What the user does with the results list. The rows are the ones the user selected, in
+// ascending order; every command but "Clear Results" does nothing while the window is busy.
 
 // "Clear Results": removes every row; the columns stay.
-void clearResults(WindowContext& window);
+void clearResults(Workspace& work);
 
-// The results list's keys: Delete (with any modifiers) removes every selected row, Space ticks
-// them all (or unticks them all when the current row is ticked). Nothing while the window is
-// busy.
-void resultsKeyPressed(WindowContext& window, int key, Qt::KeyboardModifiers modifiers);
-
-// The results list's context menu, each on the selected rows; nothing while the window is
-// busy, as for the keys.
-void removeSelectedResults(WindowContext& window);
-void tickSelectedResults(WindowContext& window, bool ticked);
+void removeResults(Workspace& work, const std::vector<int>& rows);
+void tickResults(Workspace& work, const std::vector<int>& rows, bool ticked);
 // Their paths, one per line, as text on the clipboard.
-void copySelectedPaths(WindowContext& window);
-// The folder of the current row's file, in the desktop's file manager.
-void openContainingFolder(WindowContext& window);
+void copyResultPaths(Workspace& work, Clipboard& clipboard, const std::vector<int>& rows);
+// The folder of the row's file, in the desktop's file manager.
+void openContainingFolder(Workspace& work, Shell& shell, int row);
 
 // A click on a results header: the rows sorted by that column, ascending, or descending when
-// they are sorted ascending by it already. Dates sort by their instant, paths in the locale's
-// natural order folder by folder; equal rows keep their order, rows without a date go last.
-// Nothing while the window is busy.
-void sortResults(WindowContext& window, int column);
+// they are sorted ascending by it already, or in the order given. Dates sort by their instant,
+// paths in the locale's natural order folder by folder; equal rows keep their order, rows
+// without a date go last.
+void sortResults(Workspace& work, int column, std::optional<Qt::SortOrder> order = {});
 
 } // namespace quillfen

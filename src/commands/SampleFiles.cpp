@@ -3,9 +3,12 @@
 #include "base/Paths.h"
 #include "base/Settings.h"
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
+#include "commands/OpenFolder.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
+#include "desktop/SettingsStore.h"
+#include "desktop/Shell.h"
 #include "files/ExistenceTests.h"
 #include "files/FolderWalk.h"
 
@@ -15,18 +18,19 @@ namespace quillfen {
 
 namespace {
 const QChar kListSeparator = u'|';
-// Where the error report says a failure happened.
+// "Load Sample/Example Files"
 const QString kLoadLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton9_Click ");
+constexpr int kLoadSamples = 100;
 } // namespace
 
-QString sampleFolder(const Platform& platform)
+QString sampleFolder(const QString& programFilesFolder)
 {
-    return joinPath(platform.programFilesFolder, texts::kSamplesFolder);
+    return joinPath(programFilesFolder, texts::kSamplesFolder);
 }
 
-void recordSampleFiles(Platform& platform)
+void recordSampleFiles(SettingsStore& settings, const QString& programFilesFolder)
 {
-    const QString folder = sampleFolder(platform);
+    const QString folder = sampleFolder(programFilesFolder);
     int error = 0;
     const QStringList names = listFilesInFolder(folder, WildcardPattern(kEveryFile), &error);
     // No folder is an empty list; a folder that cannot be read is a failure, so nothing is
@@ -36,8 +40,8 @@ void recordSampleFiles(Platform& platform)
     QStringList paths;
     for (const QString& name : names)
         paths.append(joinPath(folder, name));
-    platform.settings->save(settings::kApplication, settings::kSection, settings::kSampleListKey,
-                            paths.join(kListSeparator));
+    settings.save(settings::kApplication, settings::kSection, settings::kSampleListKey,
+                  paths.join(kListSeparator));
 }
 
 bool listContainsText(const TextTable& list, const QString& text)
@@ -49,28 +53,28 @@ bool listContainsText(const TextTable& list, const QString& text)
     return false;
 }
 
-void loadSampleFiles(WindowContext& window)
+void loadSampleFiles(Workspace& work, const SampleServices& services)
 {
-    ReportingProcedure load(*window.platform().messages, kLoadLocation);
-    load.step(100, [&] { appendSampleFiles(window); });
+    ReportingProcedure load(work.messages.boxes(), kLoadLocation);
+    load.step(kLoadSamples, [&] { appendSampleFiles(work, services); });
 }
 
-void appendSampleFiles(WindowContext& window)
+void appendSampleFiles(Workspace& work, const SampleServices& services)
 {
-    Platform& platform = window.platform();
-    RowModel& list = window.fileList().rows();
-    const QString recorded = platform.settings->get(settings::kApplication, settings::kSection,
-                                                    settings::kSampleListKey, QString());
+    RowModel& list = work.files;
+    const QString recorded = services.settings.get(settings::kApplication, settings::kSection,
+                                                   settings::kSampleListKey, QString());
     const QStringList paths = recorded.split(kListSeparator, Qt::SkipEmptyParts);
     const int before = list.rows();
     for (const QString& path : paths) {
         if (isExistingPath(path) && !listContainsText(list.table(), path))
             list.appendRow(path);
     }
-    window.showSummary(texts::kAddedFiles().arg(
+    work.status.showSummary(texts::kAddedFiles().arg(
         counted(list.rows() - before, texts::kFileOne(), texts::kFileMany())));
-    if (window.tell(texts::kOpenSamplesQuestion(), MessageButtons::YesNo) == MessageAnswer::Yes)
-        platform.shell->openFolder(sampleFolder(platform));
+    if (work.messages.tell(texts::kOpenSamplesQuestion(), MessageButtons::YesNo)
+        == MessageAnswer::Yes)
+        openFolder(work.messages, services.shell, sampleFolder(services.programFilesFolder));
 }
 
 } // namespace quillfen

@@ -1,11 +1,13 @@
 #include "commands/SpreadsheetExportCommand.h"
 
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
 #include "commands/Summaries.h"
-#include "commands/WindowContext.h"
 #include "dates/LocalTime.h"
 #include "dates/SpreadsheetDates.h"
+#include "desktop/SpreadsheetApp.h"
+#include "table/XlsxSheet.h"
 
 #include <algorithm>
 
@@ -13,96 +15,111 @@ namespace quillfen {
 
 namespace {
 
-// Where the error report says a failure happened.
+// "Save Results As Excel File"
 const QString kLocation = QStringLiteral("in Tessary2021/08/31.Form1.PushButton13_Click ");
+constexpr int kCheckInstalled = 100;
+constexpr int kCheckRows = 108;
+constexpr int kEnterBusy = 110;
+constexpr int kStartApp = 112;
+constexpr int kAddWorkbook = 114;
+constexpr int kHeaderCount = 116;
+constexpr int kHeaderYield = 120;
+constexpr int kFirstHeader = 124;
+constexpr int kLaterHeader = 128;
+constexpr int kRowCount = 136;
+constexpr int kRowYield = 138;
+constexpr int kTestTick = 140;
+constexpr int kCellCount = 142;
+constexpr int kCellYield = 144;
+constexpr int kPathCell = 150;
+constexpr int kDateCell = 154;
+constexpr int kFitColumns = 164;
+constexpr int kShow = 166;
+constexpr int kLeaveBusy = 168;
+constexpr int kNotInstalled = 170;
 
-SpreadsheetApp& spreadsheetOf(WindowContext& window)
+SpreadsheetApp& spreadsheetOf(SpreadsheetApp* app)
 {
-    SpreadsheetApp* app = window.platform().spreadsheet.get();
     if (app == nullptr)
-        throw Failure(QStringLiteral("This desktop offers no spreadsheet application"));
+        throw Failure(texts::kNoSpreadsheetOnDesktop());
     return *app;
 }
 
-// A results cell after the path: its date value where the run kept the date's instant and the
-// spreadsheet can show it, else its text.
-void setResultsCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowModel& results,
-                    int row)
-{
-    const QString text = results.subItem(row, column - 1);
-    const qint64 instant = results.table().subItemKey(row, column - 1);
-    if (instant != TextTable::kNoKey) {
-        if (const auto date = spreadsheetDateOf(instantOfKey(instant))) {
-            sheet.setDateCell(sheetRow, column, date->value, date->midnight, text);
-            return;
-        }
-    }
-    sheet.setCell(sheetRow, column, resultsCellText(column, text));
-}
-
-} // namespace
-
-bool isSpreadsheetAppInstalled(WindowContext& window)
+// Whether the spreadsheet application can be started. When it cannot, tells the user so
+// before answering false; it never shows the error report.
+bool isSpreadsheetAppInstalled(Messages& messages, SpreadsheetApp* app)
 {
     bool installed = true;
     try {
         // Only whether an instance starts matters; it is released at once, never shown.
-        spreadsheetOf(window).start();
+        spreadsheetOf(app).start();
     } catch (const std::exception&) {
-        window.tell(texts::kNoSpreadsheetApp());
+        messages.tell(texts::kNoSpreadsheetApp());
         installed = false;
     }
     return installed;
 }
 
-QString rowsLeftOutText(int rowsPlaced, int tickedRowsLeftOut)
+// A results cell after the path: its date value where the run kept the date's instant and the
+// spreadsheet can show it, else its text.
+void placeCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowModel& results,
+               int row)
 {
-    return QStringLiteral("Only the first %1 results rows fit into the sheet, whose first row "
-                          "holds the headers. Ticked rows after them that are not in the "
-                          "workbook: %2.")
-        .arg(rowsPlaced)
-        .arg(tickedRowsLeftOut);
+    const qint64 instant = results.table().subItemKey(row, column - 1);
+    std::optional<WorkbookDate> date;
+    if (instant != TextTable::kNoKey) {
+        if (const auto value = spreadsheetDateOf(instantOfKey(instant)))
+            date = WorkbookDate{value->value, value->midnight};
+    }
+    placeResultsCell(sheet, sheetRow, column, results.subItem(row, column - 1), date);
 }
 
-void exportResultsToSpreadsheet(WindowContext& window)
+} // namespace
+
+void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet)
 {
-    exportResultsToSpreadsheet(window, kSheetRows);
+    exportResultsToSpreadsheet(work, spreadsheet, kSheetRows);
 }
 
-void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
+void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, int sheetRows)
 {
-    ReportingProcedure run(*window.platform().messages, kLocation);
-    if (!run.test(100, [&] { return isSpreadsheetAppInstalled(window); })) {
-        run.step(170, [&] { window.tell(texts::kNoSpreadsheetForFeature()); });
+    ReportingProcedure run(work.messages.boxes(), kLocation);
+    if (!run.test(kCheckInstalled,
+                  [&] { return isSpreadsheetAppInstalled(work.messages, spreadsheet); })) {
+        run.step(kNotInstalled, [&] { work.messages.tell(texts::kNoSpreadsheetForFeature()); });
         return;
     }
-    const RowModel& results = window.resultsList().rows();
-    if (run.test(108, [&] { return results.rows() == 0; }))
+    const RowModel& results = work.results;
+    if (run.test(kCheckRows, [&] { return results.rows() == 0; }))
         return;
 
-    run.step(110, [&] { window.setPointer(WindowPointer::Hourglass); });
-    const auto endBusy = [&] { run.step(168, [&] { window.setPointer(WindowPointer::Default); }); };
+    run.step(kEnterBusy, [&] { work.session.setPointer(WindowPointer::Hourglass); });
+    const auto endBusy = [&] {
+        run.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
+    };
 
     // Without an application or a workbook every later step would fail as well: one report
     // says it, instead of one per cell.
-    std::unique_ptr<SpreadsheetInstance> app = run.value(
-        112, std::unique_ptr<SpreadsheetInstance>(), [&] { return spreadsheetOf(window).start(); });
+    std::unique_ptr<SpreadsheetInstance> app =
+        run.value(kStartApp, std::unique_ptr<SpreadsheetInstance>(),
+                  [&] { return spreadsheetOf(spreadsheet).start(); });
     if (app == nullptr) {
         endBusy();
         return;
     }
     // Writing a big workbook takes seconds; the window goes on meanwhile, as it does between
     // cells, and closing it ends the export there.
-    app->setWaitStep([&window] { window.yield(); });
-    SpreadsheetWorkbook* const sheet = run.value(114, static_cast<SpreadsheetWorkbook*>(nullptr),
-                                                 [&] { return &app->addWorkbook(); });
+    app->setWaitStep([&work] { work.session.yield(); });
+    SpreadsheetWorkbook* const sheet =
+        run.value(kAddWorkbook, static_cast<SpreadsheetWorkbook*>(nullptr),
+                  [&] { return &app->addWorkbook(); });
     if (sheet == nullptr) {
         endBusy();
         return;
     }
     // Dates go in as date values, shown as the window shows them, so the spreadsheet sorts and
     // filters them as dates; a locale whose formats it cannot show keeps the texts.
-    run.step(114, [&] {
+    run.step(kAddWorkbook, [&] {
         if (const auto formats = spreadsheetDateFormats())
             sheet->setDateFormats(formats->dateTime, formats->dateOnly);
     });
@@ -112,19 +129,17 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
     try {
         // The list may change while the export yields ("Clear Results", a new run): a column or
         // row that is gone ends its loop instead of failing once per cell.
-        const int headerColumns = run.value(116, 0, [&] { return results.columns(); });
+        const int headerColumns = run.value(kHeaderCount, 0, [&] { return results.columns(); });
         for (int c = 1; c <= headerColumns; ++c) {
-            run.step(120, [&] { window.yield(); });
+            run.step(kHeaderYield, [&] { work.session.yield(); });
             if (c > results.columns())
                 break;
-            if (c == 1)
-                run.step(124, [&] { sheet->setCell(1, 1, results.header(0)); });
-            else
-                run.step(128, [&] { sheet->setCell(1, c, results.header(c - 1)); });
+            run.step(c == 1 ? kFirstHeader : kLaterHeader,
+                     [&] { sheet->setCell(1, c, results.header(c - 1)); });
         }
 
-        int sheetRow = 2; // step 134
-        const int rows = run.value(136, 0, [&] { return results.rows(); });
+        int sheetRow = 2;
+        const int rows = run.value(kRowCount, 0, [&] { return results.rows(); });
         // Results row r goes to sheet row r + 1, so the header leaves room for one row less.
         const int fitting = std::min(rows, sheetRows - 1);
         int tickedLeftOut = 0;
@@ -133,47 +148,46 @@ void exportResultsToSpreadsheet(WindowContext& window, int sheetRows)
                 ++tickedLeftOut;
         }
         for (int r = 0; r < fitting; ++r) {
-            run.step(138, [&] { window.yield(); });
+            run.step(kRowYield, [&] { work.session.yield(); });
             if (r >= results.rows())
                 break;
-            if (run.test(140, [&] { return results.isChecked(r); })) {
+            if (run.test(kTestTick, [&] { return results.isChecked(r); })) {
                 ++placed;
-                const int columns = run.value(142, 0, [&] { return results.columns(); });
+                const int columns = run.value(kCellCount, 0, [&] { return results.columns(); });
                 for (int c = 1; c <= columns; ++c) {
-                    run.step(144, [&] { window.yield(); });
+                    run.step(kCellYield, [&] { work.session.yield(); });
                     if (r >= results.rows() || c > results.columns())
                         break;
                     if (c == 1)
-                        run.step(150, [&] { sheet->setCell(sheetRow, 1, results.text(r)); });
+                        run.step(kPathCell,
+                                 [&] { placeResultsCell(*sheet, sheetRow, 1, results.text(r)); });
                     else
-                        run.step(154, [&] { setResultsCell(*sheet, sheetRow, c, results, r); });
+                        run.step(kDateCell, [&] { placeCell(*sheet, sheetRow, c, results, r); });
                 }
             }
-            ++sheetRow; // step 160, ticked or not
+            ++sheetRow; // ticked or not
         }
 
-        run.step(164, [&] { sheet->autoFitColumns(); });
+        run.step(kFitColumns, [&] { sheet->autoFitColumns(); });
         const int reportsBefore = run.reports();
-        run.step(166, [&] { app->setVisible(); });
+        run.step(kShow, [&] { app->setVisible(); });
         const bool shown = run.reports() == reportsBefore;
         app.reset(); // the user owns the application and its workbook from here on
         endBusy();
-        window.showSummary(shown ? texts::kOpenedWorkbook().arg(
-                               counted(placed, texts::kRowOne(), texts::kRowMany()))
-                                 : QString());
+        work.status.showSummary(shown ? texts::kOpenedWorkbook().arg(
+                                    counted(placed, texts::kRowOne(), texts::kRowMany()))
+                                      : QString());
         // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
         // of the program, so it is a plain warning rather than the error report.
         if (shown && tickedLeftOut > 0) {
-            run.step(168, [&] {
-                window.platform().messages->show(rowsLeftOutText(fitting, tickedLeftOut),
-                                                 window.appTitle(), MessageButtons::Ok,
-                                                 MessageIcon::Warning);
+            run.step(kLeaveBusy, [&] {
+                work.messages.warn(texts::kRowsLeftOut().arg(fitting).arg(tickedLeftOut));
             });
         }
     } catch (const CommandStopped&) {
         app.reset(); // its workbook is dropped unwritten
         endBusy();
-        window.showSummary(texts::kStoppedExporting());
+        work.status.showSummary(texts::kStoppedExporting());
     }
 }
 

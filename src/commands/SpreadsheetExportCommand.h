@@ -2,26 +2,17 @@
 
 // Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
 
-#include <QString>
-
 namespace quillfen {
 
-class WindowContext;
+class SpreadsheetApp;
+struct Workspace;
 
 // "Save Results As Excel File": opens the results in a new, unsaved workbook of the user's
 // spreadsheet application: the headers in row 1, results row r in sheet row r + 1 (empty for
-// an unticked row), every "=" removed from the columns after the first, every value a text.
-void exportResultsToSpreadsheet(WindowContext& window);
-
-// The same with the sheet's row count as a parameter, so the row limit can be tested with a
-// small sheet. Results rows that do not fit are left out and the user is told once.
-void exportResultsToSpreadsheet(WindowContext& window, int sheetRows);
-
-// Whether the spreadsheet application can be started. When it cannot, tells the user so
-// before answering false; it never shows the error report.
-bool isSpreadsheetAppInstalled(WindowContext& window);
-
-// The message for results rows that did not fit into the sheet.
-QString rowsLeftOutText(int rowsPlaced, int tickedRowsLeftOut);
+// an unticked row), each cell as placeResultsCell() maps it. `sheetRows` is the sheet's row
+// count, a parameter so the limit can be tested with a small sheet: results rows that do not
+// fit are left out and the user is told once. No application is a SpreadsheetApp of null.
+void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet);
+void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, int sheetRows);
 
 } // namespace quillfen

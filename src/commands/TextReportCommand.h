@@ -6,25 +6,26 @@
 
 namespace quillfen {
 
-class ProgressBar;
+class FileDialogs;
+class ProgressSink;
 class TextTable;
-class WindowContext;
+struct Workspace;
 
 // "Save Results As Text File": asks for a file name and writes the results list to it.
-void saveResultsAsText(WindowContext& window);
+void saveResultsAsText(Workspace& work, FileDialogs& dialogs);
 
-// Writes a report-style list as a column-aligned table: the header line, then one line per
-// ticked row, every cell padded to its column's width and followed by a TAB, CR LF after each
-// line, UTF-8 without a byte-order mark. The new file replaces an existing one only once it
-// is complete, so a failed or interrupted write leaves the earlier file as it was. Shows its
-// progress on `bar` when one is given, reports its own failures, and always returns with the
-// bar at rest. A stop leaves the earlier file too.
+// Writes a report-style list as a column-aligned table (see writeAlignedLines): the header
+// line, then one line per ticked row, every cell padded to its column's width and followed by
+// a TAB, CR LF after each line, UTF-8 without a byte-order mark. The new file replaces an
+// existing one only once it is complete, so a failed, interrupted or stopped write leaves the
+// earlier file as it was. Shows its progress on `bar` when one is given, reports its own
+// failures, and always returns with the bar at rest.
 struct ReportOutcome {
     bool saved = false;   // the file is in place
     bool stopped = false; // the user stopped it
     int rows = 0;         // rows written
 };
-ReportOutcome writeAlignedReport(WindowContext& window, const TextTable& list,
-                                 const QString& fileName, ProgressBar* bar);
+ReportOutcome writeAlignedReport(Workspace& work, const TextTable& list, const QString& fileName,
+                                 ProgressSink* bar);
 
 } // namespace quillfen

@@ -216,4 +216,16 @@ QString DateTextFormat::text(const LocalDateTime& local) const
     return QString::fromUtf8(utf8);
 }
 
+QStringList widestDateCandidates(const DateTextFormat& format)
+{
+    QStringList texts;
+    for (int month = 1; month <= 12; ++month) {
+        for (const int hour : {10, 22}) {
+            // Wednesday the 28th: day and month names of every length come up across the year.
+            texts.append(format.text(LocalDateTime{2088, month, 28, hour, 58, 58}));
+        }
+    }
+    return texts;
+}
+
 } // namespace quillfen

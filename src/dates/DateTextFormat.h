@@ -9,6 +9,7 @@
 #include <QByteArrayList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -54,5 +55,10 @@ private:
     mutable LocalDateTime m_lastDay{0, 0, 0};
     mutable QByteArray m_lastDate;
 };
+
+// Date texts among which is the widest this format writes, for a column that must show every
+// date whole: each month, on a day with two digits, at a morning and an evening hour with two
+// digits and the widest digits. The caller measures them in its font.
+QStringList widestDateCandidates(const DateTextFormat& format);
 
 } // namespace quillfen

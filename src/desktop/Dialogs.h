@@ -4,6 +4,7 @@
 // Widgets.
 
 #include "base/Failure.h"
+#include "base/Texts.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,7 +34,7 @@ public:
 class TooManyFilesPicked : public Failure {
 public:
     TooManyFilesPicked()
-        : Failure(QStringLiteral("Buffer too small"))
+        : Failure(texts::kBufferTooSmall())
     {
     }
 };
@@ -55,6 +56,14 @@ class FolderBrowser {
 public:
     virtual ~FolderBrowser() = default;
     virtual QString browse(const QString& prompt, const QString& initialFolder) = 0;
+};
+
+// The program's own help: its manual and the About box.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void showManual() = 0;
+    virtual void showAbout(const QString& caption, const QString& text) = 0;
 };
 
 } // namespace quillfen

@@ -5,10 +5,12 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
@@ -17,17 +19,48 @@ namespace quillfen {
 
 namespace {
 
-// A long path loses its middle, not its end, so the file name stays in view (the tooltip
-// shows all of it); the other columns keep their beginnings, as a date's day matters most.
+// A long path loses its middle, not its end, so the file name stays in view; the other
+// columns keep their beginnings, as a date's day matters most. A cell cut short shows its
+// whole text as its tooltip; elsewhere the list's own hint shows.
 class PathElidingDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = isCut(view, option, index) ? index.data().toString() : view->toolTip();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPos(), text, view->viewport(), view->visualRect(index));
+        return true;
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->textElideMode = index.column() == 0 ? Qt::ElideMiddle : Qt::ElideRight;
+    }
+
+private:
+    bool isCut(const QAbstractItemView* view, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const
+    {
+        if (!index.isValid())
+            return false;
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        if (cell.text.isEmpty())
+            return false;
+        const QStyle* style = view->style();
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view);
+        // The style leaves a margin on each side of the text within that room.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, view) + 1;
+        return cell.fontMetrics.horizontalAdvance(cell.text) > room.width() - 2 * margin;
     }
 };
 
@@ -88,27 +121,32 @@ void ListControl::allowHeaderSorting()
 {
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ListControl::headerClicked);
+    connect(&m_model, &RowModel::sortingChanged, this, &ListControl::showSortIndicator);
 }
 
-void ListControl::showSort(int column, Qt::SortOrder order)
+std::optional<std::pair<int, Qt::SortOrder>> ListControl::shownSort() const
 {
-    m_shownSort = std::make_pair(column, order);
-    showSortIndicator();
-}
-
-void ListControl::clearSort()
-{
-    m_shownSort.reset();
-    showSortIndicator();
+    const auto sorting = m_model.sorting();
+    if (!sorting)
+        return std::nullopt;
+    return std::make_pair(sorting->column, sorting->order);
 }
 
 void ListControl::showSortIndicator()
 {
-    // The header turns its indicator round by itself on a click; what it shows is the list's.
+    // The header turns its indicator round by itself on a click; what it shows is the model's.
     QHeaderView* header = horizontalHeader();
-    if (m_shownSort)
-        header->setSortIndicator(m_shownSort->first, m_shownSort->second);
-    header->setSortIndicatorShown(m_shownSort.has_value());
+    const auto sorting = m_model.sorting();
+    if (sorting)
+        header->setSortIndicator(sorting->column, sorting->order);
+    header->setSortIndicatorShown(sorting.has_value());
+}
+
+QSize ListControl::minimumSizeHint() const
+{
+    const int height = horizontalHeader()->sizeHint().height()
+        + kRowsAtLeast * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    return {QTableView::minimumSizeHint().width(), height};
 }
 
 void ListControl::fitRowHeight()

@@ -33,6 +33,9 @@ public:
 
     // Width in twips, the window's layout unit (15 twips to a pixel at 96 dpi).
     void addColumn(const QString& header, int widthTwips = 0);
+    // How many rows the list shows at least, below its header, however small the window.
+    static constexpr int kRowsAtLeast = 3;
+    QSize minimumSizeHint() const override;
 
     // The current row, or -1.
     int selectedRow() const;
@@ -45,13 +48,9 @@ public:
     void removeSelectedRows();
 
     // Lets a click on a header ask for the rows sorted by that column (headerClicked); the
-    // list sorts nothing itself. The header shows the sort it is told of.
+    // list sorts nothing itself. The header shows the model's sorting.
     void allowHeaderSorting();
-    std::optional<std::pair<int, Qt::SortOrder>> shownSort() const { return m_shownSort; }
-    void showSort(int column, Qt::SortOrder order);
-    void clearSort();
-    // Shows the sort again, as after a click that sorted nothing.
-    void showSortIndicator();
+    std::optional<std::pair<int, Qt::SortOrder>> shownSort() const;
     void selectRow(int row);
     void ensureRowVisible(int row);
     // The row under a point in viewport coordinates, or -1.
@@ -87,10 +86,10 @@ protected:
 
 private:
     void fitRowHeight();
+    void showSortIndicator();
 
     RowModel m_model;
     Pointer m_pointer = Pointer::Standard;
-    std::optional<std::pair<int, Qt::SortOrder>> m_shownSort;
 };
 
 // True when the data carries at least one local file or folder path.

@@ -27,6 +27,7 @@ struct Platform {
     std::unique_ptr<Clipboard> clipboard;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<SpreadsheetApp> spreadsheet;
+    std::unique_ptr<HelpViewer> help;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<EventYield> yield;
     // A number with 0 <= r < 1 for each draw.

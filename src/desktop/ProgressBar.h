@@ -7,24 +7,25 @@
 #include <QByteArrayView>
 #include <QProgressBar>
 
+#include "desktop/ProgressSink.h"
+
 namespace quillfen {
 
 // A 0..100 bar that shows a text of its own instead of a percentage. The position is kept as
 // the real number it was given (the bar draws it rounded and clamped to 0..100).
-class ProgressBar final : public QProgressBar {
+class ProgressBar final : public QProgressBar, public ProgressSink {
     Q_OBJECT
 
 public:
     explicit ProgressBar(QWidget* parent = nullptr);
 
-    void setPosition(double value);
-    double position() const { return m_position; }
+    void setPosition(double value) override;
+    double position() const override { return m_position; }
 
-    void setCaption(const QString& text);
-    // The caption `prefix` followed by `utf8`. A long run sets it once per file, far more
-    // often than the bar is drawn, so the text is only decoded when it is read.
-    void setCaption(const QString& prefix, QByteArrayView utf8);
-    QString caption() const;
+    void setCaption(const QString& text) override;
+    // A long run sets it once per file, far more often than the bar is drawn.
+    void setCaption(const QString& prefix, QByteArrayView utf8) override;
+    QString caption() const override;
     // The caption as shown: taken as it is, not as a format with %p, %v and %m fields.
     QString text() const override { return caption(); }
 

@@ -150,6 +150,7 @@ Platform makeDesktopPlatform()
     platform.clipboard = std::make_unique<QtClipboard>();
     platform.shell = std::make_unique<QtShell>();
     platform.spreadsheet = std::make_unique<DesktopSpreadsheetApp>();
+    platform.help = std::make_unique<QtHelpViewer>();
     platform.settings = std::make_unique<IniSettingsStore>(
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     platform.yield = std::make_unique<ThrottledYield>();

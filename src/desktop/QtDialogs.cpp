@@ -1,11 +1,18 @@
 #include "desktop/QtDialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "base/Texts.h"
 
 namespace quillfen {
 
@@ -73,8 +80,8 @@ QString QtInputBox::ask(const QString& prompt, const QString& caption, const QSt
 
 namespace {
 
-QStringList pickWithQt(QtFileDialogs::Mode mode, const QString& title, const QStringList& filters,
-                       const QString& folder)
+QtFileDialogs::Picked pickWithQt(QtFileDialogs::Mode mode, const QString& title,
+                                 const QStringList& filters, const QString& folder)
 {
     QFileDialog dialog(owner(), title, folder);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -86,7 +93,9 @@ QStringList pickWithQt(QtFileDialogs::Mode mode, const QString& title, const QSt
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {dialog.selectedFiles(), dialog.selectedNameFilter()};
 }
 
 } // namespace
@@ -97,24 +106,34 @@ QtFileDialogs::QtFileDialogs(Picker pick)
 {
 }
 
-QStringList QtFileDialogs::pick(Mode mode, const QString& title, const QString& filter)
+QtFileDialogs::Picked QtFileDialogs::pick(Mode mode, const QString& title, const QString& filter)
 {
-    QStringList picked = m_pick(mode, title, toQtNameFilters(filter), m_folder);
-    for (QString& path : picked)
+    Picked picked = m_pick(mode, title, toQtNameFilters(filter), m_folder);
+    for (QString& path : picked.files)
         path = QDir::toNativeSeparators(path);
-    if (!picked.isEmpty())
-        m_folder = QFileInfo(picked.first()).absolutePath();
+    if (!picked.files.isEmpty())
+        m_folder = QFileInfo(picked.files.first()).absolutePath();
     return picked;
 }
 
 QStringList QtFileDialogs::openFiles(const QString& title, const QString& filter)
 {
-    return pick(Mode::Open, title, filter);
+    return pick(Mode::Open, title, filter).files;
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter)
 {
-    return pick(Mode::Save, title, filter).value(0);
+    const Picked picked = pick(Mode::Save, title, filter);
+    return withFilterExtension(picked.files.value(0), picked.filter);
+}
+
+QString withFilterExtension(const QString& path, const QString& chosenFilter)
+{
+    static const QRegularExpression kOneExtension(QStringLiteral(R"(\(\*\.([^*?. ()]+)\)$)"));
+    const QRegularExpressionMatch extension = kOneExtension.match(chosenFilter);
+    if (path.isEmpty() || !extension.hasMatch() || QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    return path + QLatin1Char('.') + extension.captured(1);
 }
 
 QString QtFolderBrowser::browse(const QString& prompt, const QString& initialFolder)
@@ -124,6 +143,39 @@ QString QtFolderBrowser::browse(const QString& prompt, const QString& initialFol
     const QString chosen =
         QFileDialog::getExistingDirectory(owner(), prompt, start, QFileDialog::ShowDirsOnly);
     return QDir::toNativeSeparators(chosen);
+}
+
+} // namespace quillfen
+
+namespace quillfen {
+
+void QtHelpViewer::showManual()
+{
+    if (m_manual == nullptr) {
+        m_manual = new QDialog(owner());
+        m_manual->setAttribute(Qt::WA_DeleteOnClose);
+        m_manual->setWindowTitle(texts::kManualTitle());
+        auto* text = new QTextBrowser(m_manual);
+        text->setOpenExternalLinks(true);
+        text->setSource(QUrl(QStringLiteral("qrc:/manual.html")));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_manual);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, m_manual, &QDialog::close);
+        auto* layout = new QVBoxLayout(m_manual);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        m_manual->resize(640, 560);
+    }
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
+}
+
+void QtHelpViewer::showAbout(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, owner());
+    box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.exec();
 }
 
 } // namespace quillfen

@@ -43,12 +43,18 @@ void RowModel::cellChanged(int row, int column, int role)
     emit dataChanged(at, at, {role});
 }
 
-void RowModel::addColumn(const QString& header)
+void RowModel::addColumn(const QString& header, int id)
 {
     const int at = columns();
     beginInsertColumns({}, at, at);
-    m_table.addColumn(header);
+    m_table.addColumn(header, id);
     endInsertColumns();
+}
+
+void RowModel::setSorting(std::optional<Sorting> sorting)
+{
+    m_sorting = sorting;
+    emit sortingChanged();
 }
 
 void RowModel::removeAllColumns()
@@ -201,12 +207,6 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return m_table.cell(index.row(), index.column());
-    case Qt::ToolTipRole: {
-        // The whole text, which the column may show cut short; an empty cell has none, so the
-        // list's own hint shows there.
-        const QString text = m_table.cell(index.row(), index.column());
-        return text.isEmpty() ? QVariant() : QVariant(text);
-    }
     case Qt::CheckStateRole:
         if (m_checkable && index.column() == 0)
             return m_table.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 namespace quillfen {
@@ -29,11 +30,23 @@ public:
 
     const TextTable& table() const { return m_table; }
 
-    // Columns
-    void addColumn(const QString& header);
+    // Columns (see TextTable)
+    void addColumn(const QString& header, int id = TextTable::kNoId);
     void removeAllColumns();
     int columns() const { return m_table.columns(); }
     QString header(int column) const { return m_table.header(column); }
+    int columnId(int column) const { return m_table.columnId(column); }
+    int columnWithId(int id) const { return m_table.columnWithId(id); }
+
+    // The column and direction the rows were last sorted by, which views show in their header;
+    // none once the rows come in another order.
+    struct Sorting {
+        int column;
+        Qt::SortOrder order;
+        bool operator==(const Sorting&) const = default;
+    };
+    std::optional<Sorting> sorting() const { return m_sorting; }
+    void setSorting(std::optional<Sorting> sorting);
 
     // Rows (see TextTable)
     void appendRow(const QString& text);
@@ -76,6 +89,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+signals:
+    void sortingChanged();
+
 private:
     void schedulePublish();
     bool isPublished(int row) const { return row < m_published; }
@@ -86,6 +102,7 @@ private:
     TextTable m_table;
     int m_published = 0; // rows the views know of: always the first ones
     QTimer m_publishTimer;
+    std::optional<Sorting> m_sorting;
 };
 
 } // namespace quillfen

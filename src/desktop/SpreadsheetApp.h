@@ -3,7 +3,7 @@
 // Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
 // Widgets.
 
-#include "table/XlsxSheet.h"
+#include "table/WorkbookCells.h"
 
 #include <QString>
 
@@ -12,18 +12,12 @@
 
 namespace quillfen {
 
-// A workbook being filled by the program. Rows and columns count from 1.
-class SpreadsheetWorkbook {
+// A workbook being filled by the program, cell by cell (a cell outside the sheet throws a
+// Failure).
+class SpreadsheetWorkbook : public WorkbookCells {
 public:
-    virtual ~SpreadsheetWorkbook() = default;
-    // Throws a Failure for a cell outside the sheet.
-    virtual void setCell(int row, int column, const QString& text) = 0;
     // The number formats date cells are shown with (with the time, the date alone).
     virtual void setDateFormats(const QString& dateTime, const QString& dateOnly) = 0;
-    // A date value (days since 30 December 1899) shown with one of those formats; `text` is how
-    // it reads.
-    virtual void setDateCell(int row, int column, double value, bool dateOnly,
-                             const QString& text) = 0;
     // Fits every column's width to its contents.
     virtual void autoFitColumns() = 0;
 };

@@ -101,31 +101,51 @@ std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
 }
 
 void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
-                       const std::function<void(QByteArrayView line)>& write,
-                       const CellHook& beforeCell)
+                       const LineSink& write, const CellVisit& beforeCell)
 {
+    const auto visit = [&](int row, int column) {
+        if (beforeCell)
+            beforeCell(row, column);
+    };
     QByteArray line;
     if (style == AlignedStyle::Report) {
-        line = headerLine(table, widths, beforeCell);
+        for (size_t column = 0; column < widths.size(); ++column) {
+            visit(-1, static_cast<int>(column));
+            appendPaddedCell(line, table.header(static_cast<int>(column)), widths[column]);
+        }
         line.append(kLineEnd);
-        write(line);
+        write(line, -1);
     }
     const int rows = table.rows();
     for (int row = 0; row < rows; ++row) {
-        if (beforeCell)
-            beforeCell();
+        visit(row, -1);
         if (row >= table.rows())
             break; // the table shrank meanwhile
         if (!table.isChecked(row))
             continue;
         line.resize(0); // keeps its buffer from line to line
-        appendRowLine(table, row, widths, beforeCell, line);
+        for (size_t column = 0; column < widths.size(); ++column) {
+            visit(row, static_cast<int>(column));
+            appendPaddedCell(table, row, static_cast<int>(column), widths[column], line);
+        }
         if (style == AlignedStyle::Report)
             line.append(kLineEnd);
         else
             finishClipboardLine(line);
-        write(line);
+        write(line, row);
     }
+}
+
+void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
+                       const std::function<void(QByteArrayView line)>& write,
+                       const CellHook& beforeCell)
+{
+    writeAlignedLines(
+        table, style, widths, [&](QByteArrayView line, int) { write(line); },
+        [&](int, int) {
+            if (beforeCell)
+                beforeCell();
+        });
 }
 
 QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell)

@@ -58,8 +58,17 @@ enum class AlignedStyle { Report, Clipboard };
 std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
                                      const CellHook& beforeCell = {});
 
-// Hands the table laid out in `style` with these widths to `write`, a line at a time.
-// `beforeCell` runs before each row and each cell is read; rows removed meanwhile end it.
+// Hands the table laid out in `style` with these widths to `write`, a line at a time with its
+// line end, and the row it shows (-1 for the header line). `beforeCell` runs before each
+// header cell (row -1), before each row is looked at (column -1) and before each of its cells
+// is read; either may throw to end the writing. Rows removed meanwhile end it.
+// This is the one writer of the aligned layout: the window's text report and clipboard text
+// and the command line's text and clipboard formats all come from it.
+using LineSink = std::function<void(QByteArrayView line, int row)>;
+using CellVisit = std::function<void(int row, int column)>;
+void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
+                       const LineSink& write, const CellVisit& beforeCell = {});
+// The same for a writer that needs neither the row nor the position.
 void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
                        const std::function<void(QByteArrayView line)>& write,
                        const CellHook& beforeCell = {});

@@ -17,9 +17,10 @@ Failure badIndex(const char* what, int index)
 
 } // namespace
 
-void TextTable::addColumn(const QString& header)
+void TextTable::addColumn(const QString& header, int id)
 {
     m_headers.append(header);
+    m_columnIds.push_back(id);
     widenRows(columns() - 1);
     ++m_revision;
 }
@@ -27,6 +28,7 @@ void TextTable::addColumn(const QString& header)
 void TextTable::removeAllColumns()
 {
     m_headers.clear();
+    m_columnIds.clear();
     // The rows keep their texts and ticks; sub-items go with their columns, so columns added
     // again start empty.
     std::fill(m_subItems.begin(), m_subItems.end(), 0);
@@ -40,6 +42,19 @@ QString TextTable::header(int column) const
     if (column < 0 || column >= columns())
         throw badIndex("column", column);
     return m_headers.at(column);
+}
+
+int TextTable::columnId(int column) const
+{
+    if (column < 0 || column >= columns())
+        throw badIndex("column", column);
+    return m_columnIds[static_cast<std::size_t>(column)];
+}
+
+int TextTable::columnWithId(int id) const
+{
+    const auto found = std::find(m_columnIds.begin(), m_columnIds.end(), id);
+    return found == m_columnIds.end() ? -1 : static_cast<int>(found - m_columnIds.begin());
 }
 
 void TextTable::widenRows(int subItems)
@@ -104,8 +119,8 @@ void TextTable::reserveRows(int rows)
     m_texts.reserve(count);
     m_subItems.reserve(count * static_cast<std::size_t>(m_stride));
     m_checked.reserve(count);
-    if (m_keys.size() < static_cast<std::size_t>(m_stride))
-        m_keys.resize(static_cast<std::size_t>(m_stride));
+    if (m_keys.size() < static_cast<std::size_t>(m_stride) + 1)
+        m_keys.resize(static_cast<std::size_t>(m_stride) + 1);
     for (std::vector<qint64>& keys : m_keys)
         keys.reserve(count);
 }
@@ -221,9 +236,9 @@ void TextTable::setSubItemKey(int row, int k, qint64 key)
 {
     checkRow(row);
     checkSubItem(k);
-    if (m_keys.size() < static_cast<std::size_t>(k))
-        m_keys.resize(static_cast<std::size_t>(k));
-    std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k - 1)];
+    if (m_keys.size() <= static_cast<std::size_t>(k))
+        m_keys.resize(static_cast<std::size_t>(k) + 1);
+    std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k)];
     if (keys.size() <= static_cast<std::size_t>(row))
         keys.resize(m_texts.size(), kNoKey);
     keys[static_cast<std::size_t>(row)] = key;
@@ -233,9 +248,9 @@ qint64 TextTable::subItemKey(int row, int k) const
 {
     checkRow(row);
     checkSubItem(k);
-    if (m_keys.size() < static_cast<std::size_t>(k))
+    if (m_keys.size() <= static_cast<std::size_t>(k))
         return kNoKey;
-    const std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k - 1)];
+    const std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(k)];
     return static_cast<std::size_t>(row) < keys.size() ? keys[static_cast<std::size_t>(row)]
                                                        : kNoKey;
 }
@@ -303,20 +318,20 @@ QString TextTable::cell(int row, int column) const
 void TextTable::setKeyText(int k, KeyText text)
 {
     checkSubItem(k);
-    if (m_keyTexts.size() < static_cast<std::size_t>(k))
-        m_keyTexts.resize(static_cast<std::size_t>(k));
-    m_keyTexts[static_cast<std::size_t>(k - 1)] = std::move(text);
+    if (m_keyTexts.size() <= static_cast<std::size_t>(k))
+        m_keyTexts.resize(static_cast<std::size_t>(k) + 1);
+    m_keyTexts[static_cast<std::size_t>(k)] = std::move(text);
 }
 
 QByteArrayView TextTable::cellBytes(int row, int column) const
 {
     const TextStore::Ref ref = cellRef(row, column); // also checks the cell is there
-    if (column > 0 && static_cast<std::size_t>(column) <= m_keyTexts.size()
-        && m_keyTexts[static_cast<std::size_t>(column - 1)]) {
+    if (column > 0 && static_cast<std::size_t>(column) < m_keyTexts.size()
+        && m_keyTexts[static_cast<std::size_t>(column)]) {
         const qint64 key = subItemKey(row, column);
         if (key != kNoKey) {
             m_keyText.resize(0);
-            m_keyTexts[static_cast<std::size_t>(column - 1)](key, m_keyText);
+            m_keyTexts[static_cast<std::size_t>(column)](key, m_keyText);
             return m_keyText;
         }
     }

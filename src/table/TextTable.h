@@ -22,11 +22,16 @@ namespace quillfen {
 // exist throws a Failure.
 class TextTable {
 public:
-    // Columns
-    void addColumn(const QString& header);
+    // Columns. Each may carry an id that says what it holds (a date's kind, say), so code finds
+    // a column by what it is rather than by its header, which a translation changes.
+    static constexpr int kNoId = -1;
+    void addColumn(const QString& header, int id = kNoId);
     void removeAllColumns();
     int columns() const { return static_cast<int>(m_headers.size()); }
     QString header(int column) const;
+    int columnId(int column) const;
+    // The first column with this id, or -1.
+    int columnWithId(int id) const;
 
     // Rows
     void appendRow(const QString& text);
@@ -105,6 +110,7 @@ private:
     void widenRows(int subItems);
 
     QStringList m_headers;
+    std::vector<int> m_columnIds;
     // Column-wise storage: the row texts, then `m_stride` sub-items per row, then the ticks.
     TextStore m_store;
     std::vector<TextStore::Ref> m_texts;
@@ -112,9 +118,10 @@ private:
     int m_stride = 0;
     std::vector<bool> m_checked;
     int m_checkedRows = 0;
-    // By sub-item k - 1: empty, or as long as the rows that were there when a key was set.
+    // By column (column 0, the row text, has none): empty, or as long as the rows that were
+    // there when a key was set.
     std::vector<std::vector<qint64>> m_keys;
-    std::vector<KeyText> m_keyTexts; // by sub-item k - 1
+    std::vector<KeyText> m_keyTexts; // by column
     mutable QByteArray m_keyText;
     quint64 m_revision = 0;
 };

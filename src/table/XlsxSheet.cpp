@@ -105,14 +105,6 @@ template <typename Fail> void putInPlace(const QString& draft, const QString& pa
 
 } // namespace
 
-QString resultsCellText(int column, const QString& text)
-{
-    if (column == 1 || !text.contains(u'='))
-        return text;
-    QString kept = text;
-    return kept.remove(u'=');
-}
-
 XlsxSheet::XlsxSheet(const QString& tempFolder)
     : m_tempFolder(QFile::encodeName(tempFolder))
 {

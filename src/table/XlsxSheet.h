@@ -3,6 +3,8 @@
 // Layer table: the text table, its order and the writers that turn it into bytes; uses base,
 // Qt Core, libxlsxwriter and ICU.
 
+#include "table/WorkbookCells.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,15 +23,11 @@ namespace quillfen {
 inline constexpr int kSheetRows = 1048576;
 inline constexpr int kSheetColumns = 16384;
 
-// A results cell as the workbook takes it: a text after the first column must never be read
-// as a formula, so every "=" goes; the path is kept as it is.
-QString resultsCellText(int column, const QString& text);
-
 // The only sheet of a new .xlsx file, written as its cells arrive: each row goes to the
 // library's temporary file once a later row starts, and only the row being filled stays in
 // memory, so a million rows cost little more than one. Every value is a text, never a number
 // or formula.
-class XlsxSheet {
+class XlsxSheet final : public WorkbookCells {
 public:
     // Fitted widths stop at Excel's own maximum column width, in characters; the
     // spreadsheet applications refuse a wider column.
@@ -41,7 +39,7 @@ public:
     // is the system's temporary folder. Saving is atomic when the file's place is on the same
     // file system. Throws a Failure when the sheet cannot be made.
     explicit XlsxSheet(const QString& tempFolder = {});
-    ~XlsxSheet();
+    ~XlsxSheet() override;
     XlsxSheet(const XlsxSheet&) = delete;
     XlsxSheet& operator=(const XlsxSheet&) = delete;
 
@@ -58,6 +56,13 @@ public:
     // way as set(), shown with the date-only format when `dateOnly`. `text` is how it reads,
     // for the column's width.
     void setDate(int row, int column, double value, bool dateOnly, const QString& text);
+
+    // WorkbookCells
+    void setCell(int row, int column, const QString& text) override { set(row, column, text); }
+    void setDateCell(int row, int column, double value, bool dateOnly, const QString& text) override
+    {
+        setDate(row, column, value, dateOnly, text);
+    }
 
     // Sets each column's width from its longest text so far; a column without any text keeps
     // the sheet's default width.

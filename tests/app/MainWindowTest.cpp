@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, HoverShowsTheHandOverButtonsAndTheArrowElsewhere)
     moveOver(window.optionFrame(), QPointF(500, 40));
     EXPECT_EQ(window.pointer(), WindowPointer::Default);
     moveOver(window.samplesButton());
-    moveOver(&window, QPointF(530, 300));
+    moveOver(window.centralWidget(), QPointF(530, 300));
     EXPECT_EQ(window.pointer(), WindowPointer::Default);
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
 }
@@ -165,16 +165,55 @@ TEST_F(MainWindowTest, HomePageOpensOnlyOnTheSeventhDrawAndOnlyWithAnAddress)
     EXPECT_TRUE(desktop.shell->openedAddresses.isEmpty());
 }
 
+// Where a control stands in the client area, below the menu bar.
+QRect inClient(const MainWindow& window, const QWidget* control)
+{
+    return QRect(control->mapTo(window.centralWidget(), QPoint(0, 0)), control->size());
+}
+
+// Within a pixel each way, as twips round to pixels.
+void expectNear(QRect actual, QRect expected, const char* what)
+{
+    for (const auto& [a, e] : {std::pair{actual.left(), expected.left()},
+                               {actual.top(), expected.top()},
+                               {actual.width(), expected.width()},
+                               {actual.height(), expected.height()}})
+        EXPECT_LE(std::abs(a - e), 1) << what << ": " << actual.x() << "," << actual.y() << " "
+                                      << actual.width() << "x" << actual.height();
+}
+
 TEST_F(MainWindowTest, LayoutFollowsTheTable)
 {
     MainWindow& window = start();
-    EXPECT_EQ(window.size(), QSize(536, 618 + 40)); // the table's, and the status bar
-    EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 520, 169));
-    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(272, 183, 256, 27));
-    EXPECT_EQ(window.startButton()->geometry(), QRect(8, 305, 520, 27));
-    EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583, 520, 27));
-    EXPECT_EQ(window.statusBar()->geometry(), QRect(8, 614, 520, 40));
-    EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(), QPoint(128, 20));
+    window.show();
+    EXPECT_EQ(window.centralWidget()->size(),
+              QSize(536, 618 + 40)); // the table's and the status bar
+    // Pixels at 96 dpi: twips / 15.
+    const struct {
+        QWidget* control;
+        QRect rect;
+        const char* what;
+    } table[] = {
+        {&window.fileList(), {8, 8, 520, 169}, "file list"},
+        {window.addFilesButton(), {8, 183, 256, 27}, "Add File(s)"},
+        {window.addFolderButton(), {272, 183, 256, 27}, "Add All File(s) In Folder"},
+        {window.clearListButton(), {8, 217, 256, 27}, "Clear List"},
+        {window.samplesButton(), {272, 217, 256, 27}, "Load Sample/Example Files"},
+        {window.optionFrame(), {8, 248, 520, 49}, "Option"},
+        {window.dateBox(StampKind::Modified), {8 + 16, 248 + 20, 113, 15}, "Modified"},
+        {window.dateBox(StampKind::Created), {8 + 128, 248 + 20, 113, 15}, "Created"},
+        {window.dateBox(StampKind::Accessed), {8 + 240, 248 + 20, 113, 15}, "Accessed"},
+        {window.startButton(), {8, 305, 520, 27}, "Start Extracting"},
+        {&window.resultsList(), {8, 339, 520, 169}, "results"},
+        {window.saveTextButton(), {8, 514, 256, 27}, "Save Results As Text File"},
+        {window.saveWorkbookButton(), {272, 514, 256, 27}, "Save Results As Excel File"},
+        {window.copyButton(), {8, 548, 256, 27}, "Copy Results To Clipboard"},
+        {window.clearResultsButton(), {272, 548, 256, 27}, "Clear Results"},
+        {&window.progressBar(), {8, 583, 520, 27}, "progress bar"},
+        {window.statusBar(), {8, 614, 520, 40}, "status bar"},
+    };
+    for (const auto& [control, rect, what] : table)
+        expectNear(inClient(window, control), rect, what);
     EXPECT_EQ(window.samplesButton()->text(), "Load Sample/Example Files");
     EXPECT_EQ(window.optionFrame()->title(), "Option");
     EXPECT_EQ(window.fileList().toolTip(), texts::kFileListHint());
@@ -186,27 +225,35 @@ TEST_F(MainWindowTest, ALargerWindowGivesTheListsTheRoom)
 {
     MainWindow& window = start();
     window.show();
-    window.resize(536 + 200, 658 + 101);
-    EXPECT_EQ(window.fileList().geometry(), QRect(8, 8, 720, 169 + 50));
-    EXPECT_EQ(window.addFilesButton()->geometry(), QRect(8, 183 + 50, 356, 27));
-    EXPECT_EQ(window.addFolderButton()->geometry(), QRect(372, 183 + 50, 356, 27));
-    EXPECT_EQ(window.startButton()->geometry(), QRect(8, 305 + 50, 720, 27));
-    EXPECT_EQ(window.resultsList().geometry(), QRect(8, 339 + 50, 720, 169 + 51));
-    EXPECT_EQ(window.progressBar().geometry(), QRect(8, 583 + 101, 720, 27));
-    EXPECT_EQ(window.dateBox(StampKind::Created)->geometry().topLeft(),
-              QPoint(128, 20)); // inside the frame
+    const QSize before = window.size();
+    window.resize(before + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(inClient(window, &window.fileList()).width(), 720);
+    EXPECT_EQ(window.addFolderButton()->width(), 356);
+    EXPECT_EQ(inClient(window, window.addFolderButton()).left(), 372);
+    EXPECT_EQ(window.startButton()->width(), 720);
+    EXPECT_EQ(window.fileList().height() + window.resultsList().height(), 2 * 169 + 100);
+    EXPECT_LE(std::abs(window.fileList().height() - window.resultsList().height()), 1);
+    EXPECT_EQ(inClient(window, &window.progressBar()).top(), 583 + 100);
+    EXPECT_EQ(inClient(window, window.dateBox(StampKind::Created)).topLeft(),
+              inClient(window, window.optionFrame()).topLeft() + QPoint(128, 20));
 
-    // Smaller than the table: the lists give up their height, down to a few rows each, and
-    // everything else keeps its size and stays inside.
+    // Smaller than the table: the lists give up their height, down to a few rows each, and no
+    // control is cut.
     window.resize(100, 100);
-    EXPECT_EQ(window.width(), 536);
-    EXPECT_LT(window.height(), 658 - 150);
+    QApplication::processEvents();
+    EXPECT_LT(window.height(), before.height() - 150);
     const int rowHeight = window.resultsList().verticalHeader()->defaultSectionSize();
     for (const ListControl* list : {&window.fileList(), &window.resultsList()})
         EXPECT_GE(list->height(), 3 * rowHeight);
-    EXPECT_EQ(window.addFolderButton()->size(), QSize(256, 27));
-    EXPECT_EQ(window.statusBar()->geometry().bottom(), window.height() - 5);
-    EXPECT_LT(window.progressBar().geometry().bottom(), window.statusBar()->geometry().top());
+    for (const QPushButton* button : window.centralWidget()->findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
+    }
+    EXPECT_LT(inClient(window, &window.progressBar()).bottom(),
+              inClient(window, window.statusBar()).top());
+    EXPECT_LE(inClient(window, window.statusBar()).bottom(), window.centralWidget()->height());
 }
 
 TEST_F(MainWindowTest, ClosingDuringALongOperationUnwindsWithoutMessages)

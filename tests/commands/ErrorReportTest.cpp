@@ -1,6 +1,6 @@
 #include "commands/ErrorReport.h"
 #include "base/BuildSettings.h"
-#include "commands/WindowContext.h"
+#include "commands/CommandContext.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>

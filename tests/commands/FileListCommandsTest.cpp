@@ -77,11 +77,11 @@ TEST_F(FileListCommands, ClearListAndDoubleClickDoNothingWhileBusy)
     window.fileList().selectRow(1);
     window.setPointer(WindowPointer::Hourglass);
     window.clearListButton()->click();
-    removeSelectedFile(window);
+    window.removeCurrentFile();
     EXPECT_EQ(listed(), QStringList({"/a", "/b", "/c"}));
 
     window.setPointer(WindowPointer::Default);
-    removeSelectedFile(window);
+    window.removeCurrentFile();
     EXPECT_EQ(listed(), QStringList({"/a", "/c"}));
     window.clearListButton()->click();
     EXPECT_TRUE(listed().isEmpty());
@@ -99,7 +99,7 @@ TEST_F(FileListCommands, DoubleClickOnTheViewRemovesTheEntryUnderThePointer)
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second);
     EXPECT_EQ(listed(), QStringList({"/a", "/c"}));
     window.fileList().clearSelection();
-    removeSelectedFile(window); // nothing selected: nothing removed
+    window.removeCurrentFile(); // nothing selected: nothing removed
     EXPECT_EQ(listed().size(), 2);
 }
 

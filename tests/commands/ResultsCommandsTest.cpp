@@ -57,7 +57,7 @@ TEST_F(ResultsCommands, DeleteRemovesTheCurrentRowWhateverTheModifiers)
 TEST_F(ResultsCommands, DeleteDoesNothingWithoutSelectionWhileBusyOrForOtherKeys)
 {
     mainWindow().resultsList().clearSelection();
-    resultsKeyPressed(mainWindow(), Qt::Key_Delete, {});
+    mainWindow().resultsKeyPressed(Qt::Key_Delete, {});
     mainWindow().resultsList().selectRow(1);
     mainWindow().setPointer(WindowPointer::Hourglass);
     press(Qt::Key_Delete);

@@ -105,7 +105,7 @@ TEST_F(Samples, WithoutTheFolderAnEmptyListIsRecordedUntilFilesAppear)
 
     // The next start records the files that are there by then.
     program.file("Samples/late.txt");
-    recordSampleFiles(mainWindow().platform());
+    recordSampleFiles(*desktop.settings, mainWindow().platform().programFilesFolder);
     EXPECT_EQ(snapshot(), program.path("Samples/late.txt"));
 }
 

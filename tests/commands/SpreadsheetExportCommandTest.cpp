@@ -377,7 +377,8 @@ TEST_F(SpreadsheetExport, RowsPastTheSheetAreLeftOutAndToldOnce)
         {"Filename", "Date Modified"},
         {{"/1", "d1"}, {"/2", "d2"}, {"/3", "d3"}, {"/4", "d4"}, {"/5", "d5"}, {"/6", "d6"}});
     results().setChecked(4, false);
-    exportResultsToSpreadsheet(mainWindow(), 4); // the header and three results rows fit
+    exportResultsToSpreadsheet(mainWindow().workspace(), desktop.spreadsheet,
+                               4); // the header and three results rows fit
 
     ASSERT_EQ(started().size(), 2u);
     const FakeSpreadsheet& sheet = started()[1];
@@ -402,7 +403,7 @@ TEST_F(SpreadsheetExport, UntickedRowsPastTheSheetLoseNothingAndAreNotMentioned)
     setResults({"Filename"}, {{"/1"}, {"/2"}, {"/3"}, {"/4"}});
     results().setChecked(2, false);
     results().setChecked(3, false);
-    exportResultsToSpreadsheet(mainWindow(), 3);
+    exportResultsToSpreadsheet(mainWindow().workspace(), desktop.spreadsheet, 3);
     ASSERT_EQ(started().size(), 2u);
     EXPECT_EQ(started()[1].cells, (Cells{{{1, 1}, "Filename"}, {{2, 1}, "/1"}, {{3, 1}, "/2"}}));
     EXPECT_TRUE(desktop.messages->shown.empty());

@@ -108,7 +108,17 @@ bool FakeClipboard::setText(const QByteArray& utf8)
 bool FakeShell::openFolder(const QString& path)
 {
     openedFolders.append(path);
-    return true;
+    return opensFolders;
+}
+
+void FakeHelpViewer::showManual()
+{
+    ++manualsShown;
+}
+
+void FakeHelpViewer::showAbout(const QString& caption, const QString& text)
+{
+    abouts.append(caption + QLatin1Char('|') + text);
 }
 
 bool FakeShell::openAddress(const QString& address)
@@ -200,7 +210,8 @@ void FakeSettingsStore::save(const QString& application, const QString& section,
     if (failWrites)
         throw Failure(QStringLiteral("Cannot store the setting \"%1\"").arg(key));
     values.insert(application + QLatin1Char('/') + section + QLatin1Char('/') + key, value);
-    writes.append(key + QLatin1Char('=') + value);
+    (section == settings::kWindowSection ? windowWrites : writes)
+        .append(key + QLatin1Char('=') + value);
 }
 
 void FakeYield::yield()
@@ -221,6 +232,7 @@ FakeDesktop::FakeDesktop()
     auto ownSpreadsheet = std::make_unique<FakeSpreadsheetApp>();
     auto ownSettings = std::make_unique<FakeSettingsStore>();
     auto ownYield = std::make_unique<FakeYield>();
+    auto ownHelp = std::make_unique<FakeHelpViewer>();
     messages = ownMessages.get();
     input = ownInput.get();
     fileDialogs = ownFileDialogs.get();
@@ -230,7 +242,9 @@ FakeDesktop::FakeDesktop()
     spreadsheet = ownSpreadsheet.get();
     settings = ownSettings.get();
     yield = ownYield.get();
+    help = ownHelp.get();
     platform.messages = std::move(ownMessages);
+    platform.help = std::move(ownHelp);
     platform.input = std::move(ownInput);
     platform.fileDialogs = std::move(ownFileDialogs);
     platform.folderBrowser = std::move(ownFolderBrowser);

@@ -91,6 +91,7 @@ public:
 
     QStringList openedFolders;
     QStringList openedAddresses;
+    bool opensFolders = true; // whether the desktop can open a folder
 };
 
 // What one started spreadsheet instance was asked to do. Records outlive the instances, which
@@ -126,7 +127,17 @@ public:
     QMap<QString, QString> values;
     bool failWrites = false;
     bool failReads = false;
-    QStringList writes; // "key=value", in order
+    QStringList writes;       // "key=value", in order
+    QStringList windowWrites; // the same for what the window remembers of itself
+};
+
+class FakeHelpViewer final : public HelpViewer {
+public:
+    void showManual() override;
+    void showAbout(const QString& caption, const QString& text) override;
+
+    int manualsShown = 0;
+    QStringList abouts; // "caption|text"
 };
 
 class FakeYield final : public EventYield {
@@ -155,6 +166,7 @@ struct FakeDesktop {
     FakeSpreadsheetApp* spreadsheet;
     FakeSettingsStore* settings;
     FakeYield* yield;
+    FakeHelpViewer* help;
     double randomValue = 0.5;
 };
 

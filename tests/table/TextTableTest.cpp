@@ -96,3 +96,18 @@ TEST(TextTable, ColumnsAddedAgainStartEmpty)
     EXPECT_EQ(model.cellLength(1, 1), 0);
     EXPECT_EQ(model.text(1), "/b");
 }
+
+TEST(TextTableColumns, FindsTheFirstColumnWithAnId)
+{
+    TextTable model;
+    model.addColumn("Filename");
+    model.addColumn("Date Modified", 0);
+    model.addColumn("Date Created", 1);
+    model.addColumn("Date Created again", 1);
+    EXPECT_EQ(model.columnWithId(1), 2);
+    EXPECT_EQ(model.columnWithId(0), 1);
+    EXPECT_EQ(model.columnWithId(2), -1);
+    EXPECT_EQ(model.columnId(0), TextTable::kNoId);
+    model.removeAllColumns();
+    EXPECT_EQ(model.columnWithId(0), -1);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
-// Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
+// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
+// Widgets.
 
 #include <QPoint>
 #include <QString>
@@ -11,12 +12,15 @@ class ListControl;
 
 // Reordering the file list by dragging an entry: while the button is held, the dragged path
 // trades places with each entry the pointer passes over, so it travels up or down the list.
-// Entries trade by exchanging their texts, which is all an entry holds.
+// Entries trade by exchanging their texts, which is all an entry holds. The gesture follows
+// the list's mouse notifications from its construction on, and must not outlive the list.
 class ReorderGesture {
 public:
     // `dragPointerFile` is the image shown while dragging; if it cannot be loaded the list
     // shows the arrow.
     ReorderGesture(ListControl& list, QString dragPointerFile);
+    ReorderGesture(const ReorderGesture&) = delete;
+    ReorderGesture& operator=(const ReorderGesture&) = delete;
 
     void press();
     void itemClick(int row);

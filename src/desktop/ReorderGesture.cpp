@@ -1,4 +1,4 @@
-#include "commands/ReorderGesture.h"
+#include "desktop/ReorderGesture.h"
 
 #include "desktop/ListControl.h"
 
@@ -8,6 +8,11 @@ ReorderGesture::ReorderGesture(ListControl& list, QString dragPointerFile)
     : m_list(list)
     , m_dragPointerFile(std::move(dragPointerFile))
 {
+    QObject::connect(&list, &ListControl::pressed, &list, [this] { press(); });
+    QObject::connect(&list, &ListControl::itemClicked, &list, [this](int row) { itemClick(row); });
+    QObject::connect(&list, &ListControl::moved, &list,
+                     [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) { move(pos); });
+    QObject::connect(&list, &ListControl::released, &list, [this] { release(); });
 }
 
 void ReorderGesture::press()

@@ -1,25 +1,32 @@
-#include "support/TempTree.h"
-#include "support/WindowFixture.h"
+#include "desktop/ReorderGesture.h"
+#include "desktop/ListControl.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace quillfen;
-using namespace quillfen::test;
 
 namespace {
 
-class ReorderGestureTest : public WindowFixture {
+// The file list as the window has it, with the gesture and a drag pointer file that is not
+// there.
+class ReorderGestureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        start();
+        m_list.resize(520, 169);
+        m_list.addColumn("File(s)", 7000);
         addFiles({"/p0", "/p1", "/p2", "/p3", "/p4", "/p5"});
-        mainWindow().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow()));
+        m_list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_list));
     }
-    ListControl& list() { return mainWindow().fileList(); }
+    void addFiles(const QStringList& paths)
+    {
+        m_list.rows().appendRows(paths);
+        m_list.rows().publishPending();
+    }
+    ListControl& list() { return m_list; }
     QWidget* viewport() { return list().viewport(); }
     QPoint rowCenter(int row) { return list().visualRect(list().rows().index(row, 0)).center(); }
     void moveTo(QPoint pos) { QTest::mouseMove(viewport(), pos); }
@@ -30,6 +37,10 @@ protected:
             paths.append(list().rows().text(i));
         return paths;
     }
+
+private:
+    ListControl m_list{false};
+    ReorderGesture m_gesture{m_list, "/nonexistent/drag.ico"};
 };
 
 } // namespace
@@ -104,7 +115,6 @@ TEST_F(ReorderGestureTest, NearTheBottomEdgeTheNextEntryScrollsIntoView)
 
 TEST_F(ReorderGestureTest, MissingDragPointerFileShowsTheArrow)
 {
-    // The fixture's program folder has no drag.ico.
     QTest::mousePress(viewport(), Qt::LeftButton, {}, rowCenter(1));
     EXPECT_EQ(viewport()->cursor().shape(), Qt::ArrowCursor);
     QTest::mouseRelease(viewport(), Qt::LeftButton, {}, rowCenter(1));
