@@ -1,4 +1,5 @@
 #include "base/Failure.h"
+#include "base/Texts.h"
 
 #include <cstring>
 #include <new>
@@ -22,7 +23,7 @@ QString describe(const std::exception& error)
     if (const auto* failure = dynamic_cast<const Failure*>(&error))
         return failure->description();
     if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-        return QStringLiteral("Out of memory");
+        return texts::kOutOfMemory();
     return QString::fromLocal8Bit(error.what());
 }
 

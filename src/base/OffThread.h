@@ -2,6 +2,8 @@
 
 // Layer base: shared by every layer; uses Qt Core only.
 
+#include <QScopeGuard>
+
 #include <chrono>
 #include <functional>
 #include <future>
@@ -37,14 +39,10 @@ std::invoke_result_t<Work> runOffThread(Work work, const std::function<void()>& 
     } catch (const std::system_error&) {
         run();
     }
-    struct Join {
-        std::thread& thread;
-        ~Join()
-        {
-            if (thread.joinable())
-                thread.join();
-        }
-    } join{worker};
+    const auto join = qScopeGuard([&worker] {
+        if (worker.joinable())
+            worker.join();
+    });
     if (waitStep) {
         do
             waitStep();

@@ -1,4 +1,5 @@
 #include "base/Settings.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 
@@ -12,10 +13,10 @@ int toWholeNumber(const QString& text)
     const QString trimmed = text.trimmed();
     const double number = trimmed.toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        throw Failure(QStringLiteral("Type mismatch"));
+        throw Failure(texts::kTypeMismatch());
     const double rounded = std::nearbyint(number); // the default mode rounds halves to even
     if (rounded < -32768 || rounded > 32767)
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(texts::kOverflow());
     return static_cast<int>(rounded);
 }
 

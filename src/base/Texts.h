@@ -39,6 +39,11 @@ inline const QString kDragPointerFile = QStringLiteral("drag.ico");
 inline const QString kSamplesFolder = QStringLiteral("Samples");
 
 inline constexpr UiText kInvalidPicture{QT_TRANSLATE_NOOP("Quillfen", "Invalid picture: %1")};
+// The error report: the description, CR LF, the location, these, the step's number, CR CR, the
+// request and the support address.
+inline constexpr UiText kAtLine{QT_TRANSLATE_NOOP("Quillfen", "at line ")};
+inline constexpr UiText kPleaseEmailScreenshot{
+    QT_TRANSLATE_NOOP("Quillfen", "Please email screenshot of this message to ")};
 inline constexpr UiText kErrorCaption{QT_TRANSLATE_NOOP("Quillfen", "Application Error")};
 
 // Window
@@ -257,5 +262,53 @@ inline constexpr UiText kOpenSamplesQuestion{QT_TRANSLATE_NOOP(
     "Quillfen",
     "Would you like this software to open the folder where these sample files are stored (so "
     "that you can view them before working with them)?")};
+
+// Failures, as the error report and warnings show them
+inline constexpr UiText kCannotCreateTempFile{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot create a temporary file in %1: %2")};
+inline constexpr UiText kCannotStartSpreadsheet{QT_TRANSLATE_NOOP(
+    "Quillfen", "Cannot start the spreadsheet application %1. The workbook is kept as %2.")};
+inline constexpr UiText kSpreadsheetFailed{
+    QT_TRANSLATE_NOOP("Quillfen", "The spreadsheet application %1 did not open the workbook (it "
+                                  "ended with status %2). The workbook is kept as %3.")};
+inline constexpr UiText kNoSpreadsheetFound{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "No spreadsheet application was found: LibreOffice (soffice or libreoffice) is not on the "
+    "PATH, and the desktop names no default application for .xlsx files.")};
+inline constexpr UiText kCannotStoreSetting{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot store the setting \"%1\" in %2")};
+inline constexpr UiText kDiskFull{QT_TRANSLATE_NOOP("Quillfen", ": the disk is full")};
+inline constexpr UiText kInvalidPropertyValue{
+    QT_TRANSLATE_NOOP("Quillfen", "Invalid property value")};
+inline constexpr UiText kOutOfMemory{QT_TRANSLATE_NOOP("Quillfen", "Out of memory")};
+inline constexpr UiText kTypeMismatch{QT_TRANSLATE_NOOP("Quillfen", "Type mismatch")};
+inline constexpr UiText kOverflow{QT_TRANSLATE_NOOP("Quillfen", "Overflow")};
+inline constexpr UiText kCannotCreateWorkbook{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot create a workbook in %1: %2")};
+inline constexpr UiText kCannotAddSheet{QT_TRANSLATE_NOOP(
+    "Quillfen", "Cannot add a sheet to the workbook: no temporary file can be made in %1")};
+inline constexpr UiText kWorkbookSaved{
+    QT_TRANSLATE_NOOP("Quillfen", "The workbook has been saved already")};
+inline constexpr UiText kCannotAddDateFormat{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot add a date format to the workbook")};
+inline constexpr UiText kCellOutsideSheet{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "The cell at row %1, column %2 lies outside the sheet, which holds %3 rows and %4 columns")};
+inline constexpr UiText kCellTooHigh{
+    QT_TRANSLATE_NOOP("Quillfen",
+                      "The cell at row %1, column %2 cannot be set any more: the sheet is filled "
+                      "from the top down and row %3 has begun")};
+inline constexpr UiText kCellTextTooLong{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "The text for the cell at row %1, column %2 is longer than the %3 characters a cell holds")};
+inline constexpr UiText kCannotSetCell{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot set the cell at row %1, column %2: %3")};
+inline constexpr UiText kCannotWriteWorkbook{
+    QT_TRANSLATE_NOOP("Quillfen", "Cannot write the workbook %1: %2")};
+inline constexpr UiText kCannotOrderTexts{QT_TRANSLATE_NOOP("Quillfen", "Cannot order texts: %1")};
+inline constexpr UiText kTextTooLong{
+    QT_TRANSLATE_NOOP("Quillfen", "Text too long for a list cell")};
+inline constexpr UiText kIndexOutOfBounds{
+    QT_TRANSLATE_NOOP("Quillfen", "Index out of bounds (%1 %2)")};
 
 } // namespace quillfen::texts

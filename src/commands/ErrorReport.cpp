@@ -7,9 +7,8 @@ namespace quillfen {
 
 QString composeErrorReport(const QString& description, const QString& location, int marker)
 {
-    return description + QLatin1String("\r\n") + location + QLatin1String("at line ")
-        + QString::number(marker) + QLatin1String("\r\r")
-        + QLatin1String("Please email screenshot of this message to ")
+    return description + QLatin1String("\r\n") + location + texts::kAtLine()
+        + QString::number(marker) + QLatin1String("\r\r") + texts::kPleaseEmailScreenshot()
         + QLatin1String(build::kSupportAddress);
 }
 

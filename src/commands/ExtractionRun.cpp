@@ -56,6 +56,98 @@ constexpr std::array<DateSteps, 3> kDateSteps{{
     {StampKind::Accessed, 120, 122, 152, 154, 156},
 }};
 
+// Each date's column keeps its instants (to sort by, and for the workbook) and makes their
+// texts when they are read, in the locale of the run: a million dates then cost no text
+// each. Each kind keeps the last day it saw, and the kinds' days differ.
+void showDatesAsText(RowModel& results)
+{
+    for (const DateSteps& date : kDateSteps) {
+        const int k = results.columnWithId(dateColumnId(date.kind));
+        if (k <= 0)
+            continue;
+        struct Text {
+            DateTextFormat format;
+            LocalTimeConverter clock;
+        };
+        results.setKeyText(k, [text = std::make_shared<Text>()](qint64 key, QByteArray& out) {
+            text->format.appendUtf8(text->clock.convert(instantOfKey(key)), out);
+        });
+    }
+}
+
+// The rows of one run, read from the file list with their dates.
+class RowExtraction {
+public:
+    RowExtraction(ReportingProcedure& run, Workspace& work, const DateChoice& dates)
+        : m_run(run)
+        , m_work(work)
+        , m_dates(dates)
+        , m_prefetch([&files = work.files](int row, QByteArray& out) {
+            if (row >= files.rows())
+                return false;
+            files.table().appendTextUtf8(row, out);
+            return true;
+        })
+    {
+    }
+
+    int unread() const { return m_unread; }
+
+    void extract(int i)
+    {
+        RowModel& files = m_work.files;
+        // A row gone from the list leaves the path empty, never the previous row's. The path
+        // goes from list to list as UTF-8, shared rather than copied; the file name in the
+        // progress bar becomes a string only when the bar is drawn.
+        const TextStore::Shared path =
+            m_run.value(kReadPath, TextStore::Shared{}, [&] { return files.sharedText(i); });
+        const QByteArrayView pathUtf8 = path.view();
+        m_run.step(kSetPosition, [&] {
+            m_work.progress.setPosition((i + 1) / static_cast<double>(files.rows()) * 100);
+        });
+        m_run.step(kSetCaption, [&] {
+            // The file name as fileNameOfPath takes it: after the last separator.
+            const char separator = static_cast<char>(kSeparator.unicode());
+            m_work.progress.setCaption(m_processing,
+                                       pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
+        });
+        m_run.step(kYield, [&] { m_work.session.yield(); });
+        m_run.step(kBusyAgain, [&] { m_work.session.setPointer(WindowPointer::Hourglass); });
+        RowModel& results = m_work.results;
+        m_run.step(kAppendRow, [&] { results.appendRow(path); });
+        const int row = results.rows() - 1;
+
+        // One lookup serves every date of the row; boxes are read afresh for each row.
+        std::optional<std::optional<FileTimes>> times;
+        for (const DateSteps& date : kDateSteps) {
+            if (!m_run.test(date.testBox, [&] { return m_dates.isChosen(date.kind); }))
+                continue;
+            // A box ticked during the run has no column: 0 names none, so storing fails.
+            const int k = m_run.value(date.findColumn, 0, [&] {
+                return std::max(results.columnWithId(dateColumnId(date.kind)), 0);
+            });
+            m_run.step(date.store, [&] {
+                if (!times) {
+                    times = m_prefetch.read(i, pathUtf8, m_work.session.eventRounds());
+                    if (!*times)
+                        ++m_unread;
+                }
+                const std::optional<timespec> stamp =
+                    *times ? stampOf(**times, date.kind) : std::nullopt;
+                results.setSubItemKey(row, k, stamp ? instantKey(*stamp) : TextTable::kNoKey);
+            });
+        }
+    }
+
+private:
+    ReportingProcedure& m_run;
+    Workspace& m_work;
+    const DateChoice& m_dates;
+    StampPrefetch m_prefetch;
+    const QString m_processing = texts::kProcessing(); // once, not once per row
+    int m_unread = 0;                                  // rows whose file gave no dates
+};
+
 } // namespace
 
 void ExtractionRun::run(Workspace& work, const DateChoice& dates)
@@ -66,11 +158,8 @@ void ExtractionRun::run(Workspace& work, const DateChoice& dates)
     const auto clearFlag = qScopeGuard([this] { m_running = false; });
 
     ReportingProcedure run(work.messages.boxes(), kLocation);
-    RowModel& files = work.files;
     RowModel& results = work.results;
-    ProgressSink& bar = work.progress;
-
-    if (run.test(kTestEmpty, [&] { return files.rows() == 0; })) {
+    if (run.test(kTestEmpty, [&] { return work.files.rows() == 0; })) {
         run.step(kTellNoFiles, [&] { work.messages.tell(texts::kNoFilesAdded()); });
         return;
     }
@@ -87,87 +176,29 @@ void ExtractionRun::run(Workspace& work, const DateChoice& dates)
     run.step(kRemoveRows, [&] { results.removeAllRows(); });
 
     ::tzset(); // time-zone rules are read once per run
-    // The dates are kept as their instants (to sort by, and for the workbook) and their texts
-    // made from them when they are read, in the locale of the run: a million dates then cost
-    // no text each. Each kind keeps the last day it saw, and the kinds' days differ.
-    for (const DateSteps& date : kDateSteps) {
-        const int k = results.columnWithId(dateColumnId(date.kind));
-        if (k <= 0)
-            continue;
-        struct Text {
-            DateTextFormat format;
-            LocalTimeConverter clock;
-        };
-        results.setKeyText(k, [text = std::make_shared<Text>()](qint64 key, QByteArray& out) {
-            text->format.appendUtf8(text->clock.convert(instantOfKey(key)), out);
-        });
-    }
-    StampPrefetch prefetch([&](int row, QByteArray& out) {
-        if (row >= files.rows())
-            return false;
-        files.table().appendTextUtf8(row, out);
-        return true;
-    });
-    const QString processing = texts::kProcessing(); // once, not once per row
-    // The path goes from list to list as UTF-8, shared rather than copied; the file name in
-    // the progress bar becomes a string only when the bar is drawn.
-    const int count = run.value(kCountFiles, 0, [&] { return files.rows(); });
+    showDatesAsText(results);
+    RowExtraction rows(run, work, dates);
+    const int count = run.value(kCountFiles, 0, [&] { return work.files.rows(); });
     results.reserveRows(count);
-    int unread = 0; // rows whose file gave no dates
     bool stopped = false;
     try {
-        for (int i = 0; i < count; ++i) {
-            // A row gone from the list leaves the path empty, never the previous row's.
-            const TextStore::Shared path =
-                run.value(kReadPath, TextStore::Shared{}, [&] { return files.sharedText(i); });
-            const QByteArrayView pathUtf8 = path.view();
-            run.step(kSetPosition,
-                     [&] { bar.setPosition((i + 1) / static_cast<double>(files.rows()) * 100); });
-            run.step(kSetCaption, [&] {
-                // The file name as fileNameOfPath takes it: after the last separator.
-                const char separator = static_cast<char>(kSeparator.unicode());
-                bar.setCaption(processing, pathUtf8.sliced(pathUtf8.lastIndexOf(separator) + 1));
-            });
-            run.step(kYield, [&] { work.session.yield(); });
-            run.step(kBusyAgain, [&] { work.session.setPointer(WindowPointer::Hourglass); });
-            run.step(kAppendRow, [&] { results.appendRow(path); });
-            const int row = results.rows() - 1;
-
-            // One lookup serves every date of the row; boxes are read afresh for each row.
-            std::optional<std::optional<FileTimes>> times;
-            for (const DateSteps& date : kDateSteps) {
-                if (!run.test(date.testBox, [&] { return dates.isChosen(date.kind); }))
-                    continue;
-                // A box ticked during the run has no column: 0 names none, so storing fails.
-                const int k = run.value(date.findColumn, 0, [&] {
-                    return std::max(results.columnWithId(dateColumnId(date.kind)), 0);
-                });
-                run.step(date.store, [&] {
-                    if (!times) {
-                        times = prefetch.read(i, pathUtf8, work.session.eventRounds());
-                        if (!*times)
-                            ++unread;
-                    }
-                    const std::optional<timespec> stamp =
-                        *times ? stampOf(**times, date.kind) : std::nullopt;
-                    results.setSubItemKey(row, k, stamp ? instantKey(*stamp) : TextTable::kNoKey);
-                });
-            }
-        }
+        for (int i = 0; i < count; ++i)
+            rows.extract(i);
     } catch (const CommandStopped&) {
         stopped = true; // the rows done stay, ticked as a finished run ticks them
     }
 
     run.step(kTickAll, [&] { results.setAllChecked(true); });
     run.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
-    run.step(kPositionAtRest, [&] { bar.setPosition(0); });
-    run.step(kCaptionAtRest, [&] { bar.setCaption(texts::kProgressAtRest()); });
+    run.step(kPositionAtRest, [&] { work.progress.setPosition(0); });
+    run.step(kCaptionAtRest, [&] { work.progress.setCaption(texts::kProgressAtRest()); });
     if (stopped) {
         work.status.showSummary(
             texts::kStoppedExtracting().arg(QLocale().toString(results.rows()),
                                             counted(count, texts::kRowOne(), texts::kRowMany())));
         return;
     }
+    const int unread = rows.unread();
     work.status.showSummary(
         texts::kExtracted().arg(counted(results.rows(), texts::kRowOne(), texts::kRowMany()))
         + (unread == 0       ? QString()

@@ -77,127 +77,168 @@ void saveResultsAsText(Workspace& work, FileDialogs& dialogs)
             (outcome.stopped ? texts::kStoppedSaving() : texts::kNotSaved()).arg(name));
 }
 
-ReportOutcome writeAlignedReport(Workspace& work, const TextTable& list, const QString& fileName,
-                                 ProgressSink* bar)
-{
-    ReportOutcome outcome;
-    ReportingProcedure write(work.messages.boxes(), kWriterLocation);
-    const QString name = fileNameOfPath(fileName);
-    const QString writing = texts::kWritingFile() + name;
-    AtomicFile file(fileName);
+namespace {
+
+// One run of the writer: its report, the file it fills and what it has done so far.
+class AlignedReportRun {
+public:
+    AlignedReportRun(Workspace& work, const TextTable& list, const QString& fileName,
+                     ProgressSink* bar)
+        : m_work(work)
+        , m_list(list)
+        , m_bar(bar)
+        , m_write(work.messages.boxes(), kWriterLocation)
+        , m_writing(texts::kWritingFile() + fileNameOfPath(fileName))
+        , m_file(fileName)
+        , m_revision(list.revision())
+    {
+    }
+
+    ReportOutcome run()
+    {
+        try {
+            showProgress(kStartProgress, 1);
+            const std::vector<int> widths = m_write.value(kMeasureWidths, std::vector<int>(), [&] {
+                return measureColumnWidths(m_list, AlignedStyle::Report, [this] { yield(); });
+            });
+            showProgress(kMeasuredProgress, 10);
+            if (!m_changed)
+                m_write.step(kCreateFile, [&] { m_file.open(); });
+            if (m_file.isOpen())
+                writeLines(widths);
+        } catch (const CommandStopped&) {
+            // Nothing is put in place: the earlier file stays.
+            if (m_file.isOpen())
+                m_file.abandon();
+            m_outcome.stopped = true;
+        }
+        if (m_bar != nullptr) {
+            m_write.step(kProgressAtRest, [&] {
+                m_bar->setPosition(0);
+                m_bar->setCaption(texts::kProgressAtRest());
+            });
+        }
+        return m_outcome;
+    }
+
+private:
     // The list may change while the writer yields ("Clear Results", a new run): the rows it
     // counted are then not the rows it reads. That is said once, and the file is abandoned so
     // the earlier one stays.
-    const quint64 revision = list.revision();
-    bool changed = false;
-    const auto yield = [&] {
-        work.session.yield();
-        if (changed || list.revision() == revision)
+    void yield()
+    {
+        m_work.session.yield();
+        if (m_changed || m_list.revision() == m_revision)
             return;
-        changed = true;
-        if (file.isOpen())
-            file.abandon();
+        m_changed = true;
+        if (m_file.isOpen())
+            m_file.abandon();
         throw Failure(texts::kResultsChangedWhileSaving());
-    };
-    const auto showProgress = [&](int marker, double value) {
-        if (bar == nullptr || changed)
+    }
+
+    void showProgress(int marker, double value)
+    {
+        if (m_bar == nullptr || m_changed)
             return;
-        write.step(marker, [&] {
+        m_write.step(marker, [&] {
             yield();
-            bar->setPosition(value);
-            bar->setCaption(writing);
+            m_bar->setPosition(value);
+            m_bar->setCaption(m_writing);
             yield();
         });
-    };
-    // The first failed write abandons the file, so a failed save never replaces the earlier
-    // file and is reported once, not once per line.
-    const auto writeLine = [&](int marker, QByteArrayView line) {
-        write.step(marker, [&] {
-            try {
-                file.write(line);
-            } catch (...) {
-                file.abandon();
-                throw;
-            }
-        });
-        if (!file.isOpen())
-            throw FileAbandoned{};
-    };
-    const LineSink lineDone = [&](QByteArrayView line, int row) {
+    }
+
+    void writeLines(const std::vector<int>& widths)
+    {
+        int visited = kHeaderCell; // the step of the last cell visited, for a failure there
+        try {
+            writeAlignedLines(
+                m_list, AlignedStyle::Report, widths,
+                [this](QByteArrayView line, int row) { lineDone(line, row); },
+                [&](int row, int column) {
+                    visited = stepOfVisit(row, column);
+                    yield();
+                });
+        } catch (const FileAbandoned&) {
+        } catch (const std::exception& error) {
+            m_write.report(visited, describe(error));
+        }
+        // Put in place before the bar says it is done. Reaching the disk can take a while for a
+        // long report; the window goes on meanwhile (a change of the list no longer matters:
+        // every line is written) and a stop then still keeps the earlier file.
+        if (m_file.isOpen()) {
+            m_write.step(kCloseFile, [&] {
+                runOffThread([&] { m_file.syncToDisk(); }, [&] { m_work.session.yield(); });
+                m_file.commit();
+                m_outcome.saved = true;
+            });
+        }
+        if (m_bar != nullptr && m_outcome.saved) {
+            m_write.step(kDoneProgress, [&] {
+                m_bar->setPosition(100);
+                m_bar->setCaption(texts::kDone());
+            });
+        }
+    }
+
+    void lineDone(QByteArrayView line, int row)
+    {
         if (row < 0) {
             writeLine(kWriteHeader, line);
             showProgress(kHeaderProgress, 20);
             return;
         }
-        if (bar != nullptr) {
-            write.step(kRowProgress, [&] {
+        if (m_bar != nullptr) {
+            m_write.step(kRowProgress, [&] {
                 yield();
-                const int m = list.rows();
+                const int m = m_list.rows();
                 const int position = row + 1;
-                bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
+                m_bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
                 if (position % 1000 == 0)
-                    bar->setCaption(writing + QStringLiteral(" (") + QString::number(position)
-                                    + QLatin1Char(')'));
+                    m_bar->setCaption(m_writing + QStringLiteral(" (") + QString::number(position)
+                                      + QLatin1Char(')'));
                 yield();
             });
-            if (!file.isOpen())
+            if (!m_file.isOpen())
                 throw FileAbandoned{};
         }
         writeLine(kWriteRow, line);
-        ++outcome.rows;
-    };
-    int visited = kHeaderCell; // the step of the last cell visited, for a failure there
-    const CellVisit visit = [&](int row, int column) {
-        visited = stepOfVisit(row, column);
-        yield();
-    };
+        ++m_outcome.rows;
+    }
 
-    try {
-        showProgress(kStartProgress, 1);
-        const std::vector<int> widths = write.value(kMeasureWidths, std::vector<int>(), [&] {
-            return measureColumnWidths(list, AlignedStyle::Report, yield);
-        });
-        showProgress(kMeasuredProgress, 10);
-        if (!changed)
-            write.step(kCreateFile, [&] { file.open(); });
-        if (file.isOpen()) {
+    // The first failed write abandons the file, so a failed save never replaces the earlier
+    // file and is reported once, not once per line.
+    void writeLine(int marker, QByteArrayView line)
+    {
+        m_write.step(marker, [&] {
             try {
-                writeAlignedLines(list, AlignedStyle::Report, widths, lineDone, visit);
-            } catch (const FileAbandoned&) {
-            } catch (const std::exception& error) {
-                write.report(visited, describe(error));
+                m_file.write(line);
+            } catch (...) {
+                m_file.abandon();
+                throw;
             }
-            // Put in place before the bar says it is done. Reaching the disk can take a while
-            // for a long report; the window goes on meanwhile (a change of the list no longer
-            // matters: every line is written) and a stop then still keeps the earlier file.
-            if (file.isOpen()) {
-                write.step(kCloseFile, [&] {
-                    runOffThread([&] { file.syncToDisk(); }, [&] { work.session.yield(); });
-                    file.commit();
-                    outcome.saved = true;
-                });
-            }
-            if (bar != nullptr && outcome.saved) {
-                write.step(kDoneProgress, [&] {
-                    bar->setPosition(100);
-                    bar->setCaption(texts::kDone());
-                });
-            }
-        }
-    } catch (const CommandStopped&) {
-        // Nothing is put in place: the earlier file stays.
-        if (file.isOpen())
-            file.abandon();
-        outcome.stopped = true;
+        });
+        if (!m_file.isOpen())
+            throw FileAbandoned{};
     }
 
-    if (bar != nullptr) {
-        write.step(kProgressAtRest, [&] {
-            bar->setPosition(0);
-            bar->setCaption(texts::kProgressAtRest());
-        });
-    }
-    return outcome;
+    Workspace& m_work;
+    const TextTable& m_list;
+    ProgressSink* m_bar;
+    ReportingProcedure m_write;
+    const QString m_writing;
+    AtomicFile m_file;
+    const quint64 m_revision;
+    bool m_changed = false;
+    ReportOutcome m_outcome;
+};
+
+} // namespace
+
+ReportOutcome writeAlignedReport(Workspace& work, const TextTable& list, const QString& fileName,
+                                 ProgressSink* bar)
+{
+    return AlignedReportRun(work, list, fileName, bar).run();
 }
 
 } // namespace quillfen

@@ -1,4 +1,5 @@
 #include "desktop/DateBox.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 
@@ -28,7 +29,7 @@ int DateBox::value() const
 void DateBox::setValue(int value)
 {
     if (value < 0 || value > 2)
-        throw Failure(QStringLiteral("Invalid property value"));
+        throw Failure(texts::kInvalidPropertyValue());
     if (value == this->value())
         return;
     {

@@ -1,6 +1,8 @@
 #include "desktop/DesktopSpreadsheet.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
+#include "desktop/WatchedLaunch.h"
 #include "table/XlsxSheet.h"
 
 #include <QDateTime>
@@ -27,6 +29,10 @@ constexpr int kQueryTimeoutMs = 3000;
 // The spreadsheet application has long read an export's file after a day; a newer one is
 // left alone, as a desktop default may still have it open as its document.
 constexpr qint64 kOldWorkbookSeconds = 24 * 60 * 60;
+
+// How long a started application is watched for a failure at once: a spreadsheet application
+// that cannot open a file, or a desktop launcher with no application for it, ends within it.
+constexpr int kLaunchWatchMs = 1500;
 
 const QString kWorkbookFilePrefix = QStringLiteral("quillfen-results-");
 
@@ -63,8 +69,8 @@ QString newWorkbookFile(const QString& folder)
                         + QStringLiteral("XXXXXX.xlsx"));
     file.setAutoRemove(false);
     if (!file.open())
-        throw Failure(QStringLiteral("Cannot create a temporary file in %1: %2")
-                          .arg(QDir::toNativeSeparators(folder), file.errorString()));
+        throw Failure(texts::kCannotCreateTempFile().arg(QDir::toNativeSeparators(folder),
+                                                         file.errorString()));
     return file.fileName();
 }
 
@@ -120,11 +126,16 @@ private:
             QFile::remove(file);
             throw;
         }
-        if (!m_launcher.startDetached(m_command.program, m_command.arguments + QStringList(file))) {
-            QFile::remove(file);
-            throw Failure(QStringLiteral("Cannot start the spreadsheet application %1")
-                              .arg(QDir::toNativeSeparators(m_command.program)));
-        }
+        const ProcessLauncher::Launch launched = m_launcher.launch(
+            m_command.program, m_command.arguments + QStringList(file), m_waitStep);
+        if (launched.opened())
+            return;
+        // The workbook is complete: it stays, and the user is told where, to open it by hand.
+        const QString program = QDir::toNativeSeparators(m_command.program);
+        const QString kept = QDir::toNativeSeparators(file);
+        if (launched.state == ProcessLauncher::Launch::State::NotStarted)
+            throw Failure(texts::kCannotStartSpreadsheet().arg(program, kept));
+        throw Failure(texts::kSpreadsheetFailed().arg(program).arg(launched.exitStatus).arg(kept));
     }
 
     ProcessLauncher& m_launcher;
@@ -164,6 +175,13 @@ bool QtProcessLauncher::startDetached(const QString& program, const QStringList&
     return QProcess::startDetached(program, arguments);
 }
 
+ProcessLauncher::Launch QtProcessLauncher::launch(const QString& program,
+                                                  const QStringList& arguments,
+                                                  const std::function<void()>& waitStep)
+{
+    return launchWatched(program, arguments, kLaunchWatchMs, waitStep);
+}
+
 SpreadsheetLaunch findSpreadsheetCommand(ProcessLauncher& launcher)
 {
     for (const QString& name : {QStringLiteral("soffice"), QStringLiteral("libreoffice")}) {
@@ -182,9 +200,7 @@ SpreadsheetLaunch findSpreadsheetCommand(ProcessLauncher& launcher)
         if (!handler.isEmpty())
             return {open, {}};
     }
-    throw Failure(QStringLiteral(
-        "No spreadsheet application was found: LibreOffice (soffice or libreoffice) is not on "
-        "the PATH, and the desktop names no default application for .xlsx files."));
+    throw Failure(texts::kNoSpreadsheetFound());
 }
 
 DesktopSpreadsheetApp::DesktopSpreadsheetApp(std::unique_ptr<ProcessLauncher> launcher,

@@ -4,9 +4,12 @@
 // Widgets.
 
 #include "desktop/SpreadsheetApp.h"
+#include "desktop/WatchedLaunch.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 #include <memory>
 #include <optional>
@@ -24,6 +27,17 @@ public:
     virtual QString output(const QString& program, const QStringList& arguments) = 0;
     // Starts a program that runs on without this one; false when it could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+
+    using Launch = LaunchOutcome;
+    // Starts a program as startDetached() does and watches it for a moment, calling
+    // `waitStep` meanwhile, so a program that fails at once is told from one that runs.
+    virtual Launch launch(const QString& program, const QStringList& arguments,
+                          const std::function<void()>& waitStep)
+    {
+        static_cast<void>(waitStep);
+        return startDetached(program, arguments) ? Launch{}
+                                                 : Launch{Launch::State::NotStarted, 0, 0};
+    }
 };
 
 class QtProcessLauncher final : public ProcessLauncher {
@@ -31,6 +45,8 @@ public:
     QString findExecutable(const QString& program) override;
     QString output(const QString& program, const QStringList& arguments) override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
+    Launch launch(const QString& program, const QStringList& arguments,
+                  const std::function<void()>& waitStep) override;
 };
 
 // How the spreadsheet application is started on a file: the program and the arguments that
@@ -51,8 +67,9 @@ SpreadsheetLaunch findSpreadsheetCommand(ProcessLauncher& launcher);
 // The user's spreadsheet application on a Linux desktop. A workbook streams its cells into an
 // XlsxSheet; showing it writes the .xlsx file into the temporary folder, on a worker thread
 // while the instance's wait step runs, and starts the application on that file, detached, so
-// the application stays open after the program. Files of earlier exports that are more than a
-// day old are removed then.
+// the application stays open after the program. An application that cannot be started, or
+// fails at once, is a failure that names the file, which stays for the user to open. Files of
+// earlier exports that are more than a day old are removed then.
 class DesktopSpreadsheetApp final : public SpreadsheetApp {
 public:
     // An empty `tempFolder` is the system's temporary folder.

@@ -100,7 +100,7 @@ void IniSettingsStore::save(const QString& application, const QString& section, 
                             const QString& value)
 {
     const QString file = fileFor(application);
-    const QString failure = QStringLiteral("Cannot store the setting \"%1\" in %2").arg(key, file);
+    const QString failure = texts::kCannotStoreSetting().arg(key, file);
     // QSettings puts its new file in place even when the end of it could not be written, and
     // reports success: on a full disk every stored setting would be lost. So a disk without
     // room for two copies of the file (the old one stays until the new one is complete) and
@@ -108,7 +108,7 @@ void IniSettingsStore::save(const QString& application, const QString& section, 
     const QStorageInfo disk(m_folder);
     const qint64 needed = 2 * (QFileInfo(file).size() + 3 * value.size()) + kSettingsWriteRoom;
     if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed)
-        throw Failure(failure + QStringLiteral(": the disk is full"));
+        throw Failure(failure + texts::kDiskFull());
 
     const QByteArray before = contentOf(file);
     QSettings settings(file, QSettings::IniFormat);

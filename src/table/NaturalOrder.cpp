@@ -1,4 +1,5 @@
 #include "table/NaturalOrder.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 
@@ -17,7 +18,7 @@ NaturalOrder::NaturalOrder(const QLocale& locale)
         m_collator = ucol_open("", &status);
     }
     if (U_FAILURE(status) || m_collator == nullptr)
-        throw Failure(QStringLiteral("Cannot order texts: %1").arg(u_errorName(status)));
+        throw Failure(texts::kCannotOrderTexts().arg(u_errorName(status)));
     ucol_setAttribute(m_collator, UCOL_NUMERIC_COLLATION, UCOL_ON, &status);
 }
 

@@ -1,4 +1,5 @@
 #include "table/TextStore.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 #include "base/Utf8.h"
@@ -48,7 +49,7 @@ TextStore::Ref TextStore::addUtf8(QByteArrayView utf8)
     if (size == 0)
         return 0;
     if (size >= (std::size_t(1) << kSizeBits) || size > kBlockSize)
-        throw Failure(QStringLiteral("Text too long for a list cell"));
+        throw Failure(texts::kTextTooLong());
     std::size_t block = 0;
     std::size_t offset = 0;
     std::memcpy(reserve(size, block, offset), utf8.data(), size);

@@ -1,4 +1,5 @@
 #include "table/TextTable.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 #include "base/Utf8.h"
@@ -11,8 +12,7 @@ namespace {
 
 Failure badIndex(const char* what, int index)
 {
-    return Failure(
-        QStringLiteral("Index out of bounds (%1 %2)").arg(QLatin1String(what)).arg(index));
+    return Failure(texts::kIndexOutOfBounds().arg(QLatin1String(what)).arg(index));
 }
 
 } // namespace

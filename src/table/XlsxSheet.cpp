@@ -1,4 +1,5 @@
 #include "table/XlsxSheet.h"
+#include "base/Texts.h"
 
 #include "base/Failure.h"
 #include "base/OffThread.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
@@ -114,8 +116,8 @@ XlsxSheet::XlsxSheet(const QString& tempFolder)
     QTemporaryFile draft(folder + QStringLiteral("/.quillfen-sheet-XXXXXX.xlsx"));
     draft.setAutoRemove(false);
     if (!draft.open())
-        throw Failure(QStringLiteral("Cannot create a workbook in %1: %2")
-                          .arg(QDir::toNativeSeparators(folder), draft.errorString()));
+        throw Failure(texts::kCannotCreateWorkbook().arg(QDir::toNativeSeparators(folder),
+                                                         draft.errorString()));
     m_draft = draft.fileName();
     draft.close();
 
@@ -130,9 +132,7 @@ XlsxSheet::XlsxSheet(const QString& tempFolder)
         if (m_workbook != nullptr)
             lxw_workbook_free(m_workbook);
         QFile::remove(m_draft);
-        throw Failure(QStringLiteral("Cannot add a sheet to the workbook: no temporary file "
-                                     "can be made in %1")
-                          .arg(QDir::toNativeSeparators(folder)));
+        throw Failure(texts::kCannotAddSheet().arg(QDir::toNativeSeparators(folder)));
     }
 }
 
@@ -153,12 +153,12 @@ void XlsxSheet::set(int row, int column, const QString& text)
 void XlsxSheet::setDateFormats(const QString& dateTime, const QString& dateOnly)
 {
     if (m_workbook == nullptr)
-        throw Failure(QStringLiteral("The workbook has been saved already"));
+        throw Failure(texts::kWorkbookSaved());
     m_dateFormats.clear();
     for (const QString& code : {dateTime, dateOnly}) {
         lxw_format* const format = workbook_add_format(m_workbook);
         if (format == nullptr)
-            throw Failure(QStringLiteral("Cannot add a date format to the workbook"));
+            throw Failure(texts::kCannotAddDateFormat());
         format_set_num_format(format, code.toUtf8().constData());
         m_dateFormats.push_back(format);
     }
@@ -175,27 +175,15 @@ void XlsxSheet::setDate(int row, int column, double value, bool dateOnly, const 
 void XlsxSheet::place(int row, int column, const QString& text, int format, double value)
 {
     if (row < 1 || row > kSheetRows || column < 1 || column > kSheetColumns)
-        throw Failure(QStringLiteral("The cell at row %1, column %2 lies outside the sheet, which "
-                                     "holds %3 rows and %4 columns")
-                          .arg(row)
-                          .arg(column)
-                          .arg(kSheetRows)
-                          .arg(kSheetColumns));
+        throw Failure(
+            texts::kCellOutsideSheet().arg(row).arg(column).arg(kSheetRows).arg(kSheetColumns));
     if (row < m_row)
-        throw Failure(QStringLiteral("The cell at row %1, column %2 cannot be set any more: the "
-                                     "sheet is filled from the top down and row %3 has begun")
-                          .arg(row)
-                          .arg(column)
-                          .arg(m_row));
+        throw Failure(texts::kCellTooHigh().arg(row).arg(column).arg(m_row));
     if (m_workbook == nullptr)
-        throw Failure(QStringLiteral("The workbook has been saved already"));
+        throw Failure(texts::kWorkbookSaved());
     const QByteArray utf8 = text.toUtf8();
     if (lxw_utf8_strlen(utf8.constData()) > static_cast<std::size_t>(kMaxCellText))
-        throw Failure(QStringLiteral("The text for the cell at row %1, column %2 is longer than "
-                                     "the %3 characters a cell holds")
-                          .arg(row)
-                          .arg(column)
-                          .arg(kMaxCellText));
+        throw Failure(texts::kCellTextTooLong().arg(row).arg(column).arg(kMaxCellText));
     if (row > m_row) {
         writeRow();
         m_row = row;
@@ -213,14 +201,10 @@ void XlsxSheet::place(int row, int column, const QString& text, int format, doub
 
 void XlsxSheet::writeRow()
 {
-    struct Clear {
-        XlsxSheet& sheet;
-        ~Clear()
-        {
-            sheet.m_rowCells.clear();
-            sheet.m_rowText.clear();
-        }
-    } clear{*this};
+    const auto clear = qScopeGuard([this] {
+        m_rowCells.clear();
+        m_rowText.clear();
+    });
     std::string buffer;
     for (const RowCell& cell : m_rowCells) {
         const char* const text = m_rowText.data() + cell.offset;
@@ -235,10 +219,8 @@ void XlsxSheet::writeRow()
             : worksheet_write_string(m_sheet, row, column, withEscapesProtected(text, buffer),
                                      nullptr);
         if (error != LXW_NO_ERROR)
-            throw Failure(QStringLiteral("Cannot set the cell at row %1, column %2: %3")
-                              .arg(m_row)
-                              .arg(cell.column)
-                              .arg(xlsxError(error)));
+            throw Failure(
+                texts::kCannotSetCell().arg(m_row).arg(cell.column).arg(xlsxError(error)));
     }
 }
 
@@ -259,10 +241,9 @@ void XlsxSheet::fitColumns()
 void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
 {
     if (m_workbook == nullptr)
-        throw Failure(QStringLiteral("The workbook has been saved already"));
+        throw Failure(texts::kWorkbookSaved());
     const auto fail = [&](const QString& why) {
-        return Failure(QStringLiteral("Cannot write the workbook %1: %2")
-                           .arg(QDir::toNativeSeparators(path), why));
+        return Failure(texts::kCannotWriteWorkbook().arg(QDir::toNativeSeparators(path), why));
     };
     writeRow();
     for (const auto& [column, width] : m_widths) {
@@ -277,15 +258,11 @@ void XlsxSheet::save(const QString& path, const std::function<void()>& waitStep)
     // wait step throws waits for it too.
     lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
     m_sheet = nullptr;
-    struct DropDraft {
-        QString& draft;
-        ~DropDraft()
-        {
-            if (!draft.isEmpty())
-                QFile::remove(draft);
-            draft.clear();
-        }
-    } dropDraft{m_draft};
+    const auto dropDraft = qScopeGuard([this] {
+        if (!m_draft.isEmpty())
+            QFile::remove(m_draft);
+        m_draft.clear();
+    });
     const lxw_error error = runOffThread([workbook] { return workbook_close(workbook); }, waitStep);
     if (error != LXW_NO_ERROR)
         throw fail(xlsxError(error));

@@ -199,7 +199,7 @@ TEST_F(DesktopSpreadsheet, MissingApplicationFailsAtStart)
     EXPECT_THROW(app().start(), Failure);
 }
 
-TEST_F(DesktopSpreadsheet, ApplicationThatWillNotStartIsAFailureAndLeavesNoFile)
+TEST_F(DesktopSpreadsheet, ApplicationThatWillNotStartIsAFailureThatNamesTheKeptWorkbook)
 {
     app();
     launcher->startWorks = false;
@@ -209,9 +209,11 @@ TEST_F(DesktopSpreadsheet, ApplicationThatWillNotStartIsAFailureAndLeavesNoFile)
         instance->setVisible();
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.description(), "Cannot start the spreadsheet application " + kSoffice);
+        ASSERT_EQ(tempFiles().size(), 1);
+        EXPECT_EQ(failure.description(),
+                  "Cannot start the spreadsheet application " + kSoffice
+                      + ". The workbook is kept as " + tree.path(tempFiles()[0]) + ".");
     }
-    EXPECT_TRUE(tempFiles().isEmpty());
 }
 
 TEST_F(DesktopSpreadsheet, UnwritableTemporaryFolderIsAFailureAndStartsNothing)
@@ -327,6 +329,30 @@ TEST(RealLauncher, StartsLibreOfficeFoundOnThePath)
     const QStringList files = QDir(tree.path("tmp")).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(waitForRecord(record), QStringList({"--calc", "-n", tree.path("tmp/" + files[0])}));
+}
+
+TEST(RealLauncher, ApplicationEndingAtOnceWithAFailureIsOneAndKeepsTheWorkbook)
+{
+    TempTree tree;
+    tree.folder("tmp");
+    const QString soffice = tree.file("bin/soffice", "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(soffice, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const PathGuard path(tree.path("bin"));
+    DesktopSpreadsheetApp app(std::make_unique<QtProcessLauncher>(), tree.path("tmp"));
+    std::unique_ptr<SpreadsheetInstance> instance = app.start();
+    instance->addWorkbook().setCell(1, 1, QStringLiteral("Filename"));
+    int waits = 0;
+    instance->setWaitStep([&] { ++waits; });
+    try {
+        instance->setVisible();
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+        const QStringList files = QDir(tree.path("tmp")).entryList(QDir::Files);
+        ASSERT_EQ(files.size(), 1);
+        EXPECT_TRUE(failure.description().contains("ended with status 3"));
+        EXPECT_TRUE(failure.description().contains(tree.path("tmp/" + files[0])));
+    }
+    EXPECT_GT(waits, 0);
 }
 
 TEST(RealLauncher, AsksTheDesktopForItsDefaultAndOpensWithIt)
