@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Peak resident memory of quillfen-cli in each format over one or more trees, as a Markdown
-# table: csv and jsonl stream, so theirs stays flat however many files there are.
+# table: tsv, csv and jsonl stream, so theirs stays flat however many files there are.
 #
 #   bench/cli-memory.sh DIR...        (build first: make build)
 set -euo pipefail
@@ -23,9 +23,9 @@ peak() {
     awk '{ printf "%.1f", $1 / 1024 }' "$work/rss"
 }
 
-echo "| files | csv MB | jsonl MB | text MB | tsv MB |"
-echo "|---|---|---|---|---|"
+echo "| files | tsv MB | csv MB | jsonl MB | text MB | clipboard MB |"
+echo "|---|---|---|---|---|---|"
 for dir in "$@"; do
     files=$(find "$dir" -type f | wc -l)
-    echo "| $files | $(peak csv "$dir") | $(peak jsonl "$dir") | $(peak text "$dir") | $(peak tsv "$dir") |"
+    echo "| $files | $(peak tsv "$dir") | $(peak csv "$dir") | $(peak jsonl "$dir") | $(peak text "$dir") | $(peak clipboard "$dir") |"
 done

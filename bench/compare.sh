@@ -113,6 +113,9 @@ bfs_printf=$(timed "bfs '$dir' -type f -printf '%p\t%T+\t%A+\t%B+\n'")
 floor=$(timed "'$bin/statx-floor' <'$work/list'")
 column=$(timed "column -t -s \$'\t' '$work/rows.tsv'")
 cli_csv=$(timed "'$bin/quillfen-cli' --format csv --time iso '$dir'")
+# Every column the command line has, beside bfs printing the same fields.
+bfs_printf_all=$(timed "bfs '$dir' -type f -printf '%p\t%s\t%T+\t%B+\t%A+\t%C+\n'")
+cli_tsv=$(timed "'$bin/quillfen-cli' --format tsv --columns path,size,modified,created,accessed,changed '$dir'")
 
 "$bin/quillfen-bench" --phase all "$dir" 2>/dev/null >"$work/all.json"
 field() { grep "\"phase\":\"$1\"" "$work/all.json" | sed -E "s/.*\"$2\":([0-9.]+).*/\1/"; }
@@ -130,6 +133,7 @@ echo "| text report | $report | column -t | $column | $(ratio "$report" "$column
 echo "| clipboard copy | $clipboard | column -t | $column | $(ratio "$clipboard" "$column") | ≤ 1 |"
 echo "| workbook (.xlsx only) | $workbook | | | | |"
 echo "| quillfen-cli csv, iso | $cli_csv | bfs -printf %T %A %B | $bfs_printf | $(ratio "$cli_csv" "$bfs_printf") | ≤ 0.8 |"
+echo "| quillfen-cli tsv, 6 columns | $cli_tsv | bfs -printf %p %s %T %B %A %C | $bfs_printf_all | $(ratio "$cli_tsv" "$bfs_printf_all") | ≤ 0.8 |"
 echo
 echo "| phase | peak RSS MB | longest stall ms |"
 echo "|---|---|---|"

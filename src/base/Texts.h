@@ -77,6 +77,9 @@ inline constexpr UiText kFilenameColumn{QT_TRANSLATE_NOOP("Quillfen", "Filename"
 inline constexpr UiText kDateModifiedColumn{QT_TRANSLATE_NOOP("Quillfen", "Date Modified")};
 inline constexpr UiText kDateCreatedColumn{QT_TRANSLATE_NOOP("Quillfen", "Date Created")};
 inline constexpr UiText kDateAccessedColumn{QT_TRANSLATE_NOOP("Quillfen", "Date Accessed")};
+// Shown by the command line only, so far.
+inline constexpr UiText kSizeColumn{QT_TRANSLATE_NOOP("Quillfen", "Size")};
+inline constexpr UiText kDateChangedColumn{QT_TRANSLATE_NOOP("Quillfen", "Date Changed")};
 
 // Adding files
 inline constexpr UiText kAddFilesTitle{

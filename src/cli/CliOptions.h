@@ -2,7 +2,7 @@
 
 // Layer cli: the command-line program; uses files, dates, table and base (Qt Core only).
 
-#include "files/FileTimes.h"
+#include "files/FileColumn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,7 +12,7 @@
 
 namespace quillfen::cli {
 
-enum class OutputFormat { Text, Tsv, Csv, JsonLines, Xlsx };
+enum class OutputFormat { Tsv, Csv, JsonLines, Text, Clipboard, Xlsx };
 enum class TimeStyle { Local, Iso, Utc };
 
 // What a run of quillfen-cli is asked to do, every default settled.
@@ -21,9 +21,9 @@ struct Options {
     QString extension = QStringLiteral("*");
     std::optional<QByteArray> filesFrom; // "-" is standard input
     bool nulSeparated = false;
-    std::vector<StampKind> dates; // in column order
+    std::vector<FileColumn> columns; // in their order, each once
     OutputFormat format = OutputFormat::Tsv;
-    TimeStyle time = TimeStyle::Local;
+    TimeStyle time = TimeStyle::Iso;
     bool nanoseconds = false;
     bool byteOrderMark = false;
     QByteArray output; // empty: standard output
@@ -34,6 +34,13 @@ struct CommandLine {
     Action action = Action::Run;
     Options options;
     QString error; // for UsageError: what was wrong, one line
+};
+
+// A mistake in what a run was given that shows only once it runs (a NUL byte in a
+// --files-from list without -0): reported as a usage error is. Not a std::exception, so
+// nothing on the way reports it otherwise.
+struct UsageMistake {
+    QString error;
 };
 
 // Reads the arguments after the program's name.

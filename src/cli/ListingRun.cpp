@@ -2,15 +2,17 @@
 
 #include "base/Failure.h"
 #include "base/Utf8.h"
-#include "files/ExistenceTests.h"
+#include "cli/CliTexts.h"
 #include "files/Wildcard.h"
 
 #include <QFile>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillfen::cli {
@@ -29,9 +31,11 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QByteArray quoted(QByteArrayView path)
+// A folder, links followed, named by its bytes.
+bool isFolder(const QByteArray& path)
 {
-    return '\'' + path.toByteArray() + '\'';
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace
@@ -40,10 +44,17 @@ ListingRun::ListingRun(const Options& options, RowWriter& writer, Terminal& term
     : m_options(options)
     , m_writer(writer)
     , m_terminal(terminal)
+    , m_namesExact(writer.keepsAnyName())
+    , m_cannotRead(texts::kCannotReadEntry().toLocal8Bit())
+    , m_cannotReadFolder(texts::kCannotReadFolder().toLocal8Bit())
+    , m_nameNotUtf8(texts::kNameNotUtf8().toLocal8Bit())
 {
-    for (const StampKind kind : options.dates) {
-        DateColumn& column = m_columns.emplace_back();
-        column.kind = kind;
+    for (const FileColumn file : options.columns) {
+        Column& column = m_columns.emplace_back();
+        column.column = file;
+        column.kind = stampKindOf(file);
+        if (!column.kind)
+            continue;
         if (options.time == TimeStyle::Local)
             column.text.emplace();
         else
@@ -71,7 +82,7 @@ ListingRun::~ListingRun() = default;
 int ListingRun::run()
 {
     ::tzset(); // time-zone rules are read once per run
-    m_writer.begin(m_options.dates);
+    m_writer.begin(m_options.columns);
     for (const QByteArray& path : m_options.paths)
         addPath(path);
     if (m_options.filesFrom)
@@ -80,12 +91,12 @@ int ListingRun::run()
     writeRead(0);
     m_writer.finish();
     m_terminal.done();
-    return m_someUnread ? 1 : 0;
+    return m_someAmiss ? 1 : 0;
 }
 
 void ListingRun::addPath(const QByteArray& path)
 {
-    if (isExistingFolder(QFile::decodeName(path)))
+    if (isFolder(path))
         walk(path);
     else
         addSingle(path);
@@ -95,9 +106,9 @@ void ListingRun::addFilesFrom(const QByteArray& source)
 {
     const bool standardInput = source == "-";
     const int fd = standardInput ? STDIN_FILENO : ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+    const QString cannotRead = texts::kCannotReadList().arg(QFile::decodeName(source));
     if (fd < 0)
-        throw Failure::fromErrno(errno,
-                                 QStringLiteral("cannot read %1").arg(QFile::decodeName(source)));
+        throw Failure::fromErrno(errno, cannotRead);
     struct Close {
         int fd;
         bool own;
@@ -118,11 +129,13 @@ void ListingRun::addFilesFrom(const QByteArray& source)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            throw Failure::fromErrno(
-                errno, QStringLiteral("cannot read %1").arg(QFile::decodeName(source)));
+            throw Failure::fromErrno(errno, cannotRead);
         }
         if (got == 0)
             break;
+        // A list of NUL-ended paths read by lines would be one path of them all.
+        if (!m_options.nulSeparated && std::memchr(chunk, 0, static_cast<std::size_t>(got)))
+            throw UsageMistake{texts::kNulInList().arg(QFile::decodeName(source))};
         pending.append(chunk, got);
         qsizetype begin = 0;
         for (qsizetype end = pending.indexOf(separator); end >= 0;
@@ -139,11 +152,6 @@ void ListingRun::addFilesFrom(const QByteArray& source)
 
 void ListingRun::walk(const QByteArray& folder)
 {
-    if (!isValidUtf8(folder)) {
-        m_terminal.warn("cannot walk " + quoted(folder) + ": its name is not UTF-8");
-        m_someUnread = true;
-        return;
-    }
     sendSingles(); // the folder's files come after the entries before it
     FolderWalk walk({.pause =
                          [this] {
@@ -152,10 +160,11 @@ void ListingRun::walk(const QByteArray& folder)
                          },
                      .unreadable =
                          [this](const QString& unreadable, int error) {
-                             m_terminal.warn(QStringLiteral("cannot read folder '%1': %2")
-                                                 .arg(unreadable, errorText(error)));
-                             m_someUnread = true;
+                             m_terminal.warn(withBytes(m_cannotReadFolder, unreadable.toLocal8Bit(),
+                                                       errorText(error).toLocal8Bit()));
+                             m_someAmiss = true;
                          }});
+    walk.takeNamesNotUtf8(); // the output carries them, or says which it cannot
     m_walking = &walk;
     struct Done {
         ListingRun& run;
@@ -169,7 +178,7 @@ void ListingRun::walk(const QByteArray& folder)
         }
     } done{*this, walk};
     const NamePatterns pattern = NamePatterns::forExtensions(m_options.extension);
-    walk.addTree(QFile::decodeName(folder), pattern, [this](const Block& files) { send(files); });
+    walk.addTreeBytes(folder, pattern, [this](const Block& files) { send(files); });
 }
 
 void ListingRun::addSingle(QByteArrayView path)
@@ -208,37 +217,56 @@ void ListingRun::writeRead(std::size_t pending)
 void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
 {
     if (!stamped.times) {
-        m_terminal.warn("cannot read " + quoted(path) + ": "
-                        + errorText(stamped.error).toLocal8Bit());
-        m_someUnread = true;
+        m_terminal.warn(withBytes(m_cannotRead, path, errorText(stamped.error).toLocal8Bit()));
+        m_someAmiss = true;
     }
-    m_dateTexts.resize(0);
-    std::vector<qsizetype>& ends = m_dateEnds;
-    ends.clear();
-    m_cells.assign(m_columns.size(), DateCell{});
+    if (!m_namesExact && !isValidUtf8(path)) {
+        m_terminal.warn(withBytes(m_nameNotUtf8, path));
+        m_someAmiss = true;
+    }
+    m_cellTexts.resize(0);
+    m_cellSpans.assign(m_columns.size(), {});
+    m_cells.assign(m_columns.size(), Cell{});
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        DateColumn& column = m_columns[i];
-        const std::optional<timespec> stamp =
-            stamped.times ? stampOf(*stamped.times, column.kind) : std::nullopt;
-        if (stamp) {
-            m_cells[i].stamp = *stamp;
-            if (column.text)
-                column.text->appendUtf8(column.clock.convert(*stamp), m_dateTexts);
-            else
-                column.iso->append(*stamp, m_dateTexts);
+        Cell& cell = m_cells[i];
+        if (m_columns[i].column == FileColumn::Path) {
+            cell.present = true;
+            cell.text = path;
+            continue;
         }
-        ends.push_back(stamp ? m_dateTexts.size() : -1);
+        const qsizetype begin = m_cellTexts.size();
+        cell.present = stamped.times && appendCell(m_columns[i], *stamped.times, cell);
+        m_cellSpans[i] = {begin, m_cellTexts.size()};
     }
     // Views only once every text is in: appending may move the buffer.
-    qsizetype begin = 0;
-    for (std::size_t i = 0; i < ends.size(); ++i) {
-        if (ends[i] < 0)
-            continue;
-        m_cells[i].present = true;
-        m_cells[i].text = QByteArrayView(m_dateTexts).sliced(begin, ends[i] - begin);
-        begin = ends[i];
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_cells[i].present && m_columns[i].column != FileColumn::Path) {
+            const auto [begin, end] = m_cellSpans[i];
+            m_cells[i].text = QByteArrayView(m_cellTexts).sliced(begin, end - begin);
+        }
     }
-    m_writer.row(path, m_cells);
+    m_writer.row(m_cells);
+}
+
+bool ListingRun::appendCell(Column& column, const FileTimes& times, Cell& cell)
+{
+    if (column.column == FileColumn::Size) {
+        cell.size = times.size;
+        char digits[24];
+        const std::to_chars_result written =
+            std::to_chars(std::begin(digits), std::end(digits), times.size);
+        m_cellTexts.append(digits, written.ptr - digits);
+        return true;
+    }
+    const std::optional<timespec> stamp = stampOf(times, *column.kind);
+    if (!stamp)
+        return false;
+    cell.stamp = *stamp;
+    if (column.text)
+        column.text->appendUtf8(column.clock.convert(*stamp), m_cellTexts);
+    else
+        column.iso->append(*stamp, m_cellTexts);
+    return true;
 }
 
 void ListingRun::showProgress()

@@ -14,13 +14,14 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillfen::cli {
 
 // One run of quillfen-cli: lists the entries in order (walking folders as it meets them),
-// reads their time stamps a few blocks ahead on worker threads, renders the dates and hands
-// each row to the writer as soon as its block is read.
+// reads their time stamps and sizes a few blocks ahead on worker threads, renders the cells
+// and hands each row to the writer as soon as its block is read.
 class ListingRun {
 public:
     ListingRun(const Options& options, RowWriter& writer, Terminal& terminal);
@@ -29,11 +30,13 @@ public:
     ListingRun& operator=(const ListingRun&) = delete;
 
     // Reports every entry and finishes the writer. Returns the exit status: 0 when every
-    // entry was read, 1 when some could not be. Throws a Failure when the output cannot be
-    // written, OutputClosed or Interrupted when the run ends early.
+    // entry was read and written as it is, 1 when some could not be read or its name not be
+    // written exactly. Throws a Failure when the output cannot be written, UsageMistake when
+    // a --files-from list holds a NUL byte without -0, OutputClosed or Interrupted when the
+    // run ends early.
     int run();
-    // Whether some entry could not be read so far.
-    bool someUnread() const { return m_someUnread; }
+    // Whether some entry could not be read, or its name not be written exactly, so far.
+    bool someAmiss() const { return m_someAmiss; }
 
 private:
     struct Stamped {
@@ -43,9 +46,10 @@ private:
     using Block = FolderWalk::PathBlock;
     using Stamps = std::vector<Stamped>;
 
-    // How one date column renders its stamps.
-    struct DateColumn {
-        StampKind kind;
+    // How one column renders its cells.
+    struct Column {
+        FileColumn column;
+        std::optional<StampKind> kind;      // for a date
         std::optional<DateTextFormat> text; // local
         LocalTimeConverter clock;
         std::optional<IsoDateText> iso; // iso or utc
@@ -60,19 +64,26 @@ private:
     // Writes the blocks read so far, oldest first, until at most `pending` are still asked.
     void writeRead(std::size_t pending);
     void writeRow(QByteArrayView path, const Stamped& stamped);
+    // Appends the cell's text to m_cellTexts; false when the file has no value there.
+    bool appendCell(Column& column, const FileTimes& times, Cell& cell);
     void showProgress();
 
     const Options& m_options;
     RowWriter& m_writer;
     Terminal& m_terminal;
-    std::vector<DateColumn> m_columns;
+    std::vector<Column> m_columns;
+    bool m_namesExact; // whether every name reaches the output as it is
+    // Translated once per run.
+    QByteArray m_cannotRead;
+    QByteArray m_cannotReadFolder;
+    QByteArray m_nameNotUtf8;
     FolderWalk::Counts m_walked; // of the walks done so far
     const FolderWalk* m_walking = nullptr;
     Block m_singles; // entries listed as given, sent in blocks
-    bool m_someUnread = false;
-    QByteArray m_dateTexts; // the row being written: its date texts, one after the other,
-    std::vector<qsizetype> m_dateEnds; // each ending here, or -1 where there is none
-    std::vector<DateCell> m_cells;
+    bool m_someAmiss = false;
+    QByteArray m_cellTexts; // the row being written: its cells' texts but the path's,
+    std::vector<std::pair<qsizetype, qsizetype>> m_cellSpans; // each from here to there
+    std::vector<Cell> m_cells;
     std::unique_ptr<ReadAhead<Block, Stamps>> m_stamps;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/Output.h"
 
 #include "base/Failure.h"
+#include "cli/CliTexts.h"
 
 #include <cerrno>
 
@@ -42,7 +43,7 @@ void StandardOutput::flush()
             m_buffer.clear();
             if (error == EPIPE)
                 throw OutputClosed{};
-            throw Failure::fromErrno(error, QStringLiteral("cannot write to standard output"));
+            throw Failure::fromErrno(error, texts::kCannotWriteOutput());
         }
         done += written;
     }

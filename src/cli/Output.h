@@ -22,6 +22,8 @@ public:
     virtual void write(QByteArrayView bytes) = 0;
     // Writes what is buffered; a file is put in place.
     virtual void finish() = 0;
+    // Drops what is buffered: the run ends without its output, and a file is not put in place.
+    virtual void discard() = 0;
 };
 
 // Standard output, written as it comes (in blocks), so a pipeline gets rows as they are read.
@@ -30,6 +32,7 @@ public:
     ~StandardOutput() override;
     void write(QByteArrayView bytes) override;
     void finish() override { flush(); }
+    void discard() override { m_buffer.clear(); }
 
 private:
     void flush();
@@ -43,6 +46,7 @@ public:
     explicit FileOutput(const QString& path);
     void write(QByteArrayView bytes) override { m_file.write(bytes); }
     void finish() override { m_file.commit(); }
+    void discard() override { m_file.abandon(); }
 
 private:
     AtomicFile m_file;

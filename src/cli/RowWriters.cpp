@@ -1,6 +1,6 @@
 #include "cli/RowWriters.h"
 
-#include "base/Texts.h"
+#include "base/Utf8.h"
 #include "dates/SpreadsheetDates.h"
 #include "table/RecordText.h"
 #include "table/XlsxSheet.h"
@@ -13,42 +13,45 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-QByteArrayView cellOrEmpty(const DateCell& cell)
+QByteArrayView textOrEmpty(const Cell& cell)
 {
     return cell.present ? cell.text : QByteArrayView();
 }
 
 } // namespace
 
-CsvWriter::CsvWriter(ByteOutput& output, bool byteOrderMark)
+DelimitedWriter::DelimitedWriter(ByteOutput& output, Kind kind, bool byteOrderMark)
     : m_output(output)
+    , m_separator(kind == Kind::Csv ? ',' : '\t')
+    , m_lineEnd(kind == Kind::Csv ? kLineEnd : "\n")
+    , m_field(kind == Kind::Csv ? appendCsvField : appendTsvField)
     , m_byteOrderMark(byteOrderMark)
 {
 }
 
-void CsvWriter::begin(const std::vector<StampKind>& dates)
+void DelimitedWriter::begin(const std::vector<FileColumn>& columns)
 {
     if (m_byteOrderMark)
         m_output.write(kByteOrderMark);
     m_line.resize(0);
-    appendCsvField(texts::kFilenameColumn.english().toUtf8(), m_line);
-    for (const StampKind kind : dates) {
-        m_line.append(',');
-        appendCsvField(stampHeader(kind).english().toUtf8(), m_line);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            m_line.append(m_separator);
+        m_field(columnHeader(columns[i]).english().toUtf8(), m_line);
     }
-    m_line.append(kLineEnd);
+    m_line.append(m_lineEnd);
     m_output.write(m_line);
 }
 
-void CsvWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)
+void DelimitedWriter::row(const std::vector<Cell>& cells)
 {
     m_line.resize(0);
-    appendCsvField(path, m_line);
-    for (const DateCell& cell : dates) {
-        m_line.append(',');
-        appendCsvField(cellOrEmpty(cell), m_line);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            m_line.append(m_separator);
+        m_field(textOrEmpty(cells[i]), m_line);
     }
-    m_line.append(kLineEnd);
+    m_line.append(m_lineEnd);
     m_output.write(m_line);
     ++m_rowsWritten;
 }
@@ -58,29 +61,32 @@ JsonLinesWriter::JsonLinesWriter(ByteOutput& output)
 {
 }
 
-void JsonLinesWriter::begin(const std::vector<StampKind>& dates)
+void JsonLinesWriter::begin(const std::vector<FileColumn>& columns)
 {
     m_keys.clear();
-    for (const StampKind kind : dates) {
-        QByteArray key(",");
-        appendJsonString(stampWord(kind), key);
+    m_numbers.clear();
+    for (const FileColumn column : columns) {
+        QByteArray key(m_keys.empty() ? "{" : ",");
+        appendJsonString(columnWord(column), key);
         key.append(':');
         m_keys.push_back(key);
+        m_numbers.push_back(column == FileColumn::Size);
     }
 }
 
-void JsonLinesWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)
+void JsonLinesWriter::row(const std::vector<Cell>& cells)
 {
-    m_line = "{\"path\":";
-    appendJsonString(path, m_line);
-    for (std::size_t i = 0; i < dates.size(); ++i) {
+    m_line.resize(0);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         m_line.append(m_keys[i]);
-        if (dates[i].present)
-            appendJsonString(dates[i].text, m_line);
-        else
+        if (!cells[i].present)
             m_line.append("null");
+        else if (m_numbers[i])
+            m_line.append(cells[i].text);
+        else
+            appendJsonString(cells[i].text, m_line);
     }
-    m_line.append("}\n");
+    m_line.append(cells.empty() ? "{}\n" : "}\n");
     m_output.write(m_line);
     ++m_rowsWritten;
 }
@@ -93,20 +99,29 @@ AlignedWriter::AlignedWriter(ByteOutput& output, AlignedStyle style,
 {
 }
 
-void AlignedWriter::begin(const std::vector<StampKind>& dates)
+void AlignedWriter::begin(const std::vector<FileColumn>& columns)
 {
-    m_table.addColumn(texts::kFilenameColumn());
-    for (const StampKind kind : dates)
-        m_table.addColumn(stampHeader(kind)());
+    m_columns = columns;
+    for (const FileColumn column : columns)
+        m_table.addColumn(columnHeader(column)());
 }
 
-void AlignedWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)
+void AlignedWriter::row(const std::vector<Cell>& cells)
 {
-    m_table.appendUtf8Row(path);
-    const int row = m_table.rows() - 1;
-    m_table.setChecked(row, true); // as a finished run leaves every row
-    for (std::size_t i = 0; i < dates.size(); ++i)
-        m_table.setSubItemUtf8(row, static_cast<int>(i) + 1, cellOrEmpty(dates[i]));
+    // The first column is the row's own text, as the path is in the window's results.
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        QByteArrayView text = textOrEmpty(cells[i]);
+        if (m_columns[i] == FileColumn::Path && !isValidUtf8(text)) {
+            m_shown = QString::fromUtf8(text).toUtf8();
+            text = m_shown;
+        }
+        if (i == 0) {
+            m_table.appendUtf8Row(text);
+            m_table.setChecked(m_table.rows() - 1, true); // as a finished run leaves every row
+        } else {
+            m_table.setSubItemUtf8(m_table.rows() - 1, static_cast<int>(i), text);
+        }
+    }
 }
 
 void AlignedWriter::finish()
@@ -135,35 +150,41 @@ WorkbookWriter::WorkbookWriter(const QString& path, std::function<void()> waitSt
 
 WorkbookWriter::~WorkbookWriter() = default;
 
-void WorkbookWriter::begin(const std::vector<StampKind>& dates)
+void WorkbookWriter::begin(const std::vector<FileColumn>& columns)
 {
+    m_columns = columns;
     // Dates as date values, as the window's export writes them.
     if (const auto formats = spreadsheetDateFormats()) {
         m_sheet->setDateFormats(formats->dateTime, formats->dateOnly);
         m_dates = true;
     }
-    m_sheet->set(1, 1, texts::kFilenameColumn());
-    int column = 2;
-    for (const StampKind kind : dates)
-        m_sheet->set(1, column++, stampHeader(kind)());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        m_sheet->set(1, static_cast<int>(i) + 1, columnHeader(columns[i])());
 }
 
-void WorkbookWriter::row(QByteArrayView path, const std::vector<DateCell>& dates)
+void WorkbookWriter::row(const std::vector<Cell>& cells)
 {
     if (m_nextRow > kSheetRows) {
         ++m_leftOut;
         return;
     }
-    m_sheet->set(m_nextRow, 1, QString::fromUtf8(path));
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        const int column = static_cast<int>(i) + 2;
-        const QString text = QString::fromUtf8(cellOrEmpty(dates[i]));
-        const auto date =
-            dates[i].present && m_dates ? spreadsheetDateOf(dates[i].stamp) : std::nullopt;
-        if (date)
-            m_sheet->setDate(m_nextRow, column, date->value, date->midnight, text);
-        else
-            m_sheet->set(m_nextRow, column, resultsCellText(column, text));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const int column = static_cast<int>(i) + 1;
+        const Cell& cell = cells[i];
+        const QString text = QString::fromUtf8(textOrEmpty(cell));
+        if (m_columns[i] == FileColumn::Path) {
+            m_sheet->set(m_nextRow, column, text); // the path as it is, as the window keeps it
+        } else if (m_columns[i] == FileColumn::Size) {
+            if (cell.present)
+                m_sheet->setNumber(m_nextRow, column, static_cast<double>(cell.size), text);
+        } else {
+            const auto date =
+                cell.present && m_dates ? spreadsheetDateOf(cell.stamp) : std::nullopt;
+            if (date)
+                m_sheet->setDate(m_nextRow, column, date->value, date->midnight, text);
+            else
+                m_sheet->set(m_nextRow, column, resultsCellText(column, text));
+        }
     }
     ++m_nextRow;
     ++m_rowsWritten;

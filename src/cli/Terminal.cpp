@@ -1,5 +1,7 @@
 #include "cli/Terminal.h"
 
+#include "cli/CliTexts.h"
+
 #include <QByteArray>
 #include <QLocale>
 
@@ -27,6 +29,21 @@ void writeError(QByteArrayView bytes)
 
 } // namespace
 
+QByteArray withBytes(QByteArrayView pattern, QByteArrayView first, QByteArrayView second)
+{
+    // One pass, so a "%2" inside the first never counts as a place to fill.
+    QByteArray text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size()
+            && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text.append(pattern[++i] == '1' ? first : second);
+            continue;
+        }
+        text.append(pattern[i]);
+    }
+    return text;
+}
+
 void installSignalHandlers()
 {
     struct sigaction action {};
@@ -53,6 +70,7 @@ void dieBy(int signal)
 
 Terminal::Terminal()
     : m_showProgress(::isatty(STDERR_FILENO) == 1)
+    , m_progressText(texts::kProgress())
 {
     m_started.start();
 }
@@ -81,9 +99,9 @@ void Terminal::progress(quint64 folders, quint64 files, quint64 rowsWritten)
     m_lastDrawn = now;
     const QLocale locale;
     const double rate = now > 0 ? rowsWritten * 1000.0 / now : 0;
-    const QString line = QStringLiteral("%1 folders, %2 files walked; %3 rows written, %4 rows/s")
-                             .arg(locale.toString(folders), locale.toString(files),
-                                  locale.toString(rowsWritten), locale.toString(qRound64(rate)));
+    const QString line =
+        m_progressText.arg(locale.toString(folders), locale.toString(files),
+                           locale.toString(rowsWritten), locale.toString(qRound64(rate)));
     writeError("\r\033[K");
     writeError(line.toLocal8Bit());
     std::fflush(stderr);

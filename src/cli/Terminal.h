@@ -24,6 +24,10 @@ void checkInterrupted();
 // Ends the program by the signal, as if it had not been caught.
 [[noreturn]] void dieBy(int signal);
 
+// `pattern`, a text as standard error takes it, with "%1" and "%2" filled in by bytes as they
+// are: a path need not be UTF-8.
+QByteArray withBytes(QByteArrayView pattern, QByteArrayView first, QByteArrayView second = {});
+
 // What the program says on standard error: warnings, one line each, and while it runs a
 // progress line updated in place when standard error is a terminal.
 class Terminal {
@@ -42,6 +46,7 @@ private:
     void clearLine();
 
     bool m_showProgress;
+    QString m_progressText;
     bool m_lineShown = false;
     QElapsedTimer m_started;
     qint64 m_lastDrawn = -1;

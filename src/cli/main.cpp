@@ -3,6 +3,7 @@
 #include "base/BuildSettings.h"
 #include "base/Failure.h"
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/ListingRun.h"
 #include "cli/Output.h"
 #include "cli/RowWriters.h"
@@ -25,26 +26,34 @@ std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output,
                                      bool& leftOut)
 {
     switch (options.format) {
-    case OutputFormat::Text:
-        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Report, checkInterrupted);
     case OutputFormat::Tsv:
-        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Clipboard, checkInterrupted);
+        return std::make_unique<DelimitedWriter>(*output, DelimitedWriter::Kind::Tsv);
     case OutputFormat::Csv:
-        return std::make_unique<CsvWriter>(*output, options.byteOrderMark);
+        return std::make_unique<DelimitedWriter>(*output, DelimitedWriter::Kind::Csv,
+                                                 options.byteOrderMark);
     case OutputFormat::JsonLines:
         return std::make_unique<JsonLinesWriter>(*output);
+    case OutputFormat::Text:
+        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Report, checkInterrupted);
+    case OutputFormat::Clipboard:
+        return std::make_unique<AlignedWriter>(*output, AlignedStyle::Clipboard, checkInterrupted);
     case OutputFormat::Xlsx:
         return std::make_unique<WorkbookWriter>(
             QFile::decodeName(options.output), checkInterrupted,
             [&terminal, &leftOut](quint64 rows) {
-                terminal.warn(QStringLiteral("only %1 rows fit into the sheet; %2 more are not "
-                                             "in the workbook")
-                                  .arg(kSheetRows - 1)
-                                  .arg(rows));
+                terminal.warn(cli::texts::kRowsLeftOut().arg(kSheetRows - 1).arg(rows));
                 leftOut = true;
             });
     }
     return nullptr;
+}
+
+int usageError(const QString& error)
+{
+    const QByteArray text =
+        "quillfen-cli: " + error.toLocal8Bit() + '\n' + cli::texts::kTryHelp().toLocal8Bit() + '\n';
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
+    return 2;
 }
 
 } // namespace
@@ -63,9 +72,7 @@ int main(int argc, char* argv[])
         std::printf("quillfen-cli %s\n", build::kVersion);
         return 0;
     case CommandLine::Action::UsageError:
-        std::fprintf(stderr, "quillfen-cli: %s\nTry 'quillfen-cli --help' for more information.\n",
-                     qPrintable(line.error));
-        return 2;
+        return usageError(line.error);
     case CommandLine::Action::Run:
         break;
     }
@@ -82,8 +89,8 @@ int main(int argc, char* argv[])
             try {
                 output = std::make_unique<FileOutput>(QFile::decodeName(options.output));
             } catch (const Failure& failure) {
-                throw Failure(QStringLiteral("cannot write '%1': %2")
-                                  .arg(QFile::decodeName(options.output), failure.description()));
+                throw Failure(cli::texts::kCannotWrite().arg(QFile::decodeName(options.output),
+                                                             failure.description()));
             }
         }
         bool leftOut = false;
@@ -97,10 +104,16 @@ int main(int argc, char* argv[])
         run.reset(); // nothing half-written stays behind
         output.reset();
         dieBy(interrupted.signal);
+    } catch (const UsageMistake& mistake) {
+        terminal.done();
+        run.reset();
+        if (output)
+            output->discard(); // no half a report, and no -o file put in place
+        return usageError(mistake.error);
     } catch (const OutputClosed&) {
         // The reader has what it wanted.
         terminal.done();
-        return run && run->someUnread() ? 1 : 0;
+        return run && run->someAmiss() ? 1 : 0;
     } catch (const std::exception& error) {
         terminal.warn(describe(error));
         return 2;

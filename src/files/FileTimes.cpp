@@ -1,7 +1,7 @@
 #include "files/FileTimes.h"
 
 #include "base/Paths.h"
-#include "base/Texts.h"
+#include "files/FileColumn.h"
 
 #include <QFile>
 
@@ -27,7 +27,7 @@ std::optional<FileTimes> statEntry(int folderFd, const char* name, int* error = 
 {
     struct statx entry {};
     if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
-                STATX_MTIME | STATX_ATIME | STATX_BTIME, &entry)
+                STATX_MTIME | STATX_ATIME | STATX_BTIME | STATX_CTIME | STATX_SIZE, &entry)
         != 0) {
         if (error != nullptr)
             *error = errno;
@@ -36,6 +36,8 @@ std::optional<FileTimes> statEntry(int folderFd, const char* name, int* error = 
     FileTimes times;
     times.modified = toTimespec(entry.stx_mtime);
     times.accessed = toTimespec(entry.stx_atime);
+    times.changed = toTimespec(entry.stx_ctime);
+    times.size = entry.stx_size;
     if ((entry.stx_mask & STATX_BTIME) != 0)
         times.created = toTimespec(entry.stx_btime);
     return times;
@@ -45,15 +47,12 @@ std::optional<FileTimes> statEntry(int folderFd, const char* name, int* error = 
 
 const UiText& stampHeader(StampKind kind)
 {
-    static const UiText* const kHeaders[] = {
-        &texts::kDateModifiedColumn, &texts::kDateCreatedColumn, &texts::kDateAccessedColumn};
-    return *kHeaders[static_cast<size_t>(kind)];
+    return columnHeader(columnOf(kind));
 }
 
 const char* stampWord(StampKind kind)
 {
-    static const char* const kWords[] = {"modified", "created", "accessed"};
-    return kWords[static_cast<size_t>(kind)];
+    return columnWord(columnOf(kind));
 }
 
 std::optional<FileTimes> readFileTimes(const QString& path)

@@ -13,23 +13,29 @@
 
 namespace quillfen {
 
-// A file's three time stamps, read from its directory entry with statx (never opening the
-// file, never following a link), and which of them the file system keeps.
+// A file's time stamps and size, read from its directory entry with one statx (never opening
+// the file, never following a link), and whether the file system keeps a birth time.
 
 struct FileTimes {
     timespec modified{};
     timespec accessed{};
     std::optional<timespec> created; // only where the file system keeps a birth time
+    timespec changed{};              // the last change of the entry's status (ctime)
+    quint64 size = 0;                // of the entry itself: a link's is that of its target's name
 };
 
-// The three stamps, in their column order.
-enum class StampKind { Modified, Created, Accessed };
+// The stamps: the window's three first, in its column order, then the status change, which
+// only the command line reports.
+enum class StampKind { Modified, Created, Accessed, Changed };
 
+// The window's three date kinds, in its column order; it has a date box for each.
 inline constexpr StampKind kStampKinds[] = {StampKind::Modified, StampKind::Created,
                                             StampKind::Accessed};
+inline constexpr StampKind kAllStampKinds[] = {StampKind::Modified, StampKind::Created,
+                                               StampKind::Accessed, StampKind::Changed};
 
 // How each kind is named: its results column's header, and one lower-case word for other
-// programs ("modified", "created", "accessed").
+// programs ("modified", "created", "accessed", "changed"); see FileColumn.h.
 const UiText& stampHeader(StampKind kind);
 const char* stampWord(StampKind kind);
 
@@ -42,6 +48,8 @@ inline std::optional<timespec> stampOf(const FileTimes& times, StampKind kind)
         return times.created;
     case StampKind::Accessed:
         return times.accessed;
+    case StampKind::Changed:
+        return times.changed;
     }
     return std::nullopt;
 }

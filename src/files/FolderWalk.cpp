@@ -134,7 +134,7 @@ unsigned fileAttributes(int dirFd, const dirent& raw, Entry& entry, const QStrin
 }
 
 struct PendingFolder {
-    QString path; // ends in the separator
+    QByteArray path; // as the file system takes it, ends in the separator
     struct stat parent {};
     bool chosen = false; // the folder the walk started from
 };
@@ -156,6 +156,7 @@ struct FolderJob {
     QByteArray path;        // as given to open(), ends in the separator
     QByteArray cleanFolder; // the folder as the file paths begin with it
     bool chosen = false;
+    bool namesNotUtf8 = false; // whether files whose names are not UTF-8 are listed too
 };
 
 struct FolderListing {
@@ -204,10 +205,11 @@ FolderListing readFolder(const FolderJob& job, const NamePatterns& pattern,
         }
         if (entry.kind != Entry::File)
             continue;
-        // Names stay UTF-8 from the directory to the list; only a dot-file's name is decoded,
-        // for its attributes.
+        // Names stay as the directory gives them on their way to the list; only a dot-file's
+        // name is decoded, for its attributes.
         const QByteArrayView name(raw->d_name);
-        if (name.startsWith('~') || !isValidUtf8(name) || !pattern.matchesUtf8(name))
+        if (name.startsWith('~') || (!job.namesNotUtf8 && !isValidUtf8(name))
+            || !pattern.matchesUtf8(name))
             continue;
         if (name.startsWith('.')
             && fileAttributes(open.fd(), *raw, entry, QString::fromUtf8(name))
@@ -221,10 +223,17 @@ FolderListing readFolder(const FolderJob& job, const NamePatterns& pattern,
     return listing;
 }
 
-FolderJob jobFor(const PendingFolder& folder)
+// The path with its doubled separators removed, whatever its bytes: as Latin-1, every byte
+// is one character and back, and the separator is ASCII.
+QByteArray withoutDoubledSeparators(const QByteArray& path)
 {
-    return FolderJob{QFile::encodeName(folder.path),
-                     QFile::encodeName(removeDoubledSeparators(folder.path)), folder.chosen};
+    return removeDoubledSeparators(QString::fromLatin1(path)).toLatin1();
+}
+
+FolderJob jobFor(const PendingFolder& folder, bool namesNotUtf8)
+{
+    return FolderJob{folder.path, withoutDoubledSeparators(folder.path), folder.chosen,
+                     namesNotUtf8};
 }
 
 // Hands the walk the listing of each folder it reaches, read ahead in batches of the folders
@@ -232,8 +241,9 @@ FolderJob jobFor(const PendingFolder& folder)
 // generation it was asked under; otherwise the folder and those after it are read again.
 class Listings {
 public:
-    explicit Listings(const NamePatterns& pattern)
+    Listings(const NamePatterns& pattern, bool namesNotUtf8)
         : m_pattern(pattern)
+        , m_namesNotUtf8(namesNotUtf8)
         , m_ahead(
               [&pattern](const Batch& batch, const std::atomic<bool>& cancelled) {
                   std::vector<FolderListing> listings;
@@ -252,7 +262,7 @@ public:
     FolderListing of(const PendingFolder& folder, const std::deque<PendingFolder>& waiting,
                      quint64 generation, const std::function<void()>& whileWaiting)
     {
-        const QByteArray path = QFile::encodeName(folder.path);
+        const QByteArray& path = folder.path;
         if (m_covered > 0)
             --m_covered;
         const bool inBatch = m_used < m_batch.size() && m_jobs[m_used].path == path;
@@ -268,7 +278,7 @@ public:
             if (!taken) {
                 // Alone: the folders after it are read in batches while it is used.
                 m_covered = 0;
-                m_ahead.ask(Batch{jobFor(folder)}, generation);
+                m_ahead.ask(Batch{jobFor(folder, m_namesNotUtf8)}, generation);
                 taken = m_ahead.take(generation, startsHere, whileWaiting);
             }
             m_jobs = std::move(taken->first);
@@ -291,7 +301,7 @@ private:
     void addJobs(Batch& batch, const std::deque<PendingFolder>& waiting)
     {
         while (batch.size() < kFoldersPerBatch && m_covered < waiting.size())
-            batch.push_back(jobFor(waiting[m_covered++]));
+            batch.push_back(jobFor(waiting[m_covered++], m_namesNotUtf8));
     }
 
     // Reading a folder is mostly the kernel's work and outweighs what the walk does with it;
@@ -303,6 +313,7 @@ private:
     static constexpr std::size_t kBatchesAhead = 8;
 
     const NamePatterns& m_pattern;
+    bool m_namesNotUtf8;
     Batch m_jobs; // the batch in use, and what was read for it
     std::vector<FolderListing> m_batch;
     std::size_t m_used = 0;
@@ -318,6 +329,11 @@ bool hasBadNameChars(QByteArrayView name)
     // Control characters are below 32 or 127 to 159; kNotUtf8 lies above them all.
     return !forEachCodePoint(
         name, [](char32_t c) { return c >= 32 && (c < 127 || c > 159) && c != kNotUtf8; });
+}
+
+bool hasControlChars(QByteArrayView name)
+{
+    return !forEachCodePoint(name, [](char32_t c) { return c >= 32 && (c < 127 || c > 159); });
 }
 
 QStringList listFilesInFolder(const QString& folder, const NamePatterns& pattern, int* openError)
@@ -355,17 +371,17 @@ void FolderWalk::pause()
         m_hooks.pause();
 }
 
-void FolderWalk::tellUnreadable(const QString& pendingPath, int error)
+void FolderWalk::tellUnreadable(const QByteArray& pendingPath, int error)
 {
     if (error == 0)
         return; // a failure reported as such
     ++m_counts.unreadableFolders;
     if (!m_hooks.unreadable)
         return;
-    QString folder = removeDoubledSeparators(pendingPath);
+    QByteArray folder = withoutDoubledSeparators(pendingPath);
     if (folder.size() > 1)
         folder.chop(1); // the separator pending folders end in
-    m_hooks.unreadable(folder, error);
+    m_hooks.unreadable(QFile::decodeName(folder), error);
 }
 
 quint64 FolderWalk::generation() const
@@ -388,10 +404,17 @@ template <typename Action> void FolderWalk::guard(Stage stage, Action&& action)
 
 void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, const FileBlock& sink)
 {
+    addTreeBytes(QFile::encodeName(folder), pattern, sink);
+}
+
+void FolderWalk::addTreeBytes(const QByteArray& folder, const NamePatterns& pattern,
+                              const FileBlock& sink)
+{
+    static_assert(kSeparator == u'/', "paths as bytes take the POSIX separator");
     QSet<FolderId> walked;
     std::deque<PendingFolder> pending;
-    pending.push_back({folder + kSeparator, {}, true});
-    Listings listings(pattern);
+    pending.push_back({folder + '/', {}, true});
+    Listings listings(pattern, m_namesNotUtf8);
 
     while (!pending.empty()) {
         const PendingFolder current = std::move(pending.front());
@@ -417,7 +440,7 @@ void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, con
             // Work done during the pause may have changed the folder: its entries are taken as
             // they are now (none if it is gone, none again if it now is a folder walked before).
             guard(Stage::Listing, [&] {
-                FolderListing now = readFolder(jobFor(current), pattern, kGoOn);
+                FolderListing now = readFolder(jobFor(current, m_namesNotUtf8), pattern, kGoOn);
                 if (!now.open)
                     tellUnreadable(current.path, now.error);
                 if (now.open
@@ -436,7 +459,7 @@ void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, con
         // A virtual file system's root is left alone unless it is the chosen folder, which is
         // still listed but not walked; the root folder is always walked.
         bool descend = true;
-        const bool isRootFolder = current.path == QString(2, kSeparator);
+        const bool isRootFolder = current.path == "//";
         if (!isRootFolder) {
             const struct stat parent =
                 current.chosen ? listing.parent.value_or(self) : current.parent;
@@ -454,10 +477,9 @@ void FolderWalk::addTree(const QString& folder, const NamePatterns& pattern, con
                 return;
             for (const QByteArray& raw : listing.subfolders) {
                 pause();
-                const std::optional<QString> name = decodeName(raw);
-                if (!name || hasBadNameChars(raw))
+                if (m_namesNotUtf8 ? hasControlChars(raw) : hasBadNameChars(raw))
                     continue;
-                pending.push_back({current.path + *name + kSeparator, self, false});
+                pending.push_back({current.path + raw + '/', self, false});
             }
         });
         if (!listing.files.ends.empty()) {

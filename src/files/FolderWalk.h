@@ -28,7 +28,7 @@ namespace quillfen {
 // neither walked nor listed unless chosen themselves.
 class FolderWalk {
 public:
-    // The matching files of one folder as full paths in UTF-8.
+    // The matching files of one folder as full paths: UTF-8, unless takeNamesNotUtf8().
     using PathBlock = quillfen::PathBlock;
     using FileBlock = std::function<void(const PathBlock& paths)>;
 
@@ -67,21 +67,29 @@ public:
     explicit FolderWalk(Hooks hooks);
     const Counts& counts() const { return m_counts; }
 
+    // Lets the walk list files whose names are not valid UTF-8 and enter such folders too (a
+    // folder whose name holds a control character stays out). The window cannot hold such a
+    // name and leaves it off; the command line, which works on bytes, turns it on.
+    void takeNamesNotUtf8() { m_namesNotUtf8 = true; }
+
     // Walks the tree of `folder` and hands each folder's files matching `pattern` to `sink`,
     // in walk order. Names beginning with "~" and files whose attributes are exactly hidden
     // and archive are left out.
     void addTree(const QString& folder, const NamePatterns& pattern, const FileBlock& sink);
+    // The same for a folder named by its bytes, as the file system takes them.
+    void addTreeBytes(const QByteArray& folder, const NamePatterns& pattern, const FileBlock& sink);
 
 private:
     void pause();
     quint64 generation() const;
-    void tellUnreadable(const QString& pendingPath, int error);
+    void tellUnreadable(const QByteArray& pendingPath, int error);
     // Runs one stage's work; a failure goes to the failed hook, if any.
     template <typename Action> void guard(Stage stage, Action&& action);
 
     Hooks m_hooks;
     MountTable m_mounts;
     Counts m_counts;
+    bool m_namesNotUtf8 = false;
 };
 
 // The names (without folder) of the entries directly inside `folder` that are not folders
@@ -93,5 +101,7 @@ QStringList listFilesInFolder(const QString& folder, const NamePatterns& pattern
 // True for a name that the walk will not follow: one holding a control character (below 32,
 // or 127 to 159) or one that is not valid UTF-8.
 bool hasBadNameChars(QByteArrayView name);
+// True for a name holding a control character; bytes that are not UTF-8 are none.
+bool hasControlChars(QByteArrayView name);
 
 } // namespace quillfen

@@ -8,12 +8,18 @@
 
 namespace quillfen {
 
-// Fields of records for other programs: CSV (RFC 4180) and JSON strings. Both take bytes as
-// the file system gives them, UTF-8 or not, and append to `out`.
+// Fields of records for other programs: CSV (RFC 4180), TSV and JSON strings. Each takes
+// bytes as the file system gives them, UTF-8 or not, and appends to `out`.
 
 // A CSV field: as it is, or in double quotes, with its quotes doubled, when it holds a comma,
 // a quote, a CR or an LF.
 void appendCsvField(QByteArrayView field, QByteArray& out);
+
+// A TSV field as PostgreSQL's text format and other TSV readers take it: a TAB, LF, CR or
+// backslash is written as \t, \n, \r or \\, and every byte that is not part of valid UTF-8 as
+// \xHH (two lower-case hex digits), so the output is UTF-8 and undoing the escapes gives the
+// original bytes back.
+void appendTsvField(QByteArrayView field, QByteArray& out);
 
 // A JSON string, quotes included. Valid UTF-8 is kept as it is (with ", \ and control
 // characters escaped); every byte that is not part of valid UTF-8 becomes the lone surrogate

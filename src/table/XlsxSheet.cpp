@@ -147,7 +147,12 @@ XlsxSheet::~XlsxSheet()
 
 void XlsxSheet::set(int row, int column, const QString& text)
 {
-    place(row, column, text, -1, 0);
+    place(row, column, text, kText, 0);
+}
+
+void XlsxSheet::setNumber(int row, int column, double value, const QString& text)
+{
+    place(row, column, text, kNumber, value);
 }
 
 void XlsxSheet::setDateFormats(const QString& dateTime, const QString& dateOnly)
@@ -167,7 +172,7 @@ void XlsxSheet::setDateFormats(const QString& dateTime, const QString& dateOnly)
 void XlsxSheet::setDate(int row, int column, double value, bool dateOnly, const QString& text)
 {
     if (m_dateFormats.empty())
-        place(row, column, text, -1, 0);
+        place(row, column, text, kText, 0);
     else
         place(row, column, text, dateOnly ? 1 : 0, value);
 }
@@ -213,11 +218,15 @@ void XlsxSheet::writeRow()
         widen(m_longest, cell.column, text);
         const auto row = static_cast<lxw_row_t>(m_row - 1);
         const auto column = static_cast<lxw_col_t>(cell.column - 1);
-        const lxw_error error = cell.format >= 0
-            ? worksheet_write_number(m_sheet, row, column, cell.value,
-                                     m_dateFormats[static_cast<std::size_t>(cell.format)])
-            : worksheet_write_string(m_sheet, row, column, withEscapesProtected(text, buffer),
-                                     nullptr);
+        lxw_error error = LXW_NO_ERROR;
+        if (cell.format >= 0)
+            error = worksheet_write_number(m_sheet, row, column, cell.value,
+                                           m_dateFormats[static_cast<std::size_t>(cell.format)]);
+        else if (cell.format == kNumber)
+            error = worksheet_write_number(m_sheet, row, column, cell.value, nullptr);
+        else
+            error = worksheet_write_string(m_sheet, row, column, withEscapesProtected(text, buffer),
+                                           nullptr);
         if (error != LXW_NO_ERROR)
             throw Failure(
                 texts::kCannotSetCell().arg(m_row).arg(cell.column).arg(xlsxError(error)));

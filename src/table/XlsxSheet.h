@@ -25,8 +25,8 @@ inline constexpr int kSheetColumns = 16384;
 
 // The only sheet of a new .xlsx file, written as its cells arrive: each row goes to the
 // library's temporary file once a later row starts, and only the row being filled stays in
-// memory, so a million rows cost little more than one. Every value is a text, never a number
-// or formula.
+// memory, so a million rows cost little more than one. Every value is a text, a date or a
+// number, never a formula.
 class XlsxSheet final : public WorkbookCells {
 public:
     // Fitted widths stop at Excel's own maximum column width, in characters; the
@@ -56,6 +56,8 @@ public:
     // way as set(), shown with the date-only format when `dateOnly`. `text` is how it reads,
     // for the column's width.
     void setDate(int row, int column, double value, bool dateOnly, const QString& text);
+    // A number in the same way as set(), in the general format; `text` is how it reads.
+    void setNumber(int row, int column, double value, const QString& text);
 
     // WorkbookCells
     void setCell(int row, int column, const QString& text) override { set(row, column, text); }
@@ -79,10 +81,14 @@ public:
     void save(const QString& path, const std::function<void()>& waitStep = {});
 
 private:
+    // What a cell's format is when it holds no date: a text, or a number in the general format.
+    static constexpr int kText = -1;
+    static constexpr int kNumber = -2;
+
     struct RowCell {
         int column;
-        std::size_t offset; // into m_rowText: the text, or how the date reads
-        int format = -1;    // a date's: into m_dateFormats; -1 for a text
+        std::size_t offset; // into m_rowText: the text, or how the value reads
+        int format = kText; // a date's: into m_dateFormats
         double value = 0;
     };
 

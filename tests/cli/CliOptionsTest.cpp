@@ -27,14 +27,16 @@ TEST(CliOptions, TheFileAndTheFormatSettleTheDefaults)
         OutputFormat format;
         TimeStyle time;
     } cases[] = {
-        {{"dir"}, F::Tsv, T::Local},
+        {{"dir"}, F::Tsv, T::Iso},
         {{"-o", "out.csv", "dir"}, F::Csv, T::Iso},
+        {{"-o", "rows.tsv", "dir"}, F::Tsv, T::Iso},
         {{"--output=report.TXT", "dir"}, F::Text, T::Local},
         {{"-oall.jsonl", "dir"}, F::JsonLines, T::Iso},
         {{"dir", "-o", "book.xlsx"}, F::Xlsx, T::Local},
+        {{"--format", "clipboard", "dir"}, F::Clipboard, T::Local},
         {{"--format", "csv", "-o", "x.txt", "dir"}, F::Csv, T::Iso},
         {{"--format=jsonl", "--time", "utc", "--ns", "dir"}, F::JsonLines, T::Utc},
-        {{"--time", "iso", "dir"}, F::Tsv, T::Iso},
+        {{"--time", "local", "dir"}, F::Tsv, T::Local},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse(c.arguments);
@@ -44,17 +46,32 @@ TEST(CliOptions, TheFileAndTheFormatSettleTheDefaults)
     }
 }
 
-TEST(CliOptions, PathsDatesAndInputsAreTakenAsGiven)
+TEST(CliOptions, PathsAndInputsAreTakenAsGiven)
 {
-    const CommandLine line = parse({"--dates", "accessed,modified,accessed", "--ext", "*.TXT", "a",
-                                    "--files-from", "-", "-0", "--", "-o", "\xff"});
+    const CommandLine line =
+        parse({"--ext", "*.TXT", "a", "--files-from", "-", "-0", "--", "-o", "\xff"});
     ASSERT_EQ(line.action, CommandLine::Action::Run) << line.error.toStdString();
-    EXPECT_EQ(line.options.dates, (std::vector{StampKind::Modified, StampKind::Accessed}));
     EXPECT_EQ(line.options.extension, "*.TXT");
     EXPECT_EQ(line.options.paths, (std::vector<QByteArray>{"a", "-o", "\xff"}));
     EXPECT_EQ(line.options.filesFrom, QByteArray("-"));
     EXPECT_TRUE(line.options.nulSeparated);
-    EXPECT_EQ(parse({"a"}).options.dates.size(), 3u);
+}
+
+TEST(CliOptions, ColumnsKeepTheirOrderAndDatesTheWindowsOrder)
+{
+    using C = FileColumn;
+    const std::pair<QByteArrayList, std::vector<FileColumn>> cases[] = {
+        {{"a"}, {C::Path, C::Modified, C::Created, C::Accessed}},
+        {{"--dates", "accessed,modified,accessed", "a"}, {C::Path, C::Modified, C::Accessed}},
+        {{"--columns", "changed,path,size,changed", "a"}, {C::Changed, C::Path, C::Size}},
+        {{"--columns=size, accessed ,created,modified", "a"},
+         {C::Size, C::Accessed, C::Created, C::Modified}},
+    };
+    for (const auto& [arguments, columns] : cases) {
+        const CommandLine line = parse(arguments);
+        ASSERT_EQ(line.action, CommandLine::Action::Run) << line.error.toStdString();
+        EXPECT_EQ(line.options.columns, columns) << arguments.join(' ').toStdString();
+    }
 }
 
 TEST(CliOptions, EveryMistakeIsAUsageErrorThatSaysWhat)
@@ -66,7 +83,10 @@ TEST(CliOptions, EveryMistakeIsAUsageErrorThatSaysWhat)
         {{"--format", "pdf", "dir"}, "unknown format 'pdf'"},
         {{"--time", "gmt", "dir"}, "unknown time style 'gmt'"},
         {{"--dates", "modified,born", "dir"}, "not 'modified,born'"},
-        {{"--ns", "dir"}, "--ns needs"},
+        {{"--dates", "changed", "dir"}, "not 'changed'"},
+        {{"--columns", "path,,size", "dir"}, "not 'path,,size'"},
+        {{"--columns", "path", "--dates", "modified", "dir"}, "not both"},
+        {{"--ns", "--format", "text", "dir"}, "--ns needs"},
         {{"--bom", "--format", "jsonl", "dir"}, "csv format only"},
         {{"--ext"}, "--ext needs a value"},
         {{"--verbose", "dir"}, "unknown option '--verbose'"},

@@ -4,7 +4,9 @@
 #include "support/Stamps.h"
 #include "support/TempTree.h"
 #include "support/WindowFixture.h"
+#include "support/XlsxReadBack.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -82,6 +84,19 @@ QJsonArray readWithPython(const char* script, const QByteArray& input)
     return QJsonDocument::fromJson(ran.out).array();
 }
 
+// A time in the form --time utc writes it.
+QByteArray utcText(time_t seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(Qt::ISODate).toUtf8();
+}
+
+void makeFile(const QByteArray& path)
+{
+    const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0) << path.toStdString();
+    ::close(fd);
+}
+
 QByteArray contentOf(const QString& path)
 {
     QFile file(path);
@@ -95,7 +110,7 @@ protected:
 
 } // namespace
 
-TEST_F(QuillfenCli, TextAndTsvAreTheWindowsReportAndClipboardText)
+TEST_F(QuillfenCli, TextAndClipboardAreTheWindowsReportAndClipboardText)
 {
     tree.file("T/report.doc");
     tree.file("T/sub/Änderungen 2021.txt");
@@ -117,9 +132,126 @@ TEST_F(QuillfenCli, TextAndTsvAreTheWindowsReportAndClipboardText)
     const Ran text = run({"--format", "text", tree.path("T")});
     EXPECT_EQ(text.status, 0) << text.err.toStdString();
     EXPECT_EQ(text.out, contentOf(tree.path("window.txt")));
-    const Ran tsv = run({tree.path("T")}); // tsv is the default on standard output
-    EXPECT_EQ(QString::fromUtf8(tsv.out), desktop.clipboard->text.value_or("<none>"));
-    EXPECT_TRUE(tsv.err.isEmpty()) << tsv.err.toStdString();
+    const Ran clipboard = run({"--format", "clipboard", tree.path("T")});
+    EXPECT_EQ(QString::fromUtf8(clipboard.out), desktop.clipboard->text.value_or("<none>"));
+    EXPECT_TRUE(clipboard.err.isEmpty()) << clipboard.err.toStdString();
+}
+
+TEST_F(QuillfenCli, TsvColumnsComeInTheirOrderEscapedWithTheValuesOfLstat)
+{
+    const struct {
+        QString name;
+        QByteArray content;
+        QByteArray inTsv;
+    } files[] = {
+        {"tab\there.txt", "12345", "tab\\there.txt"},
+        {"two\nlines", "", "two\\nlines"},
+        {"cr\rend", "x", "cr\\rend"},
+        {"back\\slash\\t", "abc", "back\\\\slash\\\\t"},
+        {"plain ü.txt", "", "plain ü.txt"},
+        {"link", "", "link"}, // a link's own size and times, not its target's
+    };
+    for (const auto& file : files) {
+        if (file.name == "link")
+            tree.symlink(tree.path("V/tab\there.txt"), "V/link");
+        else
+            tree.file("V/" + file.name, file.content);
+        tree.setTimes("V/" + file.name, kSummer, kWinter); // the status changes now
+    }
+
+    // The path among the others, the times in the order given: a mix-up shows.
+    const Ran tsv =
+        run({"--columns", "size,path,changed,accessed,modified", "--time", "utc", tree.path("V")});
+    ASSERT_EQ(tsv.status, 0) << tsv.err.toStdString();
+    QList<QByteArray> lines = tsv.out.split('\n');
+    EXPECT_EQ(lines.takeLast(), ""); // every line ends in LF
+    EXPECT_EQ(lines.takeFirst(), "Size\tFilename\tDate Changed\tDate Accessed\tDate Modified");
+    ASSERT_EQ(lines.size(), std::size(files));
+    QMap<QByteArray, QList<QByteArray>> rows; // by the path as written
+    for (const QByteArray& line : lines)
+        rows.insert(line.split('\t').value(1), line.split('\t'));
+    const QByteArray folder = QFile::encodeName(tree.path("V/"));
+    for (const auto& file : files) {
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(tree.path("V/" + file.name)).constData(), &info), 0);
+        const QList<QByteArray> fields = rows.value(folder + file.inTsv);
+        ASSERT_EQ(fields.size(), 5) << file.inTsv.toStdString();
+        EXPECT_EQ(fields[0], QByteArray::number(qint64(info.st_size))) << file.inTsv.toStdString();
+        EXPECT_EQ(fields[2], utcText(info.st_ctim.tv_sec));
+        if (file.name != "link") { // the walk reads a link to learn whether it leads to a folder
+            EXPECT_EQ(fields[3], utcText(kWinter)) << file.inTsv.toStdString();
+        }
+        EXPECT_EQ(fields[4], utcText(kSummer));
+    }
+
+    // The workbook keeps the size as a number beside the path as a text.
+    const Ran xlsx = run({"--columns", "path,size", "-o", tree.path("V.xlsx"), tree.path("V")});
+    ASSERT_EQ(xlsx.status, 0) << xlsx.err.toStdString();
+    const SheetReadBack sheet = readBackXlsx(tree.path("V.xlsx"));
+    ASSERT_TRUE(sheet.error.isEmpty()) << sheet.error.toStdString();
+    EXPECT_EQ(sheet.texts.value("B1"), "Size");
+    for (int row = 2; row <= int(std::size(files)) + 1; ++row) {
+        EXPECT_EQ(sheet.types.value(QStringLiteral("A%1").arg(row)), "inlineStr") << row;
+        EXPECT_EQ(sheet.types.value(QStringLiteral("B%1").arg(row)), "n") << row;
+    }
+}
+
+TEST_F(QuillfenCli, ANameThatIsNotUtf8IsListedInEveryFormatAndReadsBackWhereItCan)
+{
+    // A file and a folder so named, and a plain file between them.
+    const QByteArray folder = QFile::encodeName(tree.folder("B"));
+    const QList<QByteArray> names{folder + "/odd \xff\xfe.txt", folder + "/plain.txt",
+                                  folder + "/\xfe dir/inner.txt"};
+    ASSERT_EQ(::mkdir((folder + "/\xfe dir").constData(), 0755), 0);
+    for (const QByteArray& name : names)
+        makeFile(name);
+    QStringList expected;
+    for (const QByteArray& name : names)
+        expected.append(QString::fromLatin1(name.toHex()));
+    expected.sort();
+
+    // Each read back as its users read it, the paths' bytes printed in hex.
+    const std::pair<const char*, const char*> exact[] = {
+        {"jsonl",
+         "paths = [os.fsencode(json.loads(line)['path'])\n"
+         "         for line in data.decode().splitlines()]"},
+        {"csv",
+         "text = io.StringIO(data.decode(errors='surrogateescape'), newline='')\n"
+         "paths = [os.fsencode(row[0]) for row in list(csv.reader(text))[1:]]"},
+        {"tsv", R"(def plain(m):
+    e = m.group(1)
+    return bytes([int(e[1:], 16)]) if e[:1] == b'x' else {b't': b'\t', b'n': b'\n',
+                                                          b'r': b'\r', b'\\': b'\\'}[e]
+data.decode()  # UTF-8 throughout
+paths = [re.sub(rb'\\(x[0-9a-f]{2}|.)', plain, line.split(b'\t')[0])
+         for line in data.split(b'\n')[1:-1]])"},
+    };
+    for (const auto& [format, reader] : exact) {
+        const Ran ran = run({"--format", format, tree.path("B")});
+        EXPECT_EQ(ran.status, 0) << format << ran.err.toStdString();
+        EXPECT_TRUE(ran.err.isEmpty()) << ran.err.toStdString();
+        const QJsonArray paths = readWithPython(
+            (std::string("import csv, io, json, os, re, sys\ndata = sys.stdin.buffer.read()\n")
+             + reader + "\nprint(json.dumps(sorted(p.hex() for p in paths)))")
+                .c_str(),
+            ran.out);
+        EXPECT_EQ(paths.toVariantList(), QVariant(expected).toList()) << format;
+    }
+
+    // The window's formats show such a name as the window would, and say so.
+    for (const char* format : {"text", "clipboard"}) {
+        const Ran ran = run({"--format", format, tree.path("B")});
+        EXPECT_EQ(ran.status, 1) << format;
+        EXPECT_EQ(ran.out.count('\n'), names.size() + (format == QByteArray("text") ? 1 : 0));
+        for (const QByteArray& name : names) {
+            EXPECT_TRUE(ran.out.contains(QString::fromUtf8(name).toUtf8())) << format;
+            EXPECT_EQ(ran.err.contains(name), name != names[1]) << format;
+        }
+    }
+    // The temporary tree cannot remove what it cannot name.
+    for (const QByteArray& name : names)
+        ::unlink(name.constData());
+    ::rmdir((folder + "/\xfe dir").constData());
 }
 
 TEST_F(QuillfenCli, CsvPathsWithCommasQuotesAndLineBreaksReadBackInPython)
@@ -183,28 +315,41 @@ TEST_F(QuillfenCli, FilesFromTakesPathsByLineOrByNulAndAnyNameSurvivesJsonLines)
         EXPECT_TRUE(rows[1].toArray()[1].toBool());
         EXPECT_TRUE(rows[2].toArray()[2].isNull());
     }
+    ::unlink(oddName.constData()); // the temporary tree cannot remove what it cannot name
 }
 
 TEST_F(QuillfenCli, ExitStatusSaysWhetherEveryEntryWasRead)
 {
     const QString file = tree.file("a.txt");
+    const QString out = tree.path("out.csv");
+    // What `find -print0` gives, read by lines: one path made of them all.
+    const QByteArray nulEnded = QFile::encodeName(file) + '\0' + QFile::encodeName(file) + '\0';
     const struct {
         QStringList arguments;
+        QByteArray input;
         int status;
         const char* error; // begins the first line on standard error; "" for none
     } cases[] = {
-        {{file}, 0, ""},
-        {{file, tree.path("gone.txt")}, 1, "quillfen-cli: cannot read '"},
-        {{"--format", "csv"}, 2, "quillfen-cli: no PATH"},
-        {{"-o", tree.path("no-folder/out.csv"), file}, 2, "quillfen-cli: cannot write '"},
-        {{"--help"}, 0, ""},
+        {{file}, {}, 0, ""},
+        {{file, tree.path("gone.txt")}, {}, 1, "quillfen-cli: cannot read '"},
+        {{"--format", "csv"}, {}, 2, "quillfen-cli: no PATH"},
+        {{"-o", tree.path("no-folder/out.csv"), file}, {}, 2, "quillfen-cli: cannot write '"},
+        {{"--files-from", "-", "-o", out}, nulEnded, 2, "quillfen-cli: a path read from '-' holds"},
+        {{"--files-from", "-"}, nulEnded, 2, "quillfen-cli: a path read from '-' holds"},
+        {{"--files-from", "-", "-0", "-o", out}, nulEnded, 0, ""},
+        {{"--help"}, {}, 0, ""},
     };
     for (const auto& c : cases) {
-        const Ran ran = run(c.arguments);
+        const Ran ran = run(c.arguments, c.input);
         EXPECT_EQ(ran.status, c.status) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(ran.err.startsWith(c.error)) << ran.err.toStdString();
         EXPECT_EQ(ran.err.isEmpty(), *c.error == 0) << ran.err.toStdString();
+        if (c.status == 2) {
+            EXPECT_TRUE(ran.out.isEmpty()) << ran.out.toStdString();
+            EXPECT_FALSE(QFile::exists(out)) << c.arguments.join(' ').toStdString();
+        }
     }
+    EXPECT_EQ(contentOf(out).count('\n'), 3); // the last case's header and two rows
 }
 
 TEST_F(QuillfenCli, AnOutputThatCannotBeWrittenKeepsTheEarlierFileAndExitsTwo)

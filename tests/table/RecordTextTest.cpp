@@ -23,6 +23,27 @@ TEST(RecordText, CsvFieldsAreQuotedOnlyWhereTheyMustBe)
     }
 }
 
+TEST(RecordText, TsvFieldsEscapeWhatWouldBreakARowAndEveryByteThatIsNotUtf8)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"/plain/name.txt", "/plain/name.txt"},
+        {"", ""},
+        {"tab\there", "tab\\there"},
+        {"two\nlines\r\n", "two\\nlines\\r\\n"},
+        {"back\\slash\\t", "back\\\\slash\\\\t"}, // not to be read as a TAB
+        {"a,b \"q\" \x07", "a,b \"q\" \x07"},
+        {"日本語 ü \xF0\x9F\x98\x80", "日本語 ü \xF0\x9F\x98\x80"},
+        {"bad\xff\xfe", "bad\\xff\\xfe"},
+        {"cut \xC3", "cut \\xc3"},
+        {"overlong \xC0\xAF", "overlong \\xc0\\xaf"},
+    };
+    for (const auto& [field, expected] : cases) {
+        QByteArray out("x\t");
+        appendTsvField(field, out);
+        EXPECT_EQ(out, "x\t" + expected) << field.toStdString();
+    }
+}
+
 TEST(RecordText, JsonStringsKeepUtf8AndEscapeEveryOtherByteLosslessly)
 {
     const std::pair<QByteArray, QByteArray> cases[] = {
