@@ -139,13 +139,19 @@ void measure(const Phase& phase, bool print)
     }
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The scanned file list, one path a line, for the standard tools to read the same files.
+void writeFileList(MainWindow& window, const QString& path)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCommandLineParser parser;
+    QFile list(path);
+    if (!list.open(QIODevice::WriteOnly))
+        return;
+    const RowModel& rows = window.fileList().rows();
+    for (int i = 0; i < rows.rows(); ++i)
+        list.write(QFile::encodeName(rows.text(i)) + '\n');
+}
+
+void addOptions(QCommandLineParser& parser)
+{
     parser.addHelpOption();
     parser.addOption({"phase",
                       "scan, extract, sort, sort-date, report, clipboard, workbook, several "
@@ -156,6 +162,16 @@ int main(int argc, char* argv[])
     parser.addOption({"soak", "Run every phase this many times.", "runs", "0"});
     parser.addOption({"list", "Write the scanned file list to this file.", "file"});
     parser.addPositionalArgument("dir", "The folder to scan.");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    addOptions(parser);
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -212,14 +228,8 @@ int main(int argc, char* argv[])
                 || (qstrcmp(phase.name, "extract") == 0 && qstrcmp(last->name, "scan") != 0);
             if (needed)
                 measure(phase, isWanted && soak == 0);
-            if (qstrcmp(phase.name, "scan") == 0 && parser.isSet("list") && run == 0) {
-                QFile list(parser.value("list"));
-                if (list.open(QIODevice::WriteOnly)) {
-                    const RowModel& rows = window.fileList().rows();
-                    for (int i = 0; i < rows.rows(); ++i)
-                        list.write(QFile::encodeName(rows.text(i)) + '\n');
-                }
-            }
+            if (qstrcmp(phase.name, "scan") == 0 && parser.isSet("list") && run == 0)
+                writeFileList(window, parser.value("list"));
             if (&phase == &*last)
                 break;
         }

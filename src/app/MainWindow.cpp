@@ -52,6 +52,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     , m_controls(WindowControls::create(new QWidget))
     , m_actions(WindowActions::create(*this))
     , m_messages(*m_platform.messages, m_appTitle)
+    , m_runner(*this, *m_controls.statusBar, [this] { refreshCounts(); })
     , m_work{m_controls.fileList->rows(),
              m_controls.resultsList->rows(),
              *this,
@@ -81,8 +82,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     connectButtons();
     connectLists();
     connectDateBoxes();
-    setKeyboardOrder();
-    describeControls();
+    setKeyboardOrder(m_controls);
+    describeControls(m_controls, m_actions);
     runStartUp(*this);
     fitToScreen();
 }
@@ -128,9 +129,9 @@ void MainWindow::connectButtons()
     for (const auto& [button, action, command, stoppable] : commands) {
         const auto run = [this, command = command, stoppable = stoppable] {
             if (stoppable)
-                handleStoppable(command);
+                m_runner.runStoppable(command);
             else
-                handle(command);
+                m_runner.run(command);
             refreshCounts();
         };
         connect(button, &QPushButton::clicked, this, run);
@@ -152,14 +153,10 @@ void MainWindow::connectButtons()
          }}};
     for (const auto& [action, edit] : edits) {
         connect(action, &QAction::triggered, this, [this, edit = edit] {
-            handle(edit);
+            m_runner.run(edit);
             refreshCounts();
         });
     }
-    connect(m_controls.statusBar, &StatusBar::stopClicked, this, &MainWindow::requestStop);
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_escape->setEnabled(false); // only while a command can be stopped
-    connect(m_escape, &QShortcut::activated, this, &MainWindow::requestStop);
     // Rows reach the lists in blocks while commands yield; the counts follow a few times a
     // second rather than per row.
     m_countsTimer.setInterval(kCountsRefreshMs);
@@ -178,7 +175,7 @@ void MainWindow::connectLists()
         QMetaObject::invokeMethod(
             this,
             [this, paths = droppedPaths(*dropped)] {
-                handleStoppable([&] {
+                m_runner.runStoppable([&] {
                     try {
                         dropPaths(m_work, paths);
                     } catch (const std::exception&) {
@@ -194,7 +191,7 @@ void MainWindow::connectLists()
             removeSelected(*m_controls.fileList);
     });
     connect(results, &ListControl::headerClicked, this,
-            [this](int column) { handle([&] { sortResults(m_work, column); }); });
+            [this](int column) { m_runner.run([&] { sortResults(m_work, column); }); });
     createResultsMenu();
     connect(results, &ListControl::customContextMenuRequested, this, [this](QPoint at) {
         if (m_work.results.rows() > 0)
@@ -245,95 +242,10 @@ void MainWindow::createResultsMenu()
     for (const auto& [caption, action] : actions) {
         connect(m_resultsMenu->addAction(caption()), &QAction::triggered, this,
                 [this, action = action] {
-                    handle(action);
+                    m_runner.run(action);
                     refreshCounts();
                 });
     }
-}
-
-void MainWindow::setKeyboardOrder()
-{
-    const WindowControls& c = m_controls;
-    QWidget* const order[] = {c.fileList,
-                              c.addFilesButton,
-                              c.addFolderButton,
-                              c.clearListButton,
-                              c.samplesButton,
-                              dateBox(StampKind::Modified),
-                              dateBox(StampKind::Created),
-                              dateBox(StampKind::Accessed),
-                              c.startButton,
-                              c.resultsList,
-                              c.saveTextButton,
-                              c.saveWorkbookButton,
-                              c.copyButton,
-                              c.clearResultsButton,
-                              c.statusBar->stopButton()};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
-
-void MainWindow::describeControls()
-{
-    const WindowControls& c = m_controls;
-    const WindowActions& a = m_actions;
-    const struct {
-        QWidget* control;
-        const UiText& hint;
-        QAction* action; // whose shortcut the hint names, if any
-    } hints[] = {{c.addFilesButton, texts::kAddFilesHint, a.addFiles},
-                 {c.addFolderButton, texts::kAddFolderHint, a.addFolder},
-                 {c.clearListButton, texts::kClearListHint, nullptr},
-                 {c.samplesButton, texts::kSamplesHint, nullptr},
-                 {dateBox(StampKind::Modified), texts::kModifiedHint, nullptr},
-                 {dateBox(StampKind::Created), texts::kCreatedHint, nullptr},
-                 {dateBox(StampKind::Accessed), texts::kAccessedHint, nullptr},
-                 {c.startButton, texts::kStartHint, a.startExtracting},
-                 {c.saveTextButton, texts::kSaveTextHint, a.saveText},
-                 {c.saveWorkbookButton, texts::kSaveWorkbookHint, a.saveWorkbook},
-                 {c.copyButton, texts::kCopyHint, a.copyResults},
-                 {c.clearResultsButton, texts::kClearResultsHint, nullptr},
-                 {c.progressBar, texts::kProgressHint, nullptr}};
-    for (const auto& [control, hint, action] : hints) {
-        const QKeySequence keys = action != nullptr ? action->shortcut() : QKeySequence();
-        control->setToolTip(keys.isEmpty() ? hint()
-                                           : texts::kShortcutHint().arg(
-                                               hint(), keys.toString(QKeySequence::NativeText)));
-    }
-    c.fileList->setAccessibleName(texts::kFileListName());
-    c.resultsList->setAccessibleName(texts::kResultsName());
-    c.progressBar->setAccessibleName(texts::kProgressName());
-    c.statusBar->setAccessibleName(texts::kStatusName());
-}
-
-template <class Handler> void MainWindow::handle(Handler&& handler)
-{
-    try {
-        handler();
-    } catch (const ApplicationClosing&) {
-        // The window was closed in the middle of the command; nothing more is shown.
-    } catch (const CommandStopped&) {
-        // A command that keeps nothing special of its own ends where it was.
-    }
-}
-
-template <class Command> void MainWindow::handleStoppable(Command&& command)
-{
-    // Nested commands (one started while another yields) share the button; a stop ends the
-    // innermost, the one yielding when it is asked for.
-    if (m_stoppable++ == 0) {
-        m_stopRequested = false;
-        m_escape->setEnabled(true);
-    }
-    const auto done = qScopeGuard([this] {
-        if (--m_stoppable == 0) {
-            m_stopRequested = false;
-            m_controls.statusBar->setStopShown(false);
-            m_escape->setEnabled(false);
-        }
-        refreshCounts();
-    });
-    handle(std::forward<Command>(command));
 }
 
 void MainWindow::extract()
@@ -378,16 +290,9 @@ void MainWindow::hoverPointer(WindowPointer pointer)
 
 void MainWindow::yield()
 {
-    // A long command shows Stop once it is at work, not while it still asks its questions.
-    if (m_stoppable > 0)
-        m_controls.statusBar->setStopShown(true);
+    m_runner.beforeYield();
     m_platform.yield->yield();
-    if (m_closed)
-        throw ApplicationClosing{};
-    if (m_stopRequested) {
-        m_stopRequested = false;
-        throw CommandStopped{};
-    }
+    m_runner.afterYield();
 }
 
 void MainWindow::showSummary(const QString& line)
@@ -409,15 +314,14 @@ void MainWindow::refreshCounts()
 
 void MainWindow::requestStop()
 {
-    if (m_stoppable > 0)
-        m_stopRequested = true;
+    m_runner.requestStop();
 }
 
 void MainWindow::removeCurrentFile()
 {
     const int current = m_controls.fileList->selectedRow();
     if (current >= 0)
-        handle([&] { removeFiles(m_work, {current}); });
+        m_runner.run([&] { removeFiles(m_work, {current}); });
 }
 
 void MainWindow::resultsKeyPressed(int key, Qt::KeyboardModifiers /*modifiers*/)
@@ -440,7 +344,7 @@ ListControl& MainWindow::editedList()
 void MainWindow::removeSelected(ListControl& list)
 {
     const std::vector<int> rows = list.selectedRows();
-    handle([&] {
+    m_runner.run([&] {
         if (&list == m_controls.fileList)
             removeFiles(m_work, rows);
         else
@@ -458,7 +362,7 @@ void MainWindow::selectAll()
 void MainWindow::tickSelected(bool ticked)
 {
     const std::vector<int> rows = m_controls.resultsList->selectedRows();
-    handle([&] { tickResults(m_work, rows, ticked); });
+    m_runner.run([&] { tickResults(m_work, rows, ticked); });
 }
 
 int MainWindow::dateColumnWidth(int /*id*/, const QString& header) const
@@ -490,7 +394,7 @@ void MainWindow::fitToScreen()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused; a running command learns of it at its next yield.
-    m_closed = true;
+    m_runner.close();
     const auto sorting = m_work.results.sorting();
     std::optional<WindowMemory::Sort> sort;
     if (sorting)

@@ -2,6 +2,7 @@
 
 // Layer app: the main window and start-up; uses commands and the layers below.
 
+#include "app/CommandRunner.h"
 #include "app/WindowActions.h"
 #include "app/WindowControls.h"
 #include "commands/CommandContext.h"
@@ -102,15 +103,7 @@ private:
     void connectLists();
     void connectDateBoxes();
     void createResultsMenu();
-    // Runs a handler; a closed window unwinds out of it and ends here.
-    template <class Handler> void handle(Handler&& handler);
-    // The same for a long command, which the Stop button and Escape can end meanwhile.
-    template <class Command> void handleStoppable(Command&& command);
     void refreshCounts();
-    // Tab goes through the window as it reads: top to bottom, left to right.
-    void setKeyboardOrder();
-    // Tooltips that name each control's shortcut, and names for assistive technology.
-    void describeControls();
     // The first size: the arrangement's, or the size the window had last time, within the
     // screen.
     void fitToScreen();
@@ -131,15 +124,12 @@ private:
     WindowControls m_controls;
     WindowActions m_actions;
     Messages m_messages;
+    CommandRunner m_runner;
     Workspace m_work;
     QMenu* m_resultsMenu = nullptr;
-    QShortcut* m_escape = nullptr;
     QTimer m_countsTimer;
     WindowPointer m_pointer = WindowPointer::Default;
     std::optional<QCursor> m_customCursor;
-    bool m_closed = false;
-    int m_stoppable = 0; // long commands running, nested
-    bool m_stopRequested = false;
     bool m_sortRestored = false; // the remembered sort was given to an extraction
     ListControl* m_lastFocusedList = nullptr;
     QMetaObject::Connection m_focusWatch;

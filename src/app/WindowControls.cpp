@@ -1,5 +1,6 @@
 #include "app/WindowControls.h"
 
+#include "app/WindowActions.h"
 #include "base/Texts.h"
 #include "desktop/DateBox.h"
 #include "desktop/ListControl.h"
@@ -8,6 +9,7 @@
 #include "desktop/Twips.h"
 #include "desktop/WindowStyle.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -186,6 +188,58 @@ WindowControls WindowControls::create(QWidget* client)
     rows->addSpacing(gap(kProgressRow, kStatusRow));
     rows->addWidget(c.statusBar);
     return c;
+}
+
+void setKeyboardOrder(const WindowControls& c)
+{
+    QWidget* const order[] = {c.fileList,
+                              c.addFilesButton,
+                              c.addFolderButton,
+                              c.clearListButton,
+                              c.samplesButton,
+                              c.dateBox(StampKind::Modified),
+                              c.dateBox(StampKind::Created),
+                              c.dateBox(StampKind::Accessed),
+                              c.startButton,
+                              c.resultsList,
+                              c.saveTextButton,
+                              c.saveWorkbookButton,
+                              c.copyButton,
+                              c.clearResultsButton,
+                              c.statusBar->stopButton()};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void describeControls(const WindowControls& c, const WindowActions& a)
+{
+    const struct {
+        QWidget* control;
+        const UiText& hint;
+        QAction* action; // whose shortcut the hint names, if any
+    } hints[] = {{c.addFilesButton, texts::kAddFilesHint, a.addFiles},
+                 {c.addFolderButton, texts::kAddFolderHint, a.addFolder},
+                 {c.clearListButton, texts::kClearListHint, nullptr},
+                 {c.samplesButton, texts::kSamplesHint, nullptr},
+                 {c.dateBox(StampKind::Modified), texts::kModifiedHint, nullptr},
+                 {c.dateBox(StampKind::Created), texts::kCreatedHint, nullptr},
+                 {c.dateBox(StampKind::Accessed), texts::kAccessedHint, nullptr},
+                 {c.startButton, texts::kStartHint, a.startExtracting},
+                 {c.saveTextButton, texts::kSaveTextHint, a.saveText},
+                 {c.saveWorkbookButton, texts::kSaveWorkbookHint, a.saveWorkbook},
+                 {c.copyButton, texts::kCopyHint, a.copyResults},
+                 {c.clearResultsButton, texts::kClearResultsHint, nullptr},
+                 {c.progressBar, texts::kProgressHint, nullptr}};
+    for (const auto& [control, hint, action] : hints) {
+        const QKeySequence keys = action != nullptr ? action->shortcut() : QKeySequence();
+        control->setToolTip(keys.isEmpty() ? hint()
+                                           : texts::kShortcutHint().arg(
+                                               hint(), keys.toString(QKeySequence::NativeText)));
+    }
+    c.fileList->setAccessibleName(texts::kFileListName());
+    c.resultsList->setAccessibleName(texts::kResultsName());
+    c.progressBar->setAccessibleName(texts::kProgressName());
+    c.statusBar->setAccessibleName(texts::kStatusName());
 }
 
 } // namespace quillfen

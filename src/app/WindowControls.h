@@ -49,6 +49,14 @@ struct WindowControls {
     DateBox* dateBox(StampKind kind) const { return dateBoxes[static_cast<std::size_t>(kind)]; }
 };
 
+struct WindowActions;
+
+// Tab goes through the window as it reads: top to bottom, left to right.
+void setKeyboardOrder(const WindowControls& controls);
+// Tooltips that say what each control does and name its shortcut, and names for assistive
+// technology.
+void describeControls(const WindowControls& controls, const WindowActions& actions);
+
 // The client area's size at the default arrangement, in pixels.
 inline constexpr int kClientWidthTwips = 8040;
 inline constexpr int kClientHeightTwips = 9870; // the table's 9270 and the status bar

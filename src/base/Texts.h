@@ -272,8 +272,9 @@ inline constexpr UiText kCannotCreateTempFile{
 inline constexpr UiText kCannotStartSpreadsheet{QT_TRANSLATE_NOOP(
     "Quillfen", "Cannot start the spreadsheet application %1. The workbook is kept as %2.")};
 inline constexpr UiText kSpreadsheetFailed{
-    QT_TRANSLATE_NOOP("Quillfen", "The spreadsheet application %1 did not open the workbook (it "
-                                  "ended with status %2). The workbook is kept as %3.")};
+    QT_TRANSLATE_NOOP("Quillfen",
+                      "The spreadsheet application %1 did not open the workbook (it "
+                      "ended with status %2). The workbook is kept as %3.")};
 inline constexpr UiText kNoSpreadsheetFound{QT_TRANSLATE_NOOP(
     "Quillfen",
     "No spreadsheet application was found: LibreOffice (soffice or libreoffice) is not on the "

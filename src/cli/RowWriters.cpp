@@ -171,20 +171,19 @@ void WorkbookWriter::row(const std::vector<Cell>& cells)
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const int column = static_cast<int>(i) + 1;
         const Cell& cell = cells[i];
-        const QString text = QString::fromUtf8(textOrEmpty(cell));
+        ResultsCell value;
+        value.text = QString::fromUtf8(textOrEmpty(cell));
         if (m_columns[i] == FileColumn::Path) {
-            m_sheet->set(m_nextRow, column, text); // the path as it is, as the window keeps it
+            value.isPath = true;
         } else if (m_columns[i] == FileColumn::Size) {
-            if (cell.present)
-                m_sheet->setNumber(m_nextRow, column, static_cast<double>(cell.size), text);
-        } else {
-            const auto date =
-                cell.present && m_dates ? spreadsheetDateOf(cell.stamp) : std::nullopt;
-            if (date)
-                m_sheet->setDate(m_nextRow, column, date->value, date->midnight, text);
-            else
-                m_sheet->set(m_nextRow, column, resultsCellText(column, text));
+            if (!cell.present)
+                continue;
+            value.number = static_cast<double>(cell.size);
+        } else if (cell.present && m_dates) {
+            if (const auto date = spreadsheetDateOf(cell.stamp))
+                value.date = WorkbookDate{date->value, date->midnight};
         }
+        placeResultsCell(*m_sheet, m_nextRow, column, value);
     }
     ++m_nextRow;
     ++m_rowsWritten;

@@ -65,13 +65,94 @@ bool isSpreadsheetAppInstalled(Messages& messages, SpreadsheetApp* app)
 void placeCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowModel& results,
                int row)
 {
+    ResultsCell cell;
+    cell.text = results.subItem(row, column - 1);
     const qint64 instant = results.table().subItemKey(row, column - 1);
-    std::optional<WorkbookDate> date;
     if (instant != TextTable::kNoKey) {
-        if (const auto value = spreadsheetDateOf(instantOfKey(instant)))
-            date = WorkbookDate{value->value, value->midnight};
+        if (const auto date = spreadsheetDateOf(instantOfKey(instant)))
+            cell.date = WorkbookDate{date->value, date->midnight};
     }
-    placeResultsCell(sheet, sheetRow, column, results.subItem(row, column - 1), date);
+    placeResultsCell(sheet, sheetRow, column, cell);
+}
+
+// Filling an open workbook: the header row, then one sheet row per results row.
+class SheetFilling {
+public:
+    SheetFilling(ReportingProcedure& run, Workspace& work, SpreadsheetWorkbook& sheet)
+        : m_run(run)
+        , m_work(work)
+        , m_sheet(sheet)
+    {
+    }
+
+    int placed() const { return m_placed; }
+
+    // The list may change while the export yields ("Clear Results", a new run): a column or
+    // row that is gone ends its loop instead of failing once per cell.
+    void placeHeaders()
+    {
+        const RowModel& results = m_work.results;
+        const int columns = m_run.value(kHeaderCount, 0, [&] { return results.columns(); });
+        for (int c = 1; c <= columns; ++c) {
+            m_run.step(kHeaderYield, [&] { m_work.session.yield(); });
+            if (c > results.columns())
+                break;
+            m_run.step(c == 1 ? kFirstHeader : kLaterHeader,
+                       [&] { m_sheet.setCell(1, c, results.header(c - 1)); });
+        }
+    }
+
+    // Results row r goes to sheet row r + 1, ticked or not, for the first `fitting` rows.
+    void placeRows(int fitting)
+    {
+        const RowModel& results = m_work.results;
+        for (int r = 0; r < fitting; ++r) {
+            m_run.step(kRowYield, [&] { m_work.session.yield(); });
+            if (r >= results.rows())
+                break;
+            if (m_run.test(kTestTick, [&] { return results.isChecked(r); })) {
+                ++m_placed;
+                placeRow(r, r + 2);
+            }
+        }
+    }
+
+private:
+    void placeRow(int r, int sheetRow)
+    {
+        const RowModel& results = m_work.results;
+        const int columns = m_run.value(kCellCount, 0, [&] { return results.columns(); });
+        for (int c = 1; c <= columns; ++c) {
+            m_run.step(kCellYield, [&] { m_work.session.yield(); });
+            if (r >= results.rows() || c > results.columns())
+                break;
+            if (c == 1) {
+                m_run.step(kPathCell, [&] {
+                    ResultsCell path;
+                    path.text = results.text(r);
+                    path.isPath = true;
+                    placeResultsCell(m_sheet, sheetRow, 1, path);
+                });
+            } else {
+                m_run.step(kDateCell, [&] { placeCell(m_sheet, sheetRow, c, results, r); });
+            }
+        }
+    }
+
+    ReportingProcedure& m_run;
+    Workspace& m_work;
+    SpreadsheetWorkbook& m_sheet;
+    int m_placed = 0; // ticked rows in the sheet
+};
+
+int tickedFrom(const RowModel& results, int first)
+{
+    int ticked = 0;
+    for (int r = first; r < results.rows(); ++r) {
+        if (results.isChecked(r))
+            ++ticked;
+    }
+    return ticked;
 }
 
 } // namespace
@@ -89,30 +170,26 @@ void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, in
         run.step(kNotInstalled, [&] { work.messages.tell(texts::kNoSpreadsheetForFeature()); });
         return;
     }
-    const RowModel& results = work.results;
-    if (run.test(kCheckRows, [&] { return results.rows() == 0; }))
+    if (run.test(kCheckRows, [&] { return work.results.rows() == 0; }))
         return;
 
     run.step(kEnterBusy, [&] { work.session.setPointer(WindowPointer::Hourglass); });
     const auto endBusy = [&] {
         run.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
     };
-
     // Without an application or a workbook every later step would fail as well: one report
     // says it, instead of one per cell.
     std::unique_ptr<SpreadsheetInstance> app =
         run.value(kStartApp, std::unique_ptr<SpreadsheetInstance>(),
                   [&] { return spreadsheetOf(spreadsheet).start(); });
-    if (app == nullptr) {
-        endBusy();
-        return;
-    }
     // Writing a big workbook takes seconds; the window goes on meanwhile, as it does between
     // cells, and closing it ends the export there.
-    app->setWaitStep([&work] { work.session.yield(); });
-    SpreadsheetWorkbook* const sheet =
-        run.value(kAddWorkbook, static_cast<SpreadsheetWorkbook*>(nullptr),
-                  [&] { return &app->addWorkbook(); });
+    if (app != nullptr)
+        app->setWaitStep([&work] { work.session.yield(); });
+    SpreadsheetWorkbook* const sheet = app == nullptr
+        ? nullptr
+        : run.value(kAddWorkbook, static_cast<SpreadsheetWorkbook*>(nullptr),
+                    [&] { return &app->addWorkbook(); });
     if (sheet == nullptr) {
         endBusy();
         return;
@@ -125,49 +202,14 @@ void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, in
     });
 
     // A stop ends the export wherever it yields: the workbook is neither written nor shown.
-    int placed = 0; // ticked rows in the sheet
+    SheetFilling filling(run, work, *sheet);
     try {
-        // The list may change while the export yields ("Clear Results", a new run): a column or
-        // row that is gone ends its loop instead of failing once per cell.
-        const int headerColumns = run.value(kHeaderCount, 0, [&] { return results.columns(); });
-        for (int c = 1; c <= headerColumns; ++c) {
-            run.step(kHeaderYield, [&] { work.session.yield(); });
-            if (c > results.columns())
-                break;
-            run.step(c == 1 ? kFirstHeader : kLaterHeader,
-                     [&] { sheet->setCell(1, c, results.header(c - 1)); });
-        }
-
-        int sheetRow = 2;
-        const int rows = run.value(kRowCount, 0, [&] { return results.rows(); });
-        // Results row r goes to sheet row r + 1, so the header leaves room for one row less.
+        filling.placeHeaders();
+        const int rows = run.value(kRowCount, 0, [&] { return work.results.rows(); });
+        // The header leaves room for one results row less than the sheet has.
         const int fitting = std::min(rows, sheetRows - 1);
-        int tickedLeftOut = 0;
-        for (int r = fitting; r < rows; ++r) {
-            if (results.isChecked(r))
-                ++tickedLeftOut;
-        }
-        for (int r = 0; r < fitting; ++r) {
-            run.step(kRowYield, [&] { work.session.yield(); });
-            if (r >= results.rows())
-                break;
-            if (run.test(kTestTick, [&] { return results.isChecked(r); })) {
-                ++placed;
-                const int columns = run.value(kCellCount, 0, [&] { return results.columns(); });
-                for (int c = 1; c <= columns; ++c) {
-                    run.step(kCellYield, [&] { work.session.yield(); });
-                    if (r >= results.rows() || c > results.columns())
-                        break;
-                    if (c == 1)
-                        run.step(kPathCell,
-                                 [&] { placeResultsCell(*sheet, sheetRow, 1, results.text(r)); });
-                    else
-                        run.step(kDateCell, [&] { placeCell(*sheet, sheetRow, c, results, r); });
-                }
-            }
-            ++sheetRow; // ticked or not
-        }
-
+        const int tickedLeftOut = tickedFrom(work.results, fitting);
+        filling.placeRows(fitting);
         run.step(kFitColumns, [&] { sheet->autoFitColumns(); });
         const int reportsBefore = run.reports();
         run.step(kShow, [&] { app->setVisible(); });
@@ -175,7 +217,7 @@ void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, in
         app.reset(); // the user owns the application and its workbook from here on
         endBusy();
         work.status.showSummary(shown ? texts::kOpenedWorkbook().arg(
-                                    counted(placed, texts::kRowOne(), texts::kRowMany()))
+                                    counted(filling.placed(), texts::kRowOne(), texts::kRowMany()))
                                       : QString());
         // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
         // of the program, so it is a plain warning rather than the error report.

@@ -2,21 +2,29 @@
 
 namespace quillfen {
 
-QString resultsCellText(int column, const QString& text)
+namespace {
+
+// A text after the path as the workbook takes it: without "=".
+QString resultsCellText(const QString& text)
 {
-    if (column == 1 || !text.contains(u'='))
+    if (!text.contains(u'='))
         return text;
     QString kept = text;
     return kept.remove(u'=');
 }
 
-void placeResultsCell(WorkbookCells& sheet, int row, int column, const QString& text,
-                      std::optional<WorkbookDate> date)
+} // namespace
+
+void placeResultsCell(WorkbookCells& sheet, int row, int column, const ResultsCell& cell)
 {
-    if (column > 1 && date)
-        sheet.setDateCell(row, column, date->value, date->dateOnly, text);
+    if (cell.isPath)
+        sheet.setCell(row, column, cell.text);
+    else if (cell.date)
+        sheet.setDateCell(row, column, cell.date->value, cell.date->dateOnly, cell.text);
+    else if (cell.number)
+        sheet.setNumberCell(row, column, *cell.number, cell.text);
     else
-        sheet.setCell(row, column, resultsCellText(column, text));
+        sheet.setCell(row, column, resultsCellText(cell.text));
 }
 
 } // namespace quillfen

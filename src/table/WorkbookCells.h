@@ -20,6 +20,13 @@ public:
     // the date-only format when `dateOnly`; `text` is how it reads, for the column's width.
     virtual void setDateCell(int row, int column, double value, bool dateOnly,
                              const QString& text) = 0;
+    // A plain number (a size); `text` is how it reads. Where numbers are not kept apart, the
+    // text.
+    virtual void setNumberCell(int row, int column, double value, const QString& text)
+    {
+        static_cast<void>(value);
+        setCell(row, column, text);
+    }
 };
 
 // A date as a workbook keeps it.
@@ -28,14 +35,18 @@ struct WorkbookDate {
     bool dateOnly;
 };
 
-// The one mapping of a results cell to a workbook cell, for the window's export and the
-// command line's workbook alike. Column 1, the path, is written as it is. A later column is
-// a date value where it has one, else its text with every "=" removed, so that a text is
-// never taken for a formula.
-void placeResultsCell(WorkbookCells& sheet, int row, int column, const QString& text,
-                      std::optional<WorkbookDate> date = std::nullopt);
+// A results cell as a workbook takes it.
+struct ResultsCell {
+    QString text;                     // how it reads
+    bool isPath = false;              // the path column's
+    std::optional<WorkbookDate> date; // a date's value, where it can be one
+    std::optional<double> number;     // a size's
+};
 
-// A results cell's text as the workbook takes it (see placeResultsCell).
-QString resultsCellText(int column, const QString& text);
+// The one mapping of a results cell to a workbook cell, for the window's export and the
+// command line's workbook alike. The path is written as it is; a date goes in as a date
+// value and a size as a number where they have one; any other text loses every "=", so that
+// it is never taken for a formula.
+void placeResultsCell(WorkbookCells& sheet, int row, int column, const ResultsCell& cell);
 
 } // namespace quillfen

@@ -65,6 +65,10 @@ public:
     {
         setDate(row, column, value, dateOnly, text);
     }
+    void setNumberCell(int row, int column, double value, const QString& text) override
+    {
+        setNumber(row, column, value, text);
+    }
 
     // Sets each column's width from its longest text so far; a column without any text keeps
     // the sheet's default width.

@@ -123,9 +123,18 @@ TEST_P(EndingMidway, UnwindsSilentlyAndLeavesNothingHalfDone)
 
     // A full run first: what it leaves is what the closed run must not spoil, and its yields
     // tell where to close the second one.
-    const int before = desktop.yield->count;
+    int before = desktop.yield->count;
     run(c.command);
     int yields = desktop.yield->count - before;
+    if (c.command == Command::Report) {
+        // Putting the report on the disk yields until the disk is done, more often when the
+        // machine is busy: the fewest of a few runs is what the next run yields at least.
+        for (int again = 0; again < 2; ++again) {
+            before = desktop.yield->count;
+            run(c.command);
+            yields = std::min(yields, desktop.yield->count - before);
+        }
+    }
     if (c.command == Command::Export) {
         // Writing the workbook file may yield a varying number of times; the yields while
         // the cells are filled (one per header, per row and per cell) are always there.
