@@ -226,6 +226,8 @@ bool RowModel::setData(const QModelIndex& index, const QVariant& value, int role
 
 Qt::ItemFlags RowModel::flags(const QModelIndex& index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (m_checkable && index.column() == 0)
         f |= Qt::ItemIsUserCheckable;

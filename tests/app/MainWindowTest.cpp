@@ -4,7 +4,9 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QAction>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -254,6 +256,64 @@ TEST_F(MainWindowTest, ALargerWindowGivesTheListsTheRoom)
     EXPECT_LT(inClient(window, &window.progressBar()).bottom(),
               inClient(window, window.statusBar()).top());
     EXPECT_LE(inClient(window, window.statusBar()).bottom(), window.centralWidget()->height());
+}
+
+TEST_F(MainWindowTest, ARestartBringsBackTheSizeTheSplitAndTheWidthsTheUserSet)
+{
+    MainWindow& first = start();
+    first.show();
+    first.resize(first.size() + QSize(300, 120));
+    first.splitter()->setSizes({200, 500});
+    ListControl& results = first.resultsList();
+    results.rows().addColumn("Filename");
+    results.rows().addColumn("Date Modified", 0);
+    results.horizontalHeader()->resizeSection(1, 321); // as a drag of the divider does
+    const QSize size = first.size();
+    const QList<int> split = first.splitter()->sizes();
+    first.close();
+    EXPECT_TRUE(desktop.settings->writes.filter("Geometry").isEmpty()); // a section of its own
+    EXPECT_FALSE(desktop.settings->windowWrites.isEmpty());
+
+    // The same settings, a new window: a new run of the program.
+    FakeDesktop again;
+    again.settings->values = desktop.settings->values;
+    MainWindow second(again.take());
+    second.show();
+    EXPECT_EQ(second.size(), size);
+    EXPECT_EQ(second.splitter()->sizes(), split);
+    second.resultsList().rows().addColumn("Filename");
+    second.resultsList().rows().addColumn("Date Modified", 0);
+    EXPECT_EQ(second.resultsList().columnWidth(1), 321);
+}
+
+TEST_F(MainWindowTest, EveryMenuEntryHasItsCommandAndTheShortcutsAreNamed)
+{
+    MainWindow& window = start();
+    const WindowActions& a = window.actions();
+    // Entries with shortcuts show them; the buttons' tooltips name the same keys.
+    EXPECT_EQ(a.quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(a.startExtracting->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(window.startButton()->toolTip().endsWith("(F5)"));
+    EXPECT_TRUE(a.remove->text().endsWith("\tDel"));
+    for (QWidget* control : {static_cast<QWidget*>(window.clearListButton()),
+                             static_cast<QWidget*>(window.dateBox(StampKind::Created)),
+                             static_cast<QWidget*>(&window.progressBar())})
+        EXPECT_FALSE(control->toolTip().isEmpty());
+    EXPECT_EQ(window.fileList().accessibleName(), "File list");
+    EXPECT_EQ(window.resultsList().accessibleName(), "Results");
+
+    addFiles({"/a", "/b"});
+    a.clearList->trigger();
+    EXPECT_EQ(window.fileList().rows().rows(), 0);
+    a.manual->trigger();
+    EXPECT_EQ(desktop.help->manualsShown, 1);
+    a.about->trigger();
+    ASSERT_EQ(desktop.help->abouts.size(), 1);
+    EXPECT_TRUE(desktop.help->abouts[0].contains("0.1.0"));
+    EXPECT_TRUE(desktop.help->abouts[0].contains("support@"));
+    window.show();
+    a.quit->trigger();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingDuringALongOperationUnwindsWithoutMessages)

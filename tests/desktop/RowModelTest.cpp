@@ -2,6 +2,7 @@
 #include "base/Failure.h"
 #include "support/Printers.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -65,4 +66,30 @@ TEST(RowModel, ViewsLearnOfAppendedRowsInBlocks)
     model.publishPending();
     EXPECT_EQ(model.rowCount(), 999);
     EXPECT_EQ(model.text(998), "/late");
+}
+
+// Qt's own checker of the model contract, over every change the program makes to a list.
+TEST(RowModel, KeepsTheItemModelContractThroughEveryChange)
+{
+    for (const bool checkable : {false, true}) {
+        RowModel model(checkable);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        model.addColumn("Filename");
+        model.addColumn("Date Modified", 0);
+        model.appendRows({"/c", "/a", "/b", "/d"});
+        model.appendRow("/e"); // pending until published
+        model.publishPending();
+        model.setSubItem(1, 1, "1/2/2020");
+        model.setChecked(2, true);
+        model.setRowsChecked({0, 3}, true);
+        model.setAllChecked(false);
+        model.reorderRows({1, 2, 0, 4, 3});
+        model.setSorting(RowModel::Sorting{0, Qt::AscendingOrder});
+        model.removeRowAt(0);
+        model.removeRows({0, 2});
+        model.removeAllColumns();
+        model.addColumn("Filename");
+        model.removeAllRows();
+        EXPECT_EQ(model.rowCount(), 0);
+    }
 }
