@@ -177,6 +177,8 @@ inline constexpr UiText kOpenedWorkbook{
     QT_TRANSLATE_NOOP("Quillfen", "Opened %1 in a new workbook")};
 inline constexpr UiText kStoppedExporting{
     QT_TRANSLATE_NOOP("Quillfen", "Stopped; no workbook was opened")};
+inline constexpr UiText kHiddenByFilter{
+    QT_TRANSLATE_NOOP("Quillfen", "; left out %1 hidden by the filter")};
 inline constexpr UiText kClearedList{QT_TRANSLATE_NOOP("Quillfen", "Cleared the file list")};
 inline constexpr UiText kClearedResults{QT_TRANSLATE_NOOP("Quillfen", "Cleared the results")};
 inline constexpr UiText kSortedBy{QT_TRANSLATE_NOOP("Quillfen", "Sorted by %1, %2")};

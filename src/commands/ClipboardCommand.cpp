@@ -26,9 +26,10 @@ void copyResultsToClipboard(Workspace& work, Clipboard& clipboard)
     bool busy = false;
     bool stopped = false;
     const TextTable& results = work.results.table();
+    const ShownRows shown(work.results);
     copy.step(kCopy, [&] {
         try {
-            copyTableToClipboard(work.session, clipboard, results);
+            copyTableToClipboard(work.session, clipboard, results, shown.selection());
         } catch (const ClipboardBusy&) {
             busy = true;
             throw;
@@ -44,8 +45,9 @@ void copyResultsToClipboard(Workspace& work, Clipboard& clipboard)
         work.status.showSummary(QString());
         return; // the report said the text is not there; claiming it was copied would be false
     }
-    work.status.showSummary(texts::kCopiedRows().arg(
-        counted(results.checkedRows(), texts::kRowOne(), texts::kRowMany())));
+    work.status.showSummary(texts::kCopiedRows().arg(counted(results.checkedRows(shown.selection()),
+                                                             texts::kRowOne(), texts::kRowMany()))
+                            + hiddenByFilter(shown));
     copy.step(kTellHowToPaste, [&] { work.messages.tell(texts::kCopiedMessage()); });
 }
 
@@ -54,11 +56,13 @@ ClipboardBusy::ClipboardBusy()
 {
 }
 
-void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table)
+void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table,
+                          const RowSelection& rows)
 {
     if (table.rows() == 0)
         return;
-    const QByteArray text = clipboardText(table, [&] { session.yield(); });
+    const QByteArray text = clipboardText(
+        table, [&] { session.yield(); }, rows);
     clearClipboard(clipboard);
     if (!placeOnClipboard(clipboard, text))
         throw ClipboardBusy();

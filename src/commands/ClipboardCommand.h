@@ -10,6 +10,7 @@ namespace quillfen {
 
 class Clipboard;
 class CommandSession;
+class RowSelection;
 class TextTable;
 struct Workspace;
 
@@ -23,10 +24,11 @@ public:
     ClipboardBusy();
 };
 
-// Builds the clipboard text of `table` (yielding before each cell) and places it; nothing is
-// touched when the table has no rows. Throws ClipboardBusy when the clipboard stayed busy
-// through every attempt.
-void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table);
+// Builds the clipboard text of `table`'s `rows` (yielding before each cell) and places it;
+// nothing is touched when the table has no rows. Throws ClipboardBusy when the clipboard
+// stayed busy through every attempt.
+void copyTableToClipboard(CommandSession& session, Clipboard& clipboard, const TextTable& table,
+                          const RowSelection& rows);
 
 // Each tries up to 1000 times, back to back, and stops at the first attempt that works.
 void clearClipboard(Clipboard& clipboard);

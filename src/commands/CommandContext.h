@@ -9,6 +9,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 namespace quillfen {
 
 // The window's pointer: default arrow, hourglass (the window is busy) or the custom hand.
@@ -78,6 +81,25 @@ public:
 private:
     MessageBoxes& m_boxes;
     const QString& m_caption;
+};
+
+// The results rows an export writes: those the list shows, taken when it starts, as the
+// filter may change while the export yields.
+class ShownRows {
+public:
+    explicit ShownRows(const RowModel& results)
+    {
+        if (const std::vector<int>* shown = results.shownRows())
+            m_rows = *shown;
+        m_hidden = m_rows ? results.rows() - static_cast<int>(m_rows->size()) : 0;
+    }
+    RowSelection selection() const { return RowSelection(m_rows ? &*m_rows : nullptr); }
+    // How many rows the filter hid when the export started.
+    int hidden() const { return m_hidden; }
+
+private:
+    std::optional<std::vector<int>> m_rows;
+    int m_hidden = 0;
 };
 
 // What the commands work on: the models of the two lists, the session they run in, and

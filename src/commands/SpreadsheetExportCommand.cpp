@@ -78,10 +78,12 @@ void placeCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowMo
 // Filling an open workbook: the header row, then one sheet row per results row.
 class SheetFilling {
 public:
-    SheetFilling(ReportingProcedure& run, Workspace& work, SpreadsheetWorkbook& sheet)
+    SheetFilling(ReportingProcedure& run, Workspace& work, SpreadsheetWorkbook& sheet,
+                 const RowSelection& rows)
         : m_run(run)
         , m_work(work)
         , m_sheet(sheet)
+        , m_rows(rows)
     {
     }
 
@@ -102,17 +104,18 @@ public:
         }
     }
 
-    // Results row r goes to sheet row r + 1, ticked or not, for the first `fitting` rows.
+    // The i-th row written goes to sheet row i + 2, ticked or not, for the first `fitting`.
     void placeRows(int fitting)
     {
         const RowModel& results = m_work.results;
-        for (int r = 0; r < fitting; ++r) {
+        for (int i = 0; i < fitting; ++i) {
             m_run.step(kRowYield, [&] { m_work.session.yield(); });
+            const int r = m_rows.at(i);
             if (r >= results.rows())
                 break;
             if (m_run.test(kTestTick, [&] { return results.isChecked(r); })) {
                 ++m_placed;
-                placeRow(r, r + 2);
+                placeRow(r, i + 2);
             }
         }
     }
@@ -142,14 +145,16 @@ private:
     ReportingProcedure& m_run;
     Workspace& m_work;
     SpreadsheetWorkbook& m_sheet;
+    const RowSelection m_rows;
     int m_placed = 0; // ticked rows in the sheet
 };
 
-int tickedFrom(const RowModel& results, int first)
+// The ticked rows among `rows` from the `first` on.
+int tickedFrom(const RowModel& results, const RowSelection& rows, int first)
 {
     int ticked = 0;
-    for (int r = first; r < results.rows(); ++r) {
-        if (results.isChecked(r))
+    for (int i = first; i < rows.count(results.table()); ++i) {
+        if (results.isChecked(rows.at(i)))
             ++ticked;
     }
     return ticked;
@@ -202,26 +207,30 @@ void exportResultsToSpreadsheet(Workspace& work, SpreadsheetApp* spreadsheet, in
     });
 
     // A stop ends the export wherever it yields: the workbook is neither written nor shown.
-    SheetFilling filling(run, work, *sheet);
+    const ShownRows shown(work.results);
+    SheetFilling filling(run, work, *sheet, shown.selection());
     try {
         filling.placeHeaders();
-        const int rows = run.value(kRowCount, 0, [&] { return work.results.rows(); });
+        const int rows =
+            run.value(kRowCount, 0, [&] { return shown.selection().count(work.results.table()); });
         // The header leaves room for one results row less than the sheet has.
         const int fitting = std::min(rows, sheetRows - 1);
-        const int tickedLeftOut = tickedFrom(work.results, fitting);
+        const int tickedLeftOut = tickedFrom(work.results, shown.selection(), fitting);
         filling.placeRows(fitting);
         run.step(kFitColumns, [&] { sheet->autoFitColumns(); });
         const int reportsBefore = run.reports();
         run.step(kShow, [&] { app->setVisible(); });
-        const bool shown = run.reports() == reportsBefore;
+        const bool shownApp = run.reports() == reportsBefore;
         app.reset(); // the user owns the application and its workbook from here on
         endBusy();
-        work.status.showSummary(shown ? texts::kOpenedWorkbook().arg(
-                                    counted(filling.placed(), texts::kRowOne(), texts::kRowMany()))
-                                      : QString());
+        work.status.showSummary(shownApp
+                                    ? texts::kOpenedWorkbook().arg(counted(
+                                          filling.placed(), texts::kRowOne(), texts::kRowMany()))
+                                        + hiddenByFilter(shown)
+                                    : QString());
         // Said once, after the rows that fit are shown. It is a limit of the sheet, not a fault
         // of the program, so it is a plain warning rather than the error report.
-        if (shown && tickedLeftOut > 0) {
+        if (shownApp && tickedLeftOut > 0) {
             run.step(kLeaveBusy, [&] {
                 work.messages.warn(texts::kRowsLeftOut().arg(fitting).arg(tickedLeftOut));
             });

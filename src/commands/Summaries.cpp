@@ -1,6 +1,7 @@
 #include "commands/Summaries.h"
 
 #include "base/Texts.h"
+#include "commands/CommandContext.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -33,6 +34,14 @@ QString addedSummary(const FolderWalk::Counts& walked, qint64 loose, bool stoppe
     if (!skipped.isEmpty())
         summary += texts::kSkipped().arg(skipped.join(texts::kAnd()));
     return summary;
+}
+
+QString hiddenByFilter(const ShownRows& shown)
+{
+    if (shown.hidden() == 0)
+        return {};
+    return texts::kHiddenByFilter().arg(
+        counted(shown.hidden(), texts::kRowOne(), texts::kRowMany()));
 }
 
 } // namespace quillfen

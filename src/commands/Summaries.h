@@ -17,4 +17,9 @@ QString counted(qint64 count, const QString& one, const QString& many);
 // files and 2 folders that could not be read". `loose` counts files added as given (a drop).
 QString addedSummary(const FolderWalk::Counts& walked, qint64 loose, bool stopped);
 
+class ShownRows;
+
+// "; left out 5 rows hidden by the filter", or nothing when none were hidden.
+QString hiddenByFilter(const ShownRows& shown);
+
 } // namespace quillfen

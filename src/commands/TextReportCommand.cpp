@@ -64,14 +64,17 @@ void saveResultsAsText(Workspace& work, FileDialogs& dialogs)
         return; // cancelled
     save.step(kEnterBusy, [&] { work.session.setPointer(WindowPointer::Hourglass); });
     ReportOutcome outcome;
+    const ShownRows shown(work.results);
     save.step(kWrite, [&] {
-        outcome = writeAlignedReport(work, work.results.table(), fileName, &work.progress);
+        outcome = writeAlignedReport(work, work.results.table(), fileName, &work.progress,
+                                     shown.selection());
     });
     save.step(kLeaveBusy, [&] { work.session.setPointer(WindowPointer::Default); });
     const QString name = fileNameOfPath(fileName);
     if (outcome.saved)
         work.status.showSummary(
-            texts::kSaved().arg(counted(outcome.rows, texts::kRowOne(), texts::kRowMany()), name));
+            texts::kSaved().arg(counted(outcome.rows, texts::kRowOne(), texts::kRowMany()), name)
+            + hiddenByFilter(shown));
     else
         work.status.showSummary(
             (outcome.stopped ? texts::kStoppedSaving() : texts::kNotSaved()).arg(name));
@@ -82,10 +85,11 @@ namespace {
 // One run of the writer: its report, the file it fills and what it has done so far.
 class AlignedReportRun {
 public:
-    AlignedReportRun(Workspace& work, const TextTable& list, const QString& fileName,
-                     ProgressSink* bar)
+    AlignedReportRun(Workspace& work, const TextTable& list, const RowSelection& rows,
+                     const QString& fileName, ProgressSink* bar)
         : m_work(work)
         , m_list(list)
+        , m_rows(rows)
         , m_bar(bar)
         , m_write(work.messages.boxes(), kWriterLocation)
         , m_writing(texts::kWritingFile() + fileNameOfPath(fileName))
@@ -99,7 +103,8 @@ public:
         try {
             showProgress(kStartProgress, 1);
             const std::vector<int> widths = m_write.value(kMeasureWidths, std::vector<int>(), [&] {
-                return measureColumnWidths(m_list, AlignedStyle::Report, [this] { yield(); });
+                return measureColumnWidths(
+                    m_list, AlignedStyle::Report, [this] { yield(); }, m_rows);
             });
             showProgress(kMeasuredProgress, 10);
             if (!m_changed)
@@ -157,8 +162,11 @@ private:
                 [this](QByteArrayView line, int row) { lineDone(line, row); },
                 [&](int row, int column) {
                     visited = stepOfVisit(row, column);
+                    if (row >= 0 && column < 0)
+                        ++m_position;
                     yield();
-                });
+                },
+                m_rows);
         } catch (const FileAbandoned&) {
         } catch (const std::exception& error) {
             m_write.report(visited, describe(error));
@@ -191,8 +199,9 @@ private:
         if (m_bar != nullptr) {
             m_write.step(kRowProgress, [&] {
                 yield();
-                const int m = m_list.rows();
-                const int position = row + 1;
+                // The row's place among the rows written, ticked or not.
+                const int m = m_rows.count(m_list);
+                const int position = m_position;
                 m_bar->setPosition((position + m / 2000) / static_cast<double>(m) * 100);
                 if (position % 1000 == 0)
                     m_bar->setCaption(m_writing + QStringLiteral(" (") + QString::number(position)
@@ -224,6 +233,8 @@ private:
 
     Workspace& m_work;
     const TextTable& m_list;
+    const RowSelection m_rows;
+    int m_position = 0; // of the row being written, from 1
     ProgressSink* m_bar;
     ReportingProcedure m_write;
     const QString m_writing;
@@ -236,9 +247,9 @@ private:
 } // namespace
 
 ReportOutcome writeAlignedReport(Workspace& work, const TextTable& list, const QString& fileName,
-                                 ProgressSink* bar)
+                                 ProgressSink* bar, const RowSelection& rows)
 {
-    return AlignedReportRun(work, list, fileName, bar).run();
+    return AlignedReportRun(work, list, rows, fileName, bar).run();
 }
 
 } // namespace quillfen

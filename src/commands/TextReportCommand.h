@@ -2,13 +2,14 @@
 
 // Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
 
+#include "table/TextTable.h"
+
 #include <QString>
 
 namespace quillfen {
 
 class FileDialogs;
 class ProgressSink;
-class TextTable;
 struct Workspace;
 
 // "Save Results As Text File": asks for a file name and writes the results list to it.
@@ -25,7 +26,8 @@ struct ReportOutcome {
     bool stopped = false; // the user stopped it
     int rows = 0;         // rows written
 };
+// Only `rows` are written and measured when given.
 ReportOutcome writeAlignedReport(Workspace& work, const TextTable& list, const QString& fileName,
-                                 ProgressSink* bar);
+                                 ProgressSink* bar, const RowSelection& rows = {});
 
 } // namespace quillfen

@@ -103,7 +103,7 @@ std::vector<int> ListControl::selectedRows() const
     std::vector<int> rows;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         for (int row = range.top(); row <= range.bottom(); ++row)
-            rows.push_back(row);
+            rows.push_back(m_model.tableRow(row));
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -173,7 +173,7 @@ int ListControl::selectedRow() const
     const QModelIndex current = currentIndex();
     if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {}))
         return -1;
-    return current.row();
+    return m_model.tableRow(current.row());
 }
 
 void ListControl::removeSelectedRow()
@@ -187,20 +187,20 @@ void ListControl::selectRow(int row)
 {
     m_model.text(row); // bounds check
     m_model.publishPending();
-    setCurrentIndex(m_model.index(row, 0));
+    setCurrentIndex(m_model.index(m_model.viewRow(row), 0));
 }
 
 void ListControl::ensureRowVisible(int row)
 {
     m_model.text(row); // bounds check
     m_model.publishPending();
-    scrollTo(m_model.index(row, 0));
+    scrollTo(m_model.index(m_model.viewRow(row), 0));
 }
 
 int ListControl::rowAtPoint(const QPoint& pos) const
 {
     const QModelIndex at = indexAt(pos);
-    return at.isValid() ? at.row() : -1;
+    return at.isValid() ? m_model.tableRow(at.row()) : -1;
 }
 
 void ListControl::setListPointer(Pointer pointer, const QString& imageFile)

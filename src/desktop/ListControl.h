@@ -16,7 +16,8 @@ class QMimeData;
 namespace quillfen {
 
 // A report-view list: the view plus the RowModel it owns. The window's code works through the
-// row and column operations below (0-based; sub-item k is column k) and the notifications,
+// row and column operations below (0-based table rows, whatever the model shows; sub-item k
+// is column k) and the notifications,
 // which mirror the mouse, key and drop events of the view. It is a table view without grid
 // or row headers: unlike a tree view it keeps no per-row layout that a million rows would
 // have to rebuild on every insertion.

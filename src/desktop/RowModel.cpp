@@ -1,5 +1,7 @@
 #include "desktop/RowModel.h"
 
+#include <algorithm>
+
 namespace quillfen {
 
 namespace {
@@ -30,17 +32,78 @@ void RowModel::publishPending()
     m_publishTimer.stop();
     if (m_published == rows())
         return;
-    beginInsertRows({}, m_published, rows() - 1);
+    if (!m_test) {
+        beginInsertRows({}, m_published, rows() - 1);
+        m_published = rows();
+        endInsertRows();
+        return;
+    }
+    std::vector<int> passing;
+    for (int row = m_published; row < rows(); ++row) {
+        if (m_test(m_table, row))
+            passing.push_back(row);
+    }
     m_published = rows();
+    if (passing.empty())
+        return;
+    const int first = static_cast<int>(m_shown.size());
+    beginInsertRows({}, first, first + static_cast<int>(passing.size()) - 1);
+    m_shown.insert(m_shown.end(), passing.begin(), passing.end());
     endInsertRows();
+}
+
+void RowModel::showOnly(RowTest test, std::vector<int> passing, int examined)
+{
+    beginResetModel();
+    m_test = std::move(test);
+    m_shown = std::move(passing);
+    m_published = std::min(examined, rows());
+    while (!m_shown.empty() && m_shown.back() >= m_published)
+        m_shown.pop_back();
+    endResetModel();
+    publishPending(); // the rest now
+}
+
+void RowModel::showAll()
+{
+    if (!m_test)
+        return;
+    beginResetModel();
+    m_test = {};
+    m_shown = {};
+    endResetModel();
+}
+
+int RowModel::tableRow(int viewRow) const
+{
+    if (!m_test)
+        return viewRow;
+    return viewRow >= 0 && viewRow < static_cast<int>(m_shown.size())
+        ? m_shown[static_cast<std::size_t>(viewRow)]
+        : -1;
+}
+
+int RowModel::viewRow(int tableRow) const
+{
+    if (!m_test)
+        return isPublished(tableRow) ? tableRow : -1;
+    const auto at = std::lower_bound(m_shown.begin(), m_shown.end(), tableRow);
+    return at != m_shown.end() && *at == tableRow ? static_cast<int>(at - m_shown.begin()) : -1;
 }
 
 void RowModel::cellChanged(int row, int column, int role)
 {
-    if (!isPublished(row))
+    const int shown = viewRow(row);
+    if (shown < 0)
         return;
-    const QModelIndex at = index(row, column);
+    const QModelIndex at = index(shown, column);
     emit dataChanged(at, at, {role});
+}
+
+void RowModel::allTicksChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
 }
 
 void RowModel::addColumn(const QString& header, int id)
@@ -101,14 +164,21 @@ void RowModel::appendRow(const TextStore::Shared& text)
 void RowModel::removeRowAt(int row)
 {
     m_table.text(row); // bounds check, before the views hear of it
-    const bool published = isPublished(row);
-    if (published)
-        beginRemoveRows({}, row, row);
+    const int shown = viewRow(row);
+    if (shown >= 0)
+        beginRemoveRows({}, shown, shown);
     m_table.removeRowAt(row);
-    if (published) {
-        --m_published;
-        endRemoveRows();
+    if (m_test) {
+        if (shown >= 0)
+            m_shown.erase(m_shown.begin() + shown);
+        for (auto later = std::lower_bound(m_shown.begin(), m_shown.end(), row);
+             later != m_shown.end(); ++later)
+            --*later;
     }
+    if (isPublished(row))
+        --m_published;
+    if (shown >= 0)
+        endRemoveRows();
 }
 
 void RowModel::removeRows(const std::vector<int>& rows)
@@ -121,6 +191,20 @@ void RowModel::removeRows(const std::vector<int>& rows)
     }
     publishPending(); // the views must know every row the table has before it changes
     beginResetModel();
+    if (m_test) {
+        // The rows kept move up by the number removed before them.
+        std::vector<int> kept;
+        kept.reserve(m_shown.size());
+        auto gone = rows.begin();
+        for (const int row : m_shown) {
+            while (gone != rows.end() && *gone < row)
+                ++gone;
+            if (gone != rows.end() && *gone == row)
+                continue;
+            kept.push_back(row - static_cast<int>(gone - rows.begin()));
+        }
+        m_shown = std::move(kept);
+    }
     m_table.removeRows(rows);
     m_published = m_table.rows();
     endResetModel();
@@ -130,6 +214,17 @@ void RowModel::reorderRows(const std::vector<int>& order)
 {
     publishPending();
     beginResetModel();
+    if (m_test) {
+        // The same rows stay shown, at their new places.
+        std::vector<bool> shown(order.size(), false);
+        for (const int row : m_shown)
+            shown[static_cast<std::size_t>(row)] = true;
+        m_shown.clear();
+        for (std::size_t place = 0; place < order.size(); ++place) {
+            if (shown[static_cast<std::size_t>(order[place])])
+                m_shown.push_back(static_cast<int>(place));
+        }
+    }
     m_table.reorderRows(order);
     endResetModel();
 }
@@ -138,8 +233,8 @@ void RowModel::setRowsChecked(const std::vector<int>& rows, bool checked)
 {
     for (const int row : rows)
         m_table.setChecked(row, checked);
-    if (m_published > 0 && !rows.empty())
-        emit dataChanged(index(0, 0), index(m_published - 1, 0), {Qt::CheckStateRole});
+    if (!rows.empty())
+        allTicksChanged();
 }
 
 void RowModel::removeAllRows()
@@ -150,6 +245,7 @@ void RowModel::removeAllRows()
     beginResetModel();
     m_table.removeAllRows();
     m_published = 0;
+    m_shown.clear();
     endResetModel();
 }
 
@@ -186,13 +282,14 @@ void RowModel::setChecked(int row, bool checked)
 void RowModel::setAllChecked(bool checked)
 {
     m_table.setAllChecked(checked);
-    if (m_published > 0)
-        emit dataChanged(index(0, 0), index(m_published - 1, 0), {Qt::CheckStateRole});
+    allTicksChanged();
 }
 
 int RowModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_published;
+    if (parent.isValid())
+        return 0;
+    return m_test ? static_cast<int>(m_shown.size()) : m_published;
 }
 
 int RowModel::columnCount(const QModelIndex& parent) const
@@ -202,14 +299,15 @@ int RowModel::columnCount(const QModelIndex& parent) const
 
 QVariant RowModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_published || index.column() >= columns())
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columns())
         return {};
+    const int row = tableRow(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return m_table.cell(index.row(), index.column());
+        return m_table.cell(row, index.column());
     case Qt::CheckStateRole:
         if (m_checkable && index.column() == 0)
-            return m_table.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+            return m_table.isChecked(row) ? Qt::Checked : Qt::Unchecked;
         return {};
     default:
         return {};
@@ -220,7 +318,7 @@ bool RowModel::setData(const QModelIndex& index, const QVariant& value, int role
 {
     if (!m_checkable || role != Qt::CheckStateRole || !index.isValid() || index.column() != 0)
         return false;
-    setChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+    setChecked(tableRow(index.row()), value.value<Qt::CheckState>() == Qt::Checked);
     return true;
 }
 

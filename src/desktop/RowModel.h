@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -81,6 +82,22 @@ public:
     void setRowsChecked(const std::vector<int>& rows, bool checked);
     void setAllChecked(bool checked);
 
+    // Showing only some rows (the results' filter). Views then see the rows that pass `test`,
+    // in the table's order; every other operation still speaks of table rows. `passing`
+    // (ascending) are those among the first `examined` rows of the table, which the caller
+    // tested already (in slices, say); the rest and the rows appended later are tested as
+    // they are published. Sorting, removing and ticking keep the rows shown as they are.
+    using RowTest = std::function<bool(const TextTable& table, int row)>;
+    void showOnly(RowTest test, std::vector<int> passing, int examined);
+    void showAll();
+    bool isFiltered() const { return static_cast<bool>(m_test); }
+    // The table rows shown, ascending, when filtered; null when every row is.
+    const std::vector<int>* shownRows() const { return m_test ? &m_shown : nullptr; }
+    // How many rows views show, and where a view's row is in the table and back (-1: not shown).
+    int shownCount() const { return rowCount(); }
+    int tableRow(int viewRow) const;
+    int viewRow(int tableRow) const;
+
     // QAbstractTableModel
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -95,12 +112,16 @@ signals:
 private:
     void schedulePublish();
     bool isPublished(int row) const { return row < m_published; }
+    // Tells the views that every row's tick may have changed.
+    void allTicksChanged();
     // Tells the views that one cell changed, when they know of its row.
     void cellChanged(int row, int column, int role);
 
     const bool m_checkable;
     TextTable m_table;
-    int m_published = 0; // rows the views know of: always the first ones
+    int m_published = 0;      // table rows the views know of (or that were tested): the first ones
+    RowTest m_test;           // set while only some rows are shown
+    std::vector<int> m_shown; // those rows, ascending
     QTimer m_publishTimer;
     std::optional<Sorting> m_sorting;
 };

@@ -7,7 +7,8 @@
 namespace quillfen {
 
 std::vector<int> measureColumnWidths(const TextTable& table, bool countHeaders,
-                                     const CellHook& beforeCell, qsizetype* tickedSize)
+                                     const CellHook& beforeCell, qsizetype* tickedSize,
+                                     const RowSelection& selection)
 {
     const int columns = table.columns();
     std::vector<int> widths;
@@ -19,10 +20,11 @@ std::vector<int> measureColumnWidths(const TextTable& table, bool countHeaders,
         qsizetype ticked = 0;
         qsizetype bytes = 0;
         qsizetype length = 0;
-        const int rows = table.rows();
-        for (int row = 0; row < rows; ++row) {
+        const int rows = selection.count(table);
+        for (int i = 0; i < rows; ++i) {
             if (beforeCell)
                 beforeCell();
+            const int row = selection.at(i);
             if (row >= table.rows() || column >= table.columns())
                 break; // the table shrank while the pass let other work run
             const auto cellLength = static_cast<int>(table.cellLength(row, column));
@@ -95,13 +97,14 @@ void finishClipboardLine(QByteArray& text, qsizetype lineStart)
 }
 
 std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
-                                     const CellHook& beforeCell)
+                                     const CellHook& beforeCell, const RowSelection& rows)
 {
-    return measureColumnWidths(table, style == AlignedStyle::Report, beforeCell);
+    return measureColumnWidths(table, style == AlignedStyle::Report, beforeCell, nullptr, rows);
 }
 
 void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
-                       const LineSink& write, const CellVisit& beforeCell)
+                       const LineSink& write, const CellVisit& beforeCell,
+                       const RowSelection& selection)
 {
     const auto visit = [&](int row, int column) {
         if (beforeCell)
@@ -116,8 +119,9 @@ void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::ve
         line.append(kLineEnd);
         write(line, -1);
     }
-    const int rows = table.rows();
-    for (int row = 0; row < rows; ++row) {
+    const int rows = selection.count(table);
+    for (int i = 0; i < rows; ++i) {
+        const int row = selection.at(i);
         visit(row, -1);
         if (row >= table.rows())
             break; // the table shrank meanwhile
@@ -148,15 +152,21 @@ void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::ve
         });
 }
 
-QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell)
+QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell,
+                         const RowSelection& rows)
 {
     qsizetype size = 0;
-    const std::vector<int> widths = measureColumnWidths(table, false, beforeCell, &size);
+    const std::vector<int> widths = measureColumnWidths(table, false, beforeCell, &size, rows);
     QByteArray text;
     text.reserve(size);
     writeAlignedLines(
-        table, AlignedStyle::Clipboard, widths, [&](QByteArrayView line) { text.append(line); },
-        beforeCell);
+        table, AlignedStyle::Clipboard, widths,
+        [&](QByteArrayView line, int) { text.append(line); },
+        [&](int, int) {
+            if (beforeCell)
+                beforeCell();
+        },
+        rows);
     return text;
 }
 

@@ -7,6 +7,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "table/TextTable.h"
+
 #include <functional>
 #include <vector>
 
@@ -29,7 +31,8 @@ using CellHook = std::function<void()>;
 // widths, each line ended by at most two bytes in place of its last TAB: reserved in one go,
 // a long text is never moved while it grows.
 std::vector<int> measureColumnWidths(const TextTable& table, bool countHeaders,
-                                     const CellHook& beforeCell, qsizetype* tickedSize = nullptr);
+                                     const CellHook& beforeCell, qsizetype* tickedSize = nullptr,
+                                     const RowSelection& rows = {});
 
 // Appends the text, the spaces that fill it to `width` and a TAB.
 void appendPaddedCell(QByteArray& line, const QString& text, int width);
@@ -56,7 +59,8 @@ enum class AlignedStyle { Report, Clipboard };
 
 // The widths for a style: the report counts the headers, the clipboard text does not.
 std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
-                                     const CellHook& beforeCell = {});
+                                     const CellHook& beforeCell = {},
+                                     const RowSelection& rows = {});
 
 // Hands the table laid out in `style` with these widths to `write`, a line at a time with its
 // line end, and the row it shows (-1 for the header line). `beforeCell` runs before each
@@ -66,8 +70,10 @@ std::vector<int> measureColumnWidths(const TextTable& table, AlignedStyle style,
 // and the command line's text and clipboard formats all come from it.
 using LineSink = std::function<void(QByteArrayView line, int row)>;
 using CellVisit = std::function<void(int row, int column)>;
+// The rows are the table's, or those of `rows`; a visit names the table row.
 void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
-                       const LineSink& write, const CellVisit& beforeCell = {});
+                       const LineSink& write, const CellVisit& beforeCell = {},
+                       const RowSelection& rows = {});
 // The same for a writer that needs neither the row nor the position.
 void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::vector<int>& widths,
                        const std::function<void(QByteArrayView line)>& write,
@@ -76,7 +82,8 @@ void writeAlignedLines(const TextTable& table, AlignedStyle style, const std::ve
 // The clipboard text of a table, as UTF-8: one line per ticked row, cells padded to the widths
 // of all rows (headers not counted, no header line), the last TAB and trailing spaces of each
 // line removed, CR LF after every line. `beforeCell` runs before each cell is read.
-QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell = {});
+QByteArray clipboardText(const TextTable& table, const CellHook& beforeCell = {},
+                         const RowSelection& rows = {});
 
 inline constexpr char kLineEnd[] = "\r\n";
 

@@ -398,6 +398,16 @@ void TextTable::setChecked(int row, bool checked)
     tick = checked;
 }
 
+int TextTable::checkedRows(const RowSelection& rows) const
+{
+    if (rows.isAll())
+        return m_checkedRows;
+    int checked = 0;
+    for (int i = 0; i < rows.count(*this); ++i)
+        checked += isChecked(rows.at(i)) ? 1 : 0;
+    return checked;
+}
+
 void TextTable::setAllChecked(bool checked)
 {
     std::fill(m_checked.begin(), m_checked.end(), checked);

@@ -15,6 +15,8 @@
 
 namespace quillfen {
 
+class RowSelection;
+
 // The texts of a list as a table: a text per row, sub-items for the further columns and a
 // tick per row. Rows are plain values in one vector (no object per row) and their texts live
 // in a TextStore, so a table holds a million rows compactly. Indexes are 0-based; sub-item k
@@ -75,8 +77,9 @@ public:
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
-    // How many rows are ticked.
+    // How many rows are ticked, of all or of those selected.
     int checkedRows() const { return m_checkedRows; }
+    int checkedRows(const RowSelection& rows) const;
 
     // What orders a sub-item's cell where its text would not: a date's instant, say. kNoKey
     // where there is none; kept only for the columns that are given one.
@@ -124,6 +127,27 @@ private:
     std::vector<KeyText> m_keyTexts; // by column
     mutable QByteArray m_keyText;
     quint64 m_revision = 0;
+};
+
+// The rows a writer goes through, in order: every row of a table, or only those listed
+// (the rows a filter shows, say). The list is not copied and must outlive the selection.
+class RowSelection {
+public:
+    RowSelection() = default;
+    explicit RowSelection(const std::vector<int>* rows)
+        : m_rows(rows)
+    {
+    }
+
+    bool isAll() const { return m_rows == nullptr; }
+    int count(const TextTable& table) const
+    {
+        return m_rows != nullptr ? static_cast<int>(m_rows->size()) : table.rows();
+    }
+    int at(int i) const { return m_rows != nullptr ? (*m_rows)[static_cast<std::size_t>(i)] : i; }
+
+private:
+    const std::vector<int>* m_rows = nullptr;
 };
 
 } // namespace quillfen

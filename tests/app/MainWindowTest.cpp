@@ -2,9 +2,9 @@
 #include "support/TempTree.h"
 #include "support/WindowFixture.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QAction>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>

@@ -73,7 +73,8 @@ TEST(RowModel, KeepsTheItemModelContractThroughEveryChange)
 {
     for (const bool checkable : {false, true}) {
         RowModel model(checkable);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
         model.addColumn("Filename");
         model.addColumn("Date Modified", 0);
         model.appendRows({"/c", "/a", "/b", "/d"});
