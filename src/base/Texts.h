@@ -268,6 +268,14 @@ inline constexpr UiText kOpenSamplesQuestion{QT_TRANSLATE_NOOP(
     "Would you like this software to open the folder where these sample files are stored (so "
     "that you can view them before working with them)?")};
 
+// The timeline
+inline constexpr UiText kTimelineName{QT_TRANSLATE_NOOP("Quillfen", "Timeline")};
+inline constexpr UiText kTimelineUndated{QT_TRANSLATE_NOOP("Quillfen", "no date: %1")};
+inline constexpr UiText kTimelineEmpty{
+    QT_TRANSLATE_NOOP("Quillfen", "No dates to show: extract some files first")};
+// A bar's tooltip: its period and how many rows fall in it.
+inline constexpr UiText kTimelineBar{QT_TRANSLATE_NOOP("Quillfen", "%1: %2")};
+
 // Failures, as the error report and warnings show them
 inline constexpr UiText kCannotCreateTempFile{
     QT_TRANSLATE_NOOP("Quillfen", "Cannot create a temporary file in %1: %2")};

@@ -1,7 +1,7 @@
 #pragma once
 
-// Layer desktop: widgets and desktop services behind interfaces; uses table, base and Qt
-// Widgets.
+// Layer desktop: widgets and desktop services behind interfaces; uses dates, table, base
+// and Qt Widgets.
 
 #include <QWidget>
 
