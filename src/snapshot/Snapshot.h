@@ -1,0 +1,102 @@
+#pragma once
+
+// Layer snapshot: listings kept to compare with later; uses files, dates, table, base and Qt
+// Core.
+
+#include "base/Texts.h"
+
+#include <QByteArrayView>
+
+#include <array>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace quillfen {
+
+// A snapshot is what `quillfen-cli --format jsonl --ns` writes with the columns path, size,
+// modified, created, accessed and changed (or a csv listing of the command line): one record
+// per file, kept here compactly so a million of them fit in little more than their paths.
+
+// The columns a record has beside its path, in the command line's order.
+enum class SnapshotColumn : quint8 { Size, Modified, Created, Accessed, Changed };
+
+inline constexpr SnapshotColumn kSnapshotColumns[] = {
+    SnapshotColumn::Size, SnapshotColumn::Modified, SnapshotColumn::Created,
+    SnapshotColumn::Accessed, SnapshotColumn::Changed};
+
+// Its jsonl key ("size", "modified"...) and its csv header ("Size", "Date Modified"...; the
+// English text is what csv holds).
+const char* snapshotKey(SnapshotColumn column);
+const UiText& snapshotHeader(SnapshotColumn column);
+
+// Columns as bits, one per column.
+using ColumnSet = quint8;
+constexpr ColumnSet columnBit(SnapshotColumn column)
+{
+    return static_cast<ColumnSet>(1u << static_cast<unsigned>(column));
+}
+
+// One file's values, none where the listing had none (an entry that could not be read, a file
+// system that keeps no birth time). Stamps are normalized: 0 <= tv_nsec < 1000000000.
+struct FileValues {
+    std::optional<quint64> size;
+    std::array<std::optional<timespec>, 4> stamps; // modified, created, accessed, changed
+
+    std::optional<timespec>& stamp(SnapshotColumn column)
+    {
+        return stamps[static_cast<std::size_t>(column) - 1];
+    }
+    const std::optional<timespec>& stamp(SnapshotColumn column) const
+    {
+        return stamps[static_cast<std::size_t>(column) - 1];
+    }
+};
+
+class Snapshot {
+public:
+    Snapshot();
+    ~Snapshot();
+    Snapshot(Snapshot&&) noexcept;
+    Snapshot& operator=(Snapshot&&) noexcept;
+
+    // The columns the snapshot has beside the path.
+    ColumnSet columns() const { return m_columns; }
+    bool has(SnapshotColumn column) const { return (m_columns & columnBit(column)) != 0; }
+    // How many digits of a second the column's stamps have: 9 with nanoseconds, 0 in whole
+    // seconds; the fewest of any of its stamps.
+    int fractionDigits(SnapshotColumn column) const;
+
+    qsizetype count() const { return static_cast<qsizetype>(m_paths.size()); }
+    QByteArrayView path(qsizetype record) const;
+    FileValues values(qsizetype record) const;
+
+    // Building one, as the reader does: the columns first, then the records in file order.
+    // Values of columns the snapshot does not have are left out.
+    void setColumns(ColumnSet columns);
+    void append(QByteArrayView path, const FileValues& values);
+    void setFractionDigits(SnapshotColumn column, int digits);
+
+    // The longest path a snapshot keeps: no file's comes near it.
+    static constexpr qsizetype kLongestPath = (qsizetype(1) << 20) - 1;
+
+private:
+    // Paths one after another in blocks; a path is named by its block, offset and length.
+    using PathRef = quint64;
+    PathRef storePath(QByteArrayView path);
+
+    ColumnSet m_columns = 0;
+    std::array<qint8, 5> m_fractionDigits{9, 9, 9, 9, 9};
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    qsizetype m_blockUsed = 0;
+    std::vector<PathRef> m_paths;
+    std::vector<quint64> m_sizes; // kNoSize where there is none
+    // Each stamp as its instantKey(), TextTable::kNoKey where there is none; a stamp outside
+    // the years the key holds exactly is kept whole in m_farStamps, by record and column.
+    std::array<std::vector<qint64>, 4> m_stamps;
+    std::unordered_map<quint64, timespec> m_farStamps;
+};
+
+} // namespace quillfen
