@@ -5,6 +5,7 @@
 #include "snapshot/SnapshotTexts.h"
 #include "table/TextTable.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -23,7 +24,8 @@ constexpr qint64 kFarKey = TextTable::kNoKey + 1; // no instantKey() gives it
 // A path reference: block (20 bits), offset in it (24 bits), length (20 bits).
 constexpr int kLengthBits = 20;
 constexpr int kOffsetBits = 24;
-constexpr qsizetype kBlockSize = qsizetype(1) << kOffsetBits;
+constexpr qsizetype kLargestBlock = qsizetype(1) << kOffsetBits;
+constexpr qsizetype kFirstBlock = qsizetype(1) << 16;
 
 // The seconds instantKey() keeps exactly, about the years 1678 to 2262.
 constexpr qint64 kExactSeconds = std::numeric_limits<qint64>::max() / 1000000000 - 1;
@@ -63,9 +65,13 @@ void Snapshot::setColumns(ColumnSet columns)
 Snapshot::PathRef Snapshot::storePath(QByteArrayView path)
 {
     Q_ASSERT(path.size() <= kLongestPath);
-    if (m_blocks.empty() || kBlockSize - m_blockUsed < path.size()) {
-        // Not value-initialized: the pages are touched only as paths fill them.
-        m_blocks.emplace_back(new char[kBlockSize]);
+    if (m_blocks.empty() || m_blockSize - m_blockUsed < path.size()) {
+        // Blocks grow from small, for the small snapshots, to the most an offset reaches; a
+        // block is not value-initialized, so its pages are touched only as paths fill it.
+        m_blockSize =
+            std::min(kLargestBlock, kFirstBlock << std::min<std::size_t>(m_blocks.size(), 16));
+        m_blockSize = std::max(m_blockSize, path.size());
+        m_blocks.emplace_back(new char[static_cast<std::size_t>(m_blockSize)]);
         m_blockUsed = 0;
     }
     if (!path.isEmpty())

@@ -90,6 +90,7 @@ private:
     ColumnSet m_columns = 0;
     std::array<qint8, 5> m_fractionDigits{9, 9, 9, 9, 9};
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    qsizetype m_blockSize = 0;
     qsizetype m_blockUsed = 0;
     std::vector<PathRef> m_paths;
     std::vector<quint64> m_sizes; // kNoSize where there is none

@@ -137,7 +137,14 @@ bool readIsoStamp(QByteArrayView s, timespec& stamp, int& fractionDigits)
 
     const long long days =
         daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-    stamp.tv_sec = static_cast<time_t>(days * 86400 + hour * 3600 + minute * 60 + second - offset);
+    const long long seconds = days * 86400 + hour * 3600 + minute * 60 + second - offset;
+    // Within the years that have at most eleven digits in UTC too, so that any stamp read can
+    // be written and read again.
+    static const long long kFirst = daysFromCivil(-99999999999, 1, 1) * 86400;
+    static const long long kLast = daysFromCivil(99999999999, 12, 31) * 86400 + 86399;
+    if (seconds < kFirst || seconds > kLast)
+        return false;
+    stamp.tv_sec = static_cast<time_t>(seconds);
     stamp.tv_nsec = nanoseconds;
     return true;
 }
@@ -462,10 +469,13 @@ void SnapshotReader::feed(QByteArrayView bytes)
 bool SnapshotReader::decideFormat(bool atEnd)
 {
     const auto mark = QByteArrayView(kByteOrderMark);
-    if (m_pending.size() < mark.size() && mark.startsWith(m_pending) && !atEnd)
-        return false; // it may yet be a byte order mark
-    if (m_pending.startsWith(mark))
-        m_pending.remove(0, mark.size());
+    if (!m_markChecked) {
+        if (m_pending.size() < mark.size() && mark.startsWith(m_pending) && !atEnd)
+            return false; // it may yet be a byte order mark
+        if (m_pending.startsWith(mark))
+            m_pending.remove(0, mark.size());
+        m_markChecked = true; // one mark at most
+    }
     if (m_pending.isEmpty())
         return false;
     m_format = m_pending.front() == '{' ? Format::JsonLines : Format::Csv;

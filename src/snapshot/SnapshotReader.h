@@ -62,6 +62,7 @@ private:
     QString m_shownName;
     Snapshot m_snapshot;
     Format m_format = Format::Unknown;
+    bool m_markChecked = false; // whether a byte order mark was looked for
     QByteArray m_pending;       // bytes after the last whole line
     qsizetype m_scanned = 0;    // how far m_pending was searched for the line's end
     bool m_inQuotes = false;    // csv: whether m_scanned is inside a quoted field
