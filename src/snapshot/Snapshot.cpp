@@ -66,12 +66,11 @@ Snapshot::PathRef Snapshot::storePath(QByteArrayView path)
 {
     Q_ASSERT(path.size() <= kLongestPath);
     if (m_blocks.empty() || m_blockSize - m_blockUsed < path.size()) {
-        // Blocks grow from small, for the small snapshots, to the most an offset reaches; a
-        // block is not value-initialized, so its pages are touched only as paths fill it.
+        // Blocks grow from small, for the small snapshots, to the most an offset reaches.
         m_blockSize =
             std::min(kLargestBlock, kFirstBlock << std::min<std::size_t>(m_blocks.size(), 16));
         m_blockSize = std::max(m_blockSize, path.size());
-        m_blocks.emplace_back(new char[static_cast<std::size_t>(m_blockSize)]);
+        m_blocks.push_back(allocateLarge<char>(static_cast<std::size_t>(m_blockSize), true));
         m_blockUsed = 0;
     }
     if (!path.isEmpty())

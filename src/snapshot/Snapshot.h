@@ -4,6 +4,7 @@
 // Core.
 
 #include "base/Texts.h"
+#include "snapshot/LargeMemory.h"
 
 #include <QByteArrayView>
 
@@ -83,20 +84,40 @@ public:
     static constexpr qsizetype kLongestPath = (qsizetype(1) << 20) - 1;
 
 private:
+    // A growing array in chunks: growing never copies what it holds, nor needs room for it
+    // twice, as a vector's doubling would. Chunks after the first are in huge pages.
+    template <typename T> class Chunked {
+    public:
+        std::size_t size() const { return m_size; }
+        const T& operator[](std::size_t i) const { return m_chunks[i >> kBits][i & kMask]; }
+        void push_back(T value)
+        {
+            if ((m_size & kMask) == 0)
+                m_chunks.push_back(allocateLarge<T>(kMask + 1, !m_chunks.empty()));
+            m_chunks.back()[m_size++ & kMask] = value;
+        }
+
+    private:
+        static constexpr int kBits = 18;
+        static constexpr std::size_t kMask = (std::size_t(1) << kBits) - 1;
+        std::vector<LargeArray<T>> m_chunks;
+        std::size_t m_size = 0;
+    };
+
     // Paths one after another in blocks; a path is named by its block, offset and length.
     using PathRef = quint64;
     PathRef storePath(QByteArrayView path);
 
     ColumnSet m_columns = 0;
     std::array<qint8, 5> m_fractionDigits{9, 9, 9, 9, 9};
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<LargeArray<char>> m_blocks;
     qsizetype m_blockSize = 0;
     qsizetype m_blockUsed = 0;
-    std::vector<PathRef> m_paths;
-    std::vector<quint64> m_sizes; // kNoSize where there is none
+    Chunked<PathRef> m_paths;
+    Chunked<quint64> m_sizes; // kNoSize where there is none
     // Each stamp as its instantKey(), TextTable::kNoKey where there is none; a stamp outside
     // the years the key holds exactly is kept whole in m_farStamps, by record and column.
-    std::array<std::vector<qint64>, 4> m_stamps;
+    std::array<Chunked<qint64>, 4> m_stamps;
     std::unordered_map<quint64, timespec> m_farStamps;
 };
 

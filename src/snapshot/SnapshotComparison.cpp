@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <bit>
 
 namespace quillfen {
@@ -57,14 +58,26 @@ SnapshotComparison::SnapshotComparison(const Snapshot& before, std::vector<Snaps
     // At most half full, so a miss ends after a probe or two.
     const auto records = static_cast<quint64>(before.count());
     const quint64 slotCount = std::bit_ceil(std::max<quint64>(16, records * 2));
-    m_slots.assign(slotCount, Slot{kEmpty, 0});
+    m_slots = allocateLarge<Slot>(slotCount, true);
+    std::fill_n(m_slots.get(), slotCount, Slot{kEmpty, 0});
     m_mask = static_cast<quint32>(slotCount - 1);
-    for (qsizetype record = 0; record < before.count(); ++record) {
-        const quint32 hash = pathHash(before.path(record));
-        quint32 at = hash & m_mask;
-        while (m_slots[at].record != kEmpty)
-            at = (at + 1) & m_mask;
-        m_slots[at] = Slot{static_cast<quint32>(record), hash};
+    // In batches whose slots are asked for ahead, so that their cache misses overlap.
+    constexpr qsizetype kBatch = 16;
+    std::array<quint32, kBatch> hashes{};
+    for (qsizetype first = 0; first < before.count(); first += kBatch) {
+        const qsizetype size = std::min(kBatch, before.count() - first);
+        for (qsizetype i = 0; i < size; ++i) {
+            hashes[i] = pathHash(before.path(first + i));
+#if defined(__GNUC__)
+            __builtin_prefetch(&m_slots[hashes[i] & m_mask], 1);
+#endif
+        }
+        for (qsizetype i = 0; i < size; ++i) {
+            quint32 at = hashes[i] & m_mask;
+            while (m_slots[at].record != kEmpty)
+                at = (at + 1) & m_mask;
+            m_slots[at] = Slot{static_cast<quint32>(first + i), hashes[i]};
+        }
     }
 }
 

@@ -71,7 +71,7 @@ private:
     const Snapshot& m_before;
     std::vector<SnapshotColumn> m_compared;
     // The snapshot's paths by hash, open addressing with linear probing.
-    std::vector<Slot> m_slots;
+    LargeArray<Slot> m_slots;
     quint32 m_mask = 0;
     std::vector<bool> m_matchedRecords;
     quint64 m_matched = 0;

@@ -184,6 +184,19 @@ void appendUtf8(char32_t c, QByteArray& out)
     }
 }
 
+// Whether the eight bytes at `p` are ASCII without a control character, quote or backslash:
+// most of a line is, so it is passed eight bytes at a time.
+bool isPlainAscii8(const char* p)
+{
+    constexpr quint64 kOnes = 0x0101010101010101;
+    constexpr quint64 kHighs = 0x8080808080808080;
+    quint64 w = 0;
+    std::memcpy(&w, p, 8);
+    auto hasZero = [](quint64 v) { return (v - kOnes) & ~v & kHighs; };
+    const quint64 below32 = (w - kOnes * 0x20) & ~w & kHighs;
+    return ((w & kHighs) | below32 | hasZero(w ^ (kOnes * '"')) | hasZero(w ^ (kOnes * '\\'))) == 0;
+}
+
 struct JsonValue {
     enum Kind { Bad, String, Number, Null, Boolean } kind = Bad;
     QByteArrayView text;    // a string's bytes, a number's or a boolean's text
@@ -282,6 +295,10 @@ private:
         // Plain bytes: valid UTF-8 and no control character, quote or backslash.
         auto plainRun = [this] {
             while (m_p != m_end) {
+                if (m_end - m_p >= 8 && isPlainAscii8(m_p)) {
+                    m_p += 8;
+                    continue;
+                }
                 const auto b = static_cast<unsigned char>(*m_p);
                 if (b == '"' || b == '\\' || b < 0x20)
                     return true;
@@ -413,11 +430,17 @@ private:
 // The key's column: kPathField, a SnapshotColumn, or -2 for none.
 int columnOfKey(QByteArrayView key)
 {
-    if (key == "path")
+    constexpr QByteArrayView kPath("path");
+    if (key == kPath)
         return kPathField;
-    for (const SnapshotColumn column : kSnapshotColumns) {
-        if (key == snapshotKey(column))
-            return static_cast<int>(column);
+    static const QByteArrayView kKeys[] = {
+        snapshotKey(SnapshotColumn::Size),    snapshotKey(SnapshotColumn::Modified),
+        snapshotKey(SnapshotColumn::Created), snapshotKey(SnapshotColumn::Accessed),
+        snapshotKey(SnapshotColumn::Changed),
+    };
+    for (int c = 0; c < 5; ++c) {
+        if (key == kKeys[c])
+            return c;
     }
     return -2;
 }
