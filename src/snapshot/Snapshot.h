@@ -8,7 +8,9 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -85,15 +87,29 @@ public:
 
 private:
     // A growing array in chunks: growing never copies what it holds, nor needs room for it
-    // twice, as a vector's doubling would. Chunks after the first are in huge pages.
+    // twice, as a vector's doubling would, past the first chunk. Later chunks are in huge
+    // pages.
     template <typename T> class Chunked {
     public:
         std::size_t size() const { return m_size; }
         const T& operator[](std::size_t i) const { return m_chunks[i >> kBits][i & kMask]; }
         void push_back(T value)
         {
-            if ((m_size & kMask) == 0)
-                m_chunks.push_back(allocateLarge<T>(kMask + 1, !m_chunks.empty()));
+            if (m_size == m_capacity) {
+                // The first chunk grows to its full size, so a small snapshot stays small.
+                if (m_size < kMask + 1) {
+                    const std::size_t capacity = std::max<std::size_t>(1024, m_capacity * 2);
+                    LargeArray<T> first = allocateLarge<T>(capacity, false);
+                    if (m_size > 0)
+                        std::memcpy(first.get(), m_chunks[0].get(), m_size * sizeof(T));
+                    m_chunks.resize(1);
+                    m_chunks[0] = std::move(first);
+                    m_capacity = capacity;
+                } else {
+                    m_chunks.push_back(allocateLarge<T>(kMask + 1, true));
+                    m_capacity += kMask + 1;
+                }
+            }
             m_chunks.back()[m_size++ & kMask] = value;
         }
 
@@ -102,6 +118,7 @@ private:
         static constexpr std::size_t kMask = (std::size_t(1) << kBits) - 1;
         std::vector<LargeArray<T>> m_chunks;
         std::size_t m_size = 0;
+        std::size_t m_capacity = 0;
     };
 
     // Paths one after another in blocks; a path is named by its block, offset and length.
