@@ -16,7 +16,10 @@ QString caseFolded(QStringView text)
 }
 
 // Iterative glob with backtracking to the last "*": linear in practice, never exponential.
-bool globMatch(QStringView pattern, QStringView name)
+// `fold` maps a name's unit to the pattern's case (the identity for a folded name).
+template <typename Fold = char16_t (*)(char16_t)>
+bool globMatch(
+    QStringView pattern, QStringView name, Fold fold = [](char16_t c) { return c; })
 {
     qsizetype p = 0;
     qsizetype n = 0;
@@ -27,7 +30,8 @@ bool globMatch(QStringView pattern, QStringView name)
         if (p < pattern.size() && pattern[p] == u'*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+        } else if (p < pattern.size()
+                   && (pattern[p] == u'?' || pattern[p].unicode() == fold(name[n].unicode()))) {
             ++p;
             ++n;
         } else if (starP >= 0) {
@@ -47,11 +51,17 @@ bool hasWildcard(QStringView text)
     return text.contains(u'*') || text.contains(u'?');
 }
 
+bool isAsciiText(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
 WildcardPattern::WildcardPattern(const QString& pattern)
     : m_pattern(pattern)
     , m_folded(caseFolded(pattern))
+    , m_asciiFolded(isAsciiText(m_folded))
 {
     if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
         m_kind = Kind::Everything;
@@ -59,7 +69,7 @@ WildcardPattern::WildcardPattern(const QString& pattern)
         m_kind = Kind::Suffix;
     if (m_kind == Kind::Suffix) {
         const QStringView suffix = QStringView(pattern).mid(1);
-        if (std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        if (isAsciiText(suffix))
             m_asciiSuffix = suffix.toLatin1();
     }
 }
@@ -121,6 +131,13 @@ bool WildcardPattern::matches(QStringView name) const
         return name.endsWith(QStringView(m_pattern).mid(1), Qt::CaseInsensitive);
     case Kind::General:
         break;
+    }
+    // An ASCII name against an ASCII pattern folds unit by unit, without a copy: matching
+    // whole paths row by row stays quick.
+    if (m_asciiFolded && isAsciiText(name)) {
+        return globMatch(m_folded, name, [](char16_t c) {
+            return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+        });
     }
     return globMatch(m_folded, caseFolded(name));
 }

@@ -29,6 +29,7 @@ private:
 
     QString m_pattern;
     QString m_folded;         // the pattern case-folded, for the general matcher
+    bool m_asciiFolded;       // whether that is all ASCII
     QByteArray m_asciiSuffix; // "*.txt" as ".txt" when it is plain ASCII
     Kind m_kind = Kind::General;
 };
