@@ -1,12 +1,15 @@
 #include "cli/CliOptions.h"
 
+#include "base/Utf8.h"
 #include "cli/CliTexts.h"
+#include "dates/LocalTime.h"
 
 #include <QFile>
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 
 namespace quillfen::cli {
 
@@ -122,15 +125,37 @@ Option optionOf(const QByteArray& argument)
     return {argument, std::nullopt};
 }
 
+// A date condition's option, "--modified-after" and so on: its stamp, and whether it bounds
+// the stamp from below.
+struct DateOption {
+    StampKind kind;
+    bool after;
+};
+
+std::optional<DateOption> dateOptionOf(const QByteArray& name)
+{
+    for (const StampKind kind : kAllStampKinds) {
+        const QByteArray stem = QByteArray("--") + stampWord(kind);
+        if (name == stem + "-after")
+            return DateOption{kind, true};
+        if (name == stem + "-before")
+            return DateOption{kind, false};
+    }
+    return std::nullopt;
+}
+
 bool takesValue(const QByteArray& name)
 {
-    static const QByteArray kValued[] = {"--ext",    "--files-from", "--columns", "--dates",
-                                         "--format", "--time",       "-o",        "--output"};
-    return std::find(std::begin(kValued), std::end(kValued), name) != std::end(kValued);
+    static const QByteArray kValued[] = {"--ext",   "--files-from", "--columns",
+                                         "--dates", "--format",     "--time",
+                                         "-o",      "--output",     "--name"};
+    return std::find(std::begin(kValued), std::end(kValued), name) != std::end(kValued)
+        || dateOptionOf(name);
 }
 
 // What the arguments say, before the defaults are settled.
 struct Given {
+    qint64 now = 0;
     Options options;
     std::optional<OutputFormat> format;
     std::optional<TimeStyle> time;
@@ -156,7 +181,23 @@ bool takeSwitch(const QByteArray& name, Options& options)
 std::optional<QString> takeValue(const QByteArray& name, const QByteArray& value, Given& given)
 {
     Options& options = given.options;
-    if (name == "--ext") {
+    if (const std::optional<DateOption> date = dateOptionOf(name)) {
+        const std::optional<qint64> when = parseWhen(QString::fromUtf8(value), given.now);
+        if (!when || !isValidUtf8(value))
+            return texts::kBadWhen().arg(shown(name), shown(value));
+        // Given twice, both hold: the narrower bound.
+        InstantRange& range = options.ranges[static_cast<std::size_t>(date->kind)];
+        if (date->after)
+            range.after =
+                range.after == InstantRange::kNoBound ? *when : std::max(range.after, *when);
+        else
+            range.before =
+                range.before == InstantRange::kNoBound ? *when : std::min(range.before, *when);
+    } else if (name == "--name") {
+        if (!isValidUtf8(value))
+            return texts::kBadName().arg(shown(value));
+        options.names.push_back(QString::fromUtf8(value));
+    } else if (name == "--ext") {
         options.extension = QString::fromUtf8(value);
     } else if (name == "--files-from") {
         options.filesFrom = value;
@@ -222,7 +263,15 @@ std::optional<QString> settle(Given& given)
 
 CommandLine parseCommandLine(const std::vector<QByteArray>& arguments)
 {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return parseCommandLine(arguments, instantKey(now));
+}
+
+CommandLine parseCommandLine(const std::vector<QByteArray>& arguments, qint64 now)
+{
     Given given;
+    given.now = now;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const QByteArray& argument = arguments[i];

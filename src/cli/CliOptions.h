@@ -2,11 +2,13 @@
 
 // Layer cli: the command-line program; uses files, dates, table and base (Qt Core only).
 
+#include "dates/WhenText.h"
 #include "files/FileColumn.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -27,6 +29,10 @@ struct Options {
     bool nanoseconds = false;
     bool byteOrderMark = false;
     QByteArray output; // empty: standard output
+    // Only the files whose stamps fall in these ranges (by StampKind; a file without that
+    // stamp fails a range with a bound) and whose paths match every one of these patterns.
+    std::array<InstantRange, 4> ranges{};
+    std::vector<QString> names;
 };
 
 struct CommandLine {
@@ -43,8 +49,10 @@ struct UsageMistake {
     QString error;
 };
 
-// Reads the arguments after the program's name.
+// Reads the arguments after the program's name; a span back in a WHEN counts from `now` (an
+// instant, see WhenText.h), by default the present.
 CommandLine parseCommandLine(const std::vector<QByteArray>& arguments);
+CommandLine parseCommandLine(const std::vector<QByteArray>& arguments, qint64 now);
 
 // What --help prints.
 QByteArray usageText();

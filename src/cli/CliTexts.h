@@ -41,6 +41,13 @@ inline constexpr UiText kNsNeedsIso{
     QT_TRANSLATE_NOOP("Quillfen", "--ns needs --time iso or --time utc")};
 inline constexpr UiText kBomIsForCsv{
     QT_TRANSLATE_NOOP("Quillfen", "--bom is for the csv format only")};
+inline constexpr UiText kBadWhen{
+    QT_TRANSLATE_NOOP("Quillfen",
+                      "%1 takes a date (2024-03-31), a date and time (2024-03-31T14:30, "
+                      "local unless it ends in Z or an offset such as +01:00) or a span back "
+                      "from now (90m, 36h, 7d, 2w, 6mo, 1y), not '%2'")};
+inline constexpr UiText kBadName{
+    QT_TRANSLATE_NOOP("Quillfen", "--name takes a pattern in UTF-8, not '%1'")};
 inline constexpr UiText kNulInList{
     QT_TRANSLATE_NOOP("Quillfen",
                       "a path read from '%1' holds a NUL byte: if its paths end in "
@@ -87,6 +94,24 @@ Input:
   --files-from FILE   read further PATHs from FILE, one per line; "-" is standard input
   -0, --null          the PATHs read from --files-from end in NUL bytes, not line ends
                       (find -print0); without it, a NUL byte there is a usage error
+
+Filters (a file is listed when it passes every one given):
+  --modified-after WHEN, --modified-before WHEN
+                      only files modified after, or before, WHEN (strictly, as find
+                      -newermt); the same for --created-after, --created-before,
+                      --accessed-after, --accessed-before, --changed-after and
+                      --changed-before. A file without that date (created, where the file
+                      system keeps no birth time; an entry that cannot be read) fails it.
+                      WHEN is a date, 2024-03-31 (local midnight at its start), a date and
+                      time, 2024-03-31T14:30 or "2024-03-31 14:30:15.5" (local time unless
+                      it ends in Z or an offset such as +01:00 or +0100), or a span back from
+                      now: 90m, 36h, 7d, 2w (exact, a day is 24 hours), 6mo, 1y (on the
+                      calendar: the same time of day, the day cut to the month's end). A
+                      local time a clock change skips is taken as that long after the change,
+                      one it repeats as the first of the two
+  --name PATTERN      only files whose path holds PATTERN, letters in any case; a PATTERN
+                      with * or ? must match the whole file name instead, or with a "/" in
+                      it the whole path ("*.txt", "*/2024/*")
 
 Output:
   --columns LIST      the columns, in the order given, separated by commas, from: path,
@@ -141,6 +166,9 @@ clipboard and xlsx show such a byte as U+FFFD, as the window would, and name the
 standard error.
 
 While it runs, a line on standard error shows the progress when that is a terminal.
+
+The filters apply to the values read for the row, so a folder walk reads each file once;
+text and clipboard fit their columns to the rows that pass.
 
 Exit status: 0 when every entry was read and written, 1 when some could not be read (or did
 not fit into the xlsx sheet, or had a name the format shows as U+FFFD), 2 for a usage error

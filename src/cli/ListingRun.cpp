@@ -62,6 +62,13 @@ ListingRun::ListingRun(const Options& options, RowWriter& writer, Terminal& term
                                                               : IsoDateText::Zone::Local,
                                options.nanoseconds);
     }
+    for (const StampKind kind : kAllStampKinds) {
+        const InstantRange& range = options.ranges[static_cast<std::size_t>(kind)];
+        if (!range.isOpen())
+            m_dateConditions.emplace_back(kind, range);
+    }
+    for (const QString& name : options.names)
+        m_names.emplace_back(name);
     m_stamps = std::make_unique<ReadAhead<Block, Stamps>>(
         [](const Block& block, const std::atomic<bool>& cancelled) {
             // Each reader keeps the folder of its last path open for the next.
@@ -214,12 +221,29 @@ void ListingRun::writeRead(std::size_t pending)
     }
 }
 
+bool ListingRun::passesDates(const Stamped& stamped) const
+{
+    for (const auto& [kind, range] : m_dateConditions) {
+        const std::optional<timespec> stamp =
+            stamped.times ? stampOf(*stamped.times, kind) : std::nullopt;
+        if (!range.contains(stamp ? instantKey(*stamp) : InstantRange::kNoBound))
+            return false;
+    }
+    return true;
+}
+
 void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
 {
+    for (const PathPattern& name : m_names) {
+        if (!name.matchesUtf8(path))
+            return; // not asked for: neither listed nor, unreadable, said
+    }
     if (!stamped.times) {
         m_terminal.warn(withBytes(m_cannotRead, path, errorText(stamped.error).toLocal8Bit()));
         m_someAmiss = true;
     }
+    if (!passesDates(stamped))
+        return;
     if (!m_namesExact && !isValidUtf8(path)) {
         m_terminal.warn(withBytes(m_nameNotUtf8, path));
         m_someAmiss = true;

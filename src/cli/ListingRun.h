@@ -8,6 +8,7 @@
 #include "dates/DateTextFormat.h"
 #include "dates/IsoDateText.h"
 #include "files/FolderWalk.h"
+#include "files/PathPattern.h"
 #include "files/ReadAhead.h"
 
 #include <QByteArray>
@@ -64,6 +65,8 @@ private:
     // Writes the blocks read so far, oldest first, until at most `pending` are still asked.
     void writeRead(std::size_t pending);
     void writeRow(QByteArrayView path, const Stamped& stamped);
+    // Whether the stamps the row was read with pass every date condition.
+    bool passesDates(const Stamped& stamped) const;
     // Appends the cell's text to m_cellTexts; false when the file has no value there.
     bool appendCell(Column& column, const FileTimes& times, Cell& cell);
     void showProgress();
@@ -72,6 +75,8 @@ private:
     RowWriter& m_writer;
     Terminal& m_terminal;
     std::vector<Column> m_columns;
+    std::vector<std::pair<StampKind, InstantRange>> m_dateConditions; // those with a bound
+    std::vector<PathPattern> m_names;
     bool m_namesExact; // whether every name reaches the output as it is
     // Translated once per run.
     QByteArray m_cannotRead;

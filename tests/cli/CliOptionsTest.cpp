@@ -57,6 +57,21 @@ TEST(CliOptions, PathsAndInputsAreTakenAsGiven)
     EXPECT_TRUE(line.options.nulSeparated);
 }
 
+TEST(CliOptions, AFilterGivenTwiceHoldsBothTimes)
+{
+    const qint64 now = parseIsoInstant(u"2024-04-02T12:00Z").value();
+    const CommandLine line = parseCommandLine(
+        {"--modified-after", "2024-04-01", "--modified-after=2024-03-01", "--modified-before", "1d",
+         "--modified-before", "2d", "--name", "a", "--name", "*.txt", "dir"},
+        now);
+    ASSERT_EQ(line.action, CommandLine::Action::Run) << line.error.toStdString();
+    const InstantRange& modified = line.options.ranges[std::size_t(StampKind::Modified)];
+    EXPECT_EQ(modified.after, parseIsoInstant(u"2024-04-01"));
+    EXPECT_EQ(modified.before, now - 2 * 86400 * qint64(1000000000));
+    EXPECT_TRUE(line.options.ranges[std::size_t(StampKind::Created)].isOpen());
+    EXPECT_EQ(line.options.names, (std::vector<QString>{"a", "*.txt"}));
+}
+
 TEST(CliOptions, ColumnsKeepTheirOrderAndDatesTheWindowsOrder)
 {
     using C = FileColumn;
@@ -91,6 +106,11 @@ TEST(CliOptions, EveryMistakeIsAUsageErrorThatSaysWhat)
         {{"--ext"}, "--ext needs a value"},
         {{"--verbose", "dir"}, "unknown option '--verbose'"},
         {{"--ns=yes", "dir"}, "unknown option '--ns=yes'"},
+        {{"--created-before", "yesterday", "dir"}, "--created-before takes a date"},
+        {{"--changed-after=2024-02-30", "dir"}, "not '2024-02-30'"},
+        {{"--accessed-after", "7 d", "dir"}, "not '7 d'"},
+        {{"--name", "\xff", "dir"}, "--name takes a pattern in UTF-8"},
+        {{"--modified-after", "", "dir"}, "--modified-after needs a value"},
     };
     for (const auto& [arguments, error] : cases) {
         const CommandLine line = parse(arguments);

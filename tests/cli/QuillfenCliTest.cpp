@@ -333,6 +333,10 @@ TEST_F(QuillfenCli, ExitStatusSaysWhetherEveryEntryWasRead)
         {{file}, {}, 0, ""},
         {{file, tree.path("gone.txt")}, {}, 1, "quillfen-cli: cannot read '"},
         {{"--format", "csv"}, {}, 2, "quillfen-cli: no PATH"},
+        {{"--modified-after", "last week", file},
+         {},
+         2,
+         "quillfen-cli: --modified-after takes a date"},
         {{"-o", tree.path("no-folder/out.csv"), file}, {}, 2, "quillfen-cli: cannot write '"},
         {{"--files-from", "-", "-o", out}, nulEnded, 2, "quillfen-cli: a path read from '-' holds"},
         {{"--files-from", "-"}, nulEnded, 2, "quillfen-cli: a path read from '-' holds"},
@@ -412,4 +416,60 @@ TEST_F(QuillfenCli, AFolderThatCannotBeReadIsNamedAndTheRestListed)
                   + "': Permission denied\n");
     EXPECT_TRUE(ran.out.contains(QFile::encodeName(listed) + ",20"));
     EXPECT_FALSE(ran.out.contains("secret"));
+}
+
+TEST_F(QuillfenCli, FiltersKeepWhatFindKeepsAndTheTextFitsTheRowsKept)
+{
+    // Ages far from the bounds, so the two programs' "now" cannot tell them apart. The walk
+    // leaves out hidden plain files and names beginning with "~"; find is told to as well.
+    const std::pair<const char*, const char*> files[] = {
+        {"F/new.txt", "1 day ago"},
+        {"F/old.log", "30 days ago"},
+        {"F/sub/old.txt", "8 days ago"},
+        {"F/sub/deep/new.LOG", "6 days ago"},
+        {"F/sub/a much longer name than the others, written 9 days ago.txt", "9 days ago"},
+        {"F/.hidden", "1 hour ago"},
+        {"F/~draft.txt", "1 hour ago"},
+        {"F/next.txt", "tomorrow"},
+    };
+    for (const auto& [name, age] : files) {
+        tree.file(QString::fromUtf8(name));
+        ASSERT_EQ(run({"-d", age, tree.path(QString::fromUtf8(name))}, {}, "touch").status, 0);
+    }
+    const struct {
+        QStringList filters;
+        const char* find;
+    } cases[] = {
+        {{"--modified-after", "7d"}, "-newermt '7 days ago'"},
+        {{"--modified-after", "1w", "--name", ".TXT"}, "-newermt '7 days ago' -ipath '*.txt*'"},
+        {{"--modified-before", "168h", "--name", "SUB/"},
+         "! -newermt '7 days ago' -ipath '*sub/*'"},
+        {{"--name", "*.log"}, "-iname '*.log'"},
+        {{"--name", "*/sub/*.txt"}, "-ipath '*/sub/*.txt'"},
+        {{"--modified-after", "2mo", "--modified-before", "2d"},
+         "-newermt '2 months ago' ! -newermt '2 days ago'"},
+    };
+    for (const auto& c : cases) {
+        const Ran found = run({"-c",
+                               QStringLiteral("find \"$0\" -type f ! -name '.*' ! -name '~*' %1 "
+                                              "| sort")
+                                   .arg(QString::fromUtf8(c.find)),
+                               tree.path("F")},
+                              {}, "bash");
+        ASSERT_EQ(found.status, 0) << found.err.toStdString();
+        const Ran listed =
+            run(QStringList{"--columns", "path"} + c.filters + QStringList{tree.path("F")});
+        ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+        QList<QByteArray> paths = listed.out.split('\n').mid(1);
+        paths.removeAll({});
+        const QByteArray inWalkOrder = paths.join('\n') + '\n';
+        std::sort(paths.begin(), paths.end());
+        EXPECT_EQ(paths.join('\n') + '\n', found.out) << c.find;
+
+        // The report of the rows kept is that of those files alone: widths and all.
+        const Ran text =
+            run(QStringList{"--format", "text"} + c.filters + QStringList{tree.path("F")});
+        const Ran alone = run({"--format", "text", "--files-from", "-"}, inWalkOrder);
+        EXPECT_EQ(text.out, alone.out) << c.find;
+    }
 }
