@@ -146,9 +146,9 @@ std::optional<DateOption> dateOptionOf(const QByteArray& name)
 
 bool takesValue(const QByteArray& name)
 {
-    static const QByteArray kValued[] = {"--ext",   "--files-from", "--columns",
-                                         "--dates", "--format",     "--time",
-                                         "-o",      "--output",     "--name"};
+    static const QByteArray kValued[] = {"--ext",    "--files-from", "--columns", "--dates",
+                                         "--format", "--time",       "-o",        "--output",
+                                         "--name",   "--compare"};
     return std::find(std::begin(kValued), std::end(kValued), name) != std::end(kValued)
         || dateOptionOf(name);
 }
@@ -172,6 +172,8 @@ bool takeSwitch(const QByteArray& name, Options& options)
         options.nanoseconds = true;
     else if (name == "--bom")
         options.byteOrderMark = true;
+    else if (name == "--all")
+        options.all = true;
     else
         return false;
     return true;
@@ -197,6 +199,8 @@ std::optional<QString> takeValue(const QByteArray& name, const QByteArray& value
         if (!isValidUtf8(value))
             return texts::kBadName().arg(shown(value));
         options.names.push_back(QString::fromUtf8(value));
+    } else if (name == "--compare") {
+        options.compare = value;
     } else if (name == "--ext") {
         options.extension = QString::fromUtf8(value);
     } else if (name == "--files-from") {
@@ -234,6 +238,9 @@ std::optional<QString> settle(Given& given)
         return texts::kNoPath();
     if (given.columns && given.dates)
         return texts::kColumnsAndDates();
+    if (options.all && !options.compare)
+        return texts::kAllNeedsCompare();
+    options.columnsChosen = given.columns || given.dates;
     if (given.columns)
         options.columns = *given.columns;
     else if (given.dates)

@@ -33,6 +33,10 @@ struct Options {
     // stamp fails a range with a bound) and whose paths match every one of these patterns.
     std::array<InstantRange, 4> ranges{};
     std::vector<QString> names;
+    // --compare: the snapshot to compare with; --all also writes the rows that are the same.
+    std::optional<QByteArray> compare;
+    bool all = false;
+    bool columnsChosen = false; // by --columns or --dates: for a comparison, those compared
 };
 
 struct CommandLine {

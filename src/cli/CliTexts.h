@@ -48,6 +48,8 @@ inline constexpr UiText kBadWhen{
                       "from now (90m, 36h, 7d, 2w, 6mo, 1y), not '%2'")};
 inline constexpr UiText kBadName{
     QT_TRANSLATE_NOOP("Quillfen", "--name takes a pattern in UTF-8, not '%1'")};
+inline constexpr UiText kAllNeedsCompare{
+    QT_TRANSLATE_NOOP("Quillfen", "--all is for --compare only")};
 inline constexpr UiText kNulInList{
     QT_TRANSLATE_NOOP("Quillfen",
                       "a path read from '%1' holds a NUL byte: if its paths end in "
@@ -113,6 +115,22 @@ Filters (a file is listed when it passes every one given):
                       with * or ? must match the whole file name instead, or with a "/" in
                       it the whole path ("*.txt", "*/2024/*")
 
+Comparing:
+  --compare OLD       compare the files now with OLD, a snapshot (what --format jsonl --ns
+                      --columns path,size,modified,created,accessed,changed writes) or a csv
+                      listing of quillfen-cli in --time iso or utc: one row per path added,
+                      removed, or changed in a column both have (or in the --columns or
+                      --dates named). Each row has a Change column first (added, removed, or
+                      changed: and the changed columns, as changed:size,modified), the path,
+                      then the old and the new value of each compared column (Old Size, New
+                      Size...; old_size, new_size in jsonl). Rows follow the walk, the removed
+                      paths come after them in OLD's order; renames show as removed and added.
+                      Times are compared as instants, whatever zone OLD was written in, at the
+                      precision both have. Paths are compared as given: list the folder the
+                      way OLD listed it. The filters choose among the rows, by the new values
+                      or, for a removed path, OLD's
+  --all               with --compare, also write the paths that are the same ("unchanged")
+
 Output:
   --columns LIST      the columns, in the order given, separated by commas, from: path,
                       size (in bytes), modified, created (the birth time, where the file
@@ -172,7 +190,9 @@ text and clipboard fit their columns to the rows that pass.
 
 Exit status: 0 when every entry was read and written, 1 when some could not be read (or did
 not fit into the xlsx sheet, or had a name the format shows as U+FFFD), 2 for a usage error
-or an output that cannot be written.
+or an output that cannot be written. With --compare, as diff: 0 when no row written differs,
+1 when one does (or an entry cannot be read now), 2 for trouble, a snapshot that cannot be
+read among it (then nothing is written).
 )")};
 
 } // namespace quillfen::cli::texts

@@ -4,9 +4,11 @@
 #include "base/Utf8.h"
 #include "cli/CliTexts.h"
 #include "files/Wildcard.h"
+#include "snapshot/SnapshotTexts.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -40,27 +42,57 @@ bool isFolder(const QByteArray& path)
 
 } // namespace
 
-ListingRun::ListingRun(const Options& options, RowWriter& writer, Terminal& terminal)
+ListingRun::ListingRun(const Options& options, RowWriter& writer, Terminal& terminal,
+                       SnapshotComparison* comparison)
     : m_options(options)
     , m_writer(writer)
     , m_terminal(terminal)
+    , m_comparison(comparison)
     , m_namesExact(writer.keepsAnyName())
     , m_cannotRead(texts::kCannotReadEntry().toLocal8Bit())
     , m_cannotReadFolder(texts::kCannotReadFolder().toLocal8Bit())
     , m_nameNotUtf8(texts::kNameNotUtf8().toLocal8Bit())
 {
-    for (const FileColumn file : options.columns) {
+    const auto addValue = [&](SnapshotColumn value, Side side, OutputColumn output) {
         Column& column = m_columns.emplace_back();
-        column.column = file;
-        column.kind = stampKindOf(file);
-        if (!column.kind)
-            continue;
+        column.value = value;
+        column.side = side;
+        m_outputColumns.push_back(std::move(output));
+        if (value == SnapshotColumn::Size)
+            return;
         if (options.time == TimeStyle::Local)
             column.text.emplace();
         else
             column.iso.emplace(options.time == TimeStyle::Utc ? IsoDateText::Zone::Utc
                                                               : IsoDateText::Zone::Local,
                                options.nanoseconds);
+    };
+    const auto addOwn = [&](Column::Source source, OutputColumn output) {
+        m_columns.emplace_back().source = source;
+        m_outputColumns.push_back(std::move(output));
+    };
+    if (comparison) {
+        addOwn(Column::Source::Change,
+               {OutputColumn::Kind::Text, quillfen::texts::kChangeHeader(),
+                quillfen::texts::kChangeHeader.english(), kChangeKey});
+        addOwn(Column::Source::Path, outputColumnOf(FileColumn::Path));
+        for (const SnapshotColumn value : comparison->compared()) {
+            for (const Side side : {Side::Before, Side::After}) {
+                const OutputColumn::Kind kind = value == SnapshotColumn::Size
+                    ? OutputColumn::Kind::Size
+                    : OutputColumn::Kind::Date;
+                addValue(value, side,
+                         {kind, comparedHeader(value, side), comparedCsvHeader(value, side),
+                          comparedKey(value, side)});
+            }
+        }
+    } else {
+        for (const FileColumn file : options.columns) {
+            if (file == FileColumn::Path)
+                addOwn(Column::Source::Path, outputColumnOf(file));
+            else
+                addValue(snapshotColumnOf(file), Side::After, outputColumnOf(file));
+        }
     }
     for (const StampKind kind : kAllStampKinds) {
         const InstantRange& range = options.ranges[static_cast<std::size_t>(kind)];
@@ -89,16 +121,18 @@ ListingRun::~ListingRun() = default;
 int ListingRun::run()
 {
     ::tzset(); // time-zone rules are read once per run
-    m_writer.begin(m_options.columns);
+    m_writer.begin(m_outputColumns);
     for (const QByteArray& path : m_options.paths)
         addPath(path);
     if (m_options.filesFrom)
         addFilesFrom(*m_options.filesFrom);
     sendSingles();
     writeRead(0);
+    if (m_comparison)
+        writeRemoved();
     m_writer.finish();
     m_terminal.done();
-    return m_someAmiss ? 1 : 0;
+    return m_someAmiss || m_differs ? 1 : 0;
 }
 
 void ListingRun::addPath(const QByteArray& path)
@@ -221,11 +255,16 @@ void ListingRun::writeRead(std::size_t pending)
     }
 }
 
-bool ListingRun::passesDates(const Stamped& stamped) const
+bool ListingRun::passesNames(QByteArrayView path) const
+{
+    return std::all_of(m_names.begin(), m_names.end(),
+                       [&](const PathPattern& name) { return name.matchesUtf8(path); });
+}
+
+bool ListingRun::passesDates(const FileValues& values) const
 {
     for (const auto& [kind, range] : m_dateConditions) {
-        const std::optional<timespec> stamp =
-            stamped.times ? stampOf(*stamped.times, kind) : std::nullopt;
+        const std::optional<timespec>& stamp = values.stamp(snapshotColumnOf(columnOf(kind)));
         if (!range.contains(stamp ? instantKey(*stamp) : InstantRange::kNoBound))
             return false;
     }
@@ -234,16 +273,46 @@ bool ListingRun::passesDates(const Stamped& stamped) const
 
 void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
 {
-    for (const PathPattern& name : m_names) {
-        if (!name.matchesUtf8(path))
-            return; // not asked for: neither listed nor, unreadable, said
+    FileValues now;
+    if (stamped.times) {
+        const FileTimes& times = *stamped.times;
+        now.size = times.size;
+        for (const StampKind kind : kAllStampKinds)
+            now.stamp(snapshotColumnOf(columnOf(kind))) = stampOf(times, kind);
     }
+    // Every entry goes to the comparison, so one that is filtered out is not taken for removed.
+    ComparedRow compared;
+    if (m_comparison)
+        compared = m_comparison->compare(path, now);
+    if (!passesNames(path))
+        return; // not asked for: neither listed nor, unreadable, said
     if (!stamped.times) {
         m_terminal.warn(withBytes(m_cannotRead, path, errorText(stamped.error).toLocal8Bit()));
         m_someAmiss = true;
     }
-    if (!passesDates(stamped))
+    if (!passesDates(now))
         return;
+    if (!m_comparison) {
+        writeCells(path, {}, now, now);
+    } else if (compared.change != Change::Unchanged || m_options.all) {
+        m_differs = m_differs || compared.change != Change::Unchanged;
+        writeCells(path, compared.word, compared.before, now);
+    }
+}
+
+void ListingRun::writeRemoved()
+{
+    m_comparison->forEachRemoved([this](const ComparedRow& row) {
+        if (!passesNames(row.path) || !passesDates(row.before))
+            return;
+        m_differs = true;
+        writeCells(row.path, row.word, row.before, row.after);
+    });
+}
+
+void ListingRun::writeCells(QByteArrayView path, QByteArrayView change, const FileValues& before,
+                            const FileValues& after)
+{
     if (!m_namesExact && !isValidUtf8(path)) {
         m_terminal.warn(withBytes(m_nameNotUtf8, path));
         m_someAmiss = true;
@@ -253,18 +322,19 @@ void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
     m_cells.assign(m_columns.size(), Cell{});
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         Cell& cell = m_cells[i];
-        if (m_columns[i].column == FileColumn::Path) {
+        Column& column = m_columns[i];
+        if (column.source != Column::Source::Value) {
             cell.present = true;
-            cell.text = path;
+            cell.text = column.source == Column::Source::Path ? path : change;
             continue;
         }
         const qsizetype begin = m_cellTexts.size();
-        cell.present = stamped.times && appendCell(m_columns[i], *stamped.times, cell);
+        cell.present = appendCell(column, column.side == Side::Before ? before : after, cell);
         m_cellSpans[i] = {begin, m_cellTexts.size()};
     }
     // Views only once every text is in: appending may move the buffer.
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (m_cells[i].present && m_columns[i].column != FileColumn::Path) {
+        if (m_cells[i].present && m_columns[i].source == Column::Source::Value) {
             const auto [begin, end] = m_cellSpans[i];
             m_cells[i].text = QByteArrayView(m_cellTexts).sliced(begin, end - begin);
         }
@@ -272,17 +342,19 @@ void ListingRun::writeRow(QByteArrayView path, const Stamped& stamped)
     m_writer.row(m_cells);
 }
 
-bool ListingRun::appendCell(Column& column, const FileTimes& times, Cell& cell)
+bool ListingRun::appendCell(Column& column, const FileValues& values, Cell& cell)
 {
-    if (column.column == FileColumn::Size) {
-        cell.size = times.size;
+    if (column.value == SnapshotColumn::Size) {
+        if (!values.size)
+            return false;
+        cell.size = *values.size;
         char digits[24];
         const std::to_chars_result written =
-            std::to_chars(std::begin(digits), std::end(digits), times.size);
+            std::to_chars(std::begin(digits), std::end(digits), cell.size);
         m_cellTexts.append(digits, written.ptr - digits);
         return true;
     }
-    const std::optional<timespec> stamp = stampOf(times, *column.kind);
+    const std::optional<timespec>& stamp = values.stamp(column.value);
     if (!stamp)
         return false;
     cell.stamp = *stamp;

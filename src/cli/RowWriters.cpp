@@ -20,6 +20,18 @@ QByteArrayView textOrEmpty(const Cell& cell)
 
 } // namespace
 
+OutputColumn outputColumnOf(FileColumn column)
+{
+    OutputColumn out;
+    out.kind = column == FileColumn::Path ? OutputColumn::Kind::Path
+        : column == FileColumn::Size      ? OutputColumn::Kind::Size
+                                          : OutputColumn::Kind::Date;
+    out.header = columnHeader(column)();
+    out.englishHeader = columnHeader(column).english();
+    out.key = columnWord(column);
+    return out;
+}
+
 DelimitedWriter::DelimitedWriter(ByteOutput& output, Kind kind, bool byteOrderMark)
     : m_output(output)
     , m_separator(kind == Kind::Csv ? ',' : '\t')
@@ -29,7 +41,7 @@ DelimitedWriter::DelimitedWriter(ByteOutput& output, Kind kind, bool byteOrderMa
 {
 }
 
-void DelimitedWriter::begin(const std::vector<FileColumn>& columns)
+void DelimitedWriter::begin(const std::vector<OutputColumn>& columns)
 {
     if (m_byteOrderMark)
         m_output.write(kByteOrderMark);
@@ -37,7 +49,7 @@ void DelimitedWriter::begin(const std::vector<FileColumn>& columns)
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0)
             m_line.append(m_separator);
-        m_field(columnHeader(columns[i]).english().toUtf8(), m_line);
+        m_field(columns[i].englishHeader.toUtf8(), m_line);
     }
     m_line.append(m_lineEnd);
     m_output.write(m_line);
@@ -61,16 +73,16 @@ JsonLinesWriter::JsonLinesWriter(ByteOutput& output)
 {
 }
 
-void JsonLinesWriter::begin(const std::vector<FileColumn>& columns)
+void JsonLinesWriter::begin(const std::vector<OutputColumn>& columns)
 {
     m_keys.clear();
     m_numbers.clear();
-    for (const FileColumn column : columns) {
+    for (const OutputColumn& column : columns) {
         QByteArray key(m_keys.empty() ? "{" : ",");
-        appendJsonString(columnWord(column), key);
+        appendJsonString(column.key, key);
         key.append(':');
         m_keys.push_back(key);
-        m_numbers.push_back(column == FileColumn::Size);
+        m_numbers.push_back(column.kind == OutputColumn::Kind::Size);
     }
 }
 
@@ -99,11 +111,13 @@ AlignedWriter::AlignedWriter(ByteOutput& output, AlignedStyle style,
 {
 }
 
-void AlignedWriter::begin(const std::vector<FileColumn>& columns)
+void AlignedWriter::begin(const std::vector<OutputColumn>& columns)
 {
-    m_columns = columns;
-    for (const FileColumn column : columns)
-        m_table.addColumn(columnHeader(column)());
+    m_kinds.clear();
+    for (const OutputColumn& column : columns) {
+        m_kinds.push_back(column.kind);
+        m_table.addColumn(column.header);
+    }
 }
 
 void AlignedWriter::row(const std::vector<Cell>& cells)
@@ -111,7 +125,7 @@ void AlignedWriter::row(const std::vector<Cell>& cells)
     // The first column is the row's own text, as the path is in the window's results.
     for (std::size_t i = 0; i < cells.size(); ++i) {
         QByteArrayView text = textOrEmpty(cells[i]);
-        if (m_columns[i] == FileColumn::Path && !isValidUtf8(text)) {
+        if (m_kinds[i] == OutputColumn::Kind::Path && !isValidUtf8(text)) {
             m_shown = QString::fromUtf8(text).toUtf8();
             text = m_shown;
         }
@@ -150,16 +164,18 @@ WorkbookWriter::WorkbookWriter(const QString& path, std::function<void()> waitSt
 
 WorkbookWriter::~WorkbookWriter() = default;
 
-void WorkbookWriter::begin(const std::vector<FileColumn>& columns)
+void WorkbookWriter::begin(const std::vector<OutputColumn>& columns)
 {
-    m_columns = columns;
+    m_kinds.clear();
+    for (const OutputColumn& column : columns)
+        m_kinds.push_back(column.kind);
     // Dates as date values, as the window's export writes them.
     if (const auto formats = spreadsheetDateFormats()) {
         m_sheet->setDateFormats(formats->dateTime, formats->dateOnly);
         m_dates = true;
     }
     for (std::size_t i = 0; i < columns.size(); ++i)
-        m_sheet->set(1, static_cast<int>(i) + 1, columnHeader(columns[i])());
+        m_sheet->set(1, static_cast<int>(i) + 1, columns[i].header);
 }
 
 void WorkbookWriter::row(const std::vector<Cell>& cells)
@@ -173,13 +189,13 @@ void WorkbookWriter::row(const std::vector<Cell>& cells)
         const Cell& cell = cells[i];
         ResultsCell value;
         value.text = QString::fromUtf8(textOrEmpty(cell));
-        if (m_columns[i] == FileColumn::Path) {
+        if (m_kinds[i] == OutputColumn::Kind::Path) {
             value.isPath = true;
-        } else if (m_columns[i] == FileColumn::Size) {
+        } else if (m_kinds[i] == OutputColumn::Kind::Size) {
             if (!cell.present)
                 continue;
             value.number = static_cast<double>(cell.size);
-        } else if (cell.present && m_dates) {
+        } else if (m_kinds[i] == OutputColumn::Kind::Date && cell.present && m_dates) {
             if (const auto date = spreadsheetDateOf(cell.stamp))
                 value.date = WorkbookDate{date->value, date->midnight};
         }

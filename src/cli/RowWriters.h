@@ -31,11 +31,25 @@ struct Cell {
     quint64 size = 0;
 };
 
-// Turns rows into one output format, the columns headed as the window heads its own.
+// A column of the output: what its cells hold, which decides how a format writes them (a
+// path as the window shows names, a size as a number, a date as a date value), and its
+// headers: as people read them, in English for csv and tsv, and its jsonl key.
+struct OutputColumn {
+    enum class Kind { Text, Path, Size, Date };
+    Kind kind = Kind::Text;
+    QString header;
+    QString englishHeader;
+    QByteArray key;
+};
+
+// A file's column, headed as the window heads its own.
+OutputColumn outputColumnOf(FileColumn column);
+
+// Turns rows into one output format.
 class RowWriter {
 public:
     virtual ~RowWriter() = default;
-    virtual void begin(const std::vector<FileColumn>& columns) = 0;
+    virtual void begin(const std::vector<OutputColumn>& columns) = 0;
     // `cells` has one cell per column given to begin(), in that order.
     virtual void row(const std::vector<Cell>& cells) = 0;
     // Writes what is kept and finishes the output.
@@ -57,7 +71,7 @@ class DelimitedWriter final : public RowWriter {
 public:
     enum class Kind { Csv, Tsv };
     DelimitedWriter(ByteOutput& output, Kind kind, bool byteOrderMark = false);
-    void begin(const std::vector<FileColumn>& columns) override;
+    void begin(const std::vector<OutputColumn>& columns) override;
     void row(const std::vector<Cell>& cells) override;
     void finish() override { m_output.finish(); }
     bool keepsAnyName() const override { return true; }
@@ -76,7 +90,7 @@ private:
 class JsonLinesWriter final : public RowWriter {
 public:
     explicit JsonLinesWriter(ByteOutput& output);
-    void begin(const std::vector<FileColumn>& columns) override;
+    void begin(const std::vector<OutputColumn>& columns) override;
     void row(const std::vector<Cell>& cells) override;
     void finish() override { m_output.finish(); }
     bool keepsAnyName() const override { return true; }
@@ -93,7 +107,7 @@ private:
 class AlignedWriter final : public RowWriter {
 public:
     AlignedWriter(ByteOutput& output, AlignedStyle style, std::function<void()> beforeLine);
-    void begin(const std::vector<FileColumn>& columns) override;
+    void begin(const std::vector<OutputColumn>& columns) override;
     void row(const std::vector<Cell>& cells) override;
     void finish() override;
     bool keepsAnyName() const override { return false; }
@@ -103,7 +117,7 @@ private:
     AlignedStyle m_style;
     std::function<void()> m_beforeLine;
     TextTable m_table;
-    std::vector<FileColumn> m_columns;
+    std::vector<OutputColumn::Kind> m_kinds;
     QByteArray m_shown; // a name as the window shows it, where its bytes are not UTF-8
 };
 
@@ -116,7 +130,7 @@ public:
     WorkbookWriter(const QString& path, std::function<void()> waitStep,
                    std::function<void(quint64 leftOut)> tooMany);
     ~WorkbookWriter() override;
-    void begin(const std::vector<FileColumn>& columns) override;
+    void begin(const std::vector<OutputColumn>& columns) override;
     void row(const std::vector<Cell>& cells) override;
     void finish() override;
     bool keepsAnyName() const override { return false; }
@@ -126,7 +140,7 @@ private:
     std::function<void()> m_waitStep;
     std::function<void(quint64)> m_tooMany;
     std::unique_ptr<XlsxSheet> m_sheet;
-    std::vector<FileColumn> m_columns;
+    std::vector<OutputColumn::Kind> m_kinds;
     bool m_dates = false; // whether date cells hold date values
     int m_nextRow = 2;
     quint64 m_leftOut = 0;

@@ -8,6 +8,8 @@
 #include "cli/Output.h"
 #include "cli/RowWriters.h"
 #include "cli/Terminal.h"
+#include "snapshot/SnapshotComparison.h"
+#include "snapshot/SnapshotReader.h"
 #include "table/XlsxSheet.h"
 
 #include <QFile>
@@ -48,6 +50,20 @@ std::unique_ptr<RowWriter> writerFor(const Options& options, ByteOutput* output,
     return nullptr;
 }
 
+// The snapshot --compare names and the columns to compare with it, read whole before any
+// output is made: a bad snapshot leaves nothing half-written. Throws a Failure naming it.
+std::vector<SnapshotColumn> comparedColumns(const Options& options, const Snapshot& snapshot)
+{
+    std::vector<SnapshotColumn> named;
+    if (options.columnsChosen) {
+        for (const FileColumn column : options.columns) {
+            if (column != FileColumn::Path)
+                named.push_back(snapshotColumnOf(column));
+        }
+    }
+    return columnsToCompare(snapshot, QFile::decodeName(*options.compare), named);
+}
+
 int usageError(const QString& error)
 {
     const QByteArray text =
@@ -82,7 +98,14 @@ int main(int argc, char* argv[])
     Terminal terminal;
     std::unique_ptr<ByteOutput> output;
     std::unique_ptr<ListingRun> run;
+    Snapshot snapshot;
+    std::unique_ptr<SnapshotComparison> comparison;
     try {
+        if (options.compare) {
+            snapshot = readSnapshot(QFile::decodeName(*options.compare));
+            comparison =
+                std::make_unique<SnapshotComparison>(snapshot, comparedColumns(options, snapshot));
+        }
         if (options.output.isEmpty()) {
             output = std::make_unique<StandardOutput>();
         } else if (options.format != OutputFormat::Xlsx) {
@@ -96,7 +119,7 @@ int main(int argc, char* argv[])
         bool leftOut = false;
         const std::unique_ptr<RowWriter> writer =
             writerFor(options, output.get(), terminal, leftOut);
-        run = std::make_unique<ListingRun>(options, *writer, terminal);
+        run = std::make_unique<ListingRun>(options, *writer, terminal, comparison.get());
         const int status = run->run();
         return leftOut ? std::max(status, 1) : status; // not every row is in the output
     } catch (const Interrupted& interrupted) {

@@ -4,6 +4,7 @@
 // Core.
 
 #include "base/Texts.h"
+#include "files/FileColumn.h"
 #include "snapshot/LargeMemory.h"
 
 #include <QByteArrayView>
@@ -29,6 +30,15 @@ enum class SnapshotColumn : quint8 { Size, Modified, Created, Accessed, Changed 
 inline constexpr SnapshotColumn kSnapshotColumns[] = {
     SnapshotColumn::Size, SnapshotColumn::Modified, SnapshotColumn::Created,
     SnapshotColumn::Accessed, SnapshotColumn::Changed};
+
+// The column that holds a file's column; the path is no such column.
+inline SnapshotColumn snapshotColumnOf(FileColumn column)
+{
+    static_assert(int(FileColumn::Size) == 1 && int(FileColumn::Changed) == 5
+                  && int(SnapshotColumn::Changed) == 4);
+    Q_ASSERT(column != FileColumn::Path);
+    return static_cast<SnapshotColumn>(static_cast<int>(column) - 1);
+}
 
 // Its jsonl key ("size", "modified"...) and its csv header ("Size", "Date Modified"...; the
 // English text is what csv holds).

@@ -473,3 +473,74 @@ TEST_F(QuillfenCli, FiltersKeepWhatFindKeepsAndTheTextFitsTheRowsKept)
         EXPECT_EQ(text.out, alone.out) << c.find;
     }
 }
+
+TEST_F(QuillfenCli, CompareSaysWhatChangedSinceASnapshotWhateverItsZoneOrPrecision)
+{
+    const QByteArray folder = QFile::encodeName(tree.folder("S"));
+    makeFile(folder + "/odd \xff.txt");
+    for (const char* name : {"same.txt", "grows.txt", "gone.txt", "touched.txt"})
+        tree.file(QStringLiteral("S/") + name, "x");
+    const auto shell = [&](const QString& script) {
+        const Ran ran = run({"-c", script, QStringLiteral(QUILLFEN_CLI), tree.path("S")}, {},
+                            QStringLiteral("bash"));
+        EXPECT_EQ(ran.status, 0) << script.toStdString() << ran.err.toStdString();
+    };
+    shell("touch -d '2021-06-30 14:30:15.25' \"$1\"/*");
+    // The full snapshot written in another zone; a listing in whole seconds in Berlin's.
+    shell("TZ=Asia/Tokyo \"$0\" --format jsonl --ns --columns "
+          "path,size,modified,created,accessed,changed \"$1\" > \"$1\"/../full.jsonl");
+    shell("\"$0\" --format csv --columns path,size,modified \"$1\" > \"$1\"/../seconds.csv");
+    shell("head -n 2 \"$1\"/../full.jsonl > \"$1\"/../cut.jsonl; head -c 20 \"$1\"/../full.jsonl "
+          ">> \"$1\"/../cut.jsonl");
+    // Grown, gone, new, and touched within the same second.
+    shell("echo more >> \"$1\"/grows.txt; rm \"$1\"/gone.txt; : > \"$1\"/new.txt; "
+          "touch -d '2021-06-30 14:30:15.75' \"$1\"/touched.txt");
+
+    const QString full = tree.path("full.jsonl");
+    const QString seconds = tree.path("seconds.csv");
+    const struct {
+        QStringList arguments;
+        int status;
+        QStringList rows; // "change path" as tsv writes them, the removed last
+        const char* error;
+    } cases[] = {
+        {{"--compare", full, "--columns", "size,modified"},
+         1,
+         {"added new.txt", "changed:modified touched.txt", "changed:size,modified grows.txt",
+          "removed gone.txt"},
+         ""},
+        {{"--compare", seconds},
+         1,
+         {"added new.txt", "changed:size,modified grows.txt", "removed gone.txt"},
+         ""},
+        {{"--compare", seconds, "--all", "--name", "SAME"}, 0, {"unchanged same.txt"}, ""},
+        {{"--compare", full, "--all", "--name", "odd"}, 0, {"unchanged odd \\xff.txt"}, ""},
+        {{"--compare", tree.path("cut.jsonl")}, 2, {}, "cut.jsonl, line 3: the file ends"},
+        {{"--compare", tree.path("missing.jsonl")}, 2, {}, "Cannot read the snapshot"},
+        {{"--all"}, 2, {}, "--all is for --compare only"},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = run(c.arguments + QStringList{tree.path("S")});
+        const QString what = c.arguments.join(' ');
+        EXPECT_EQ(ran.status, c.status) << what.toStdString() << ran.err.toStdString();
+        EXPECT_TRUE(ran.err.contains(c.error)) << ran.err.toStdString();
+        if (c.status == 2) {
+            EXPECT_TRUE(ran.out.isEmpty()) << ran.out.toStdString();
+            continue;
+        }
+        QStringList rows;
+        QList<QByteArray> lines = ran.out.split('\n');
+        EXPECT_TRUE(lines.takeFirst().startsWith("Change\tFilename\tOld "));
+        lines.removeAll({});
+        for (const QByteArray& line : lines) {
+            const QList<QByteArray> fields = line.split('\t');
+            rows.append(
+                QString::fromUtf8(fields[0] + ' ' + fields.value(1).mid(folder.size() + 1)));
+        }
+        // Rows in the walk's order (of a folder's listing), the removed after them.
+        std::sort(rows.begin(),
+                  rows.end() - (rows.size() > 1 && rows.last().startsWith("removed")));
+        EXPECT_EQ(rows, c.rows) << what.toStdString();
+    }
+    ::unlink((folder + "/odd \xff.txt").constData()); // the temporary tree cannot remove it
+}
