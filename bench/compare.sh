@@ -15,7 +15,7 @@ dir=$1
 runs=${2:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=$here/build/bin
-for tool in "$bin/quillfen-bench" "$bin/quillfen-cli" "$bin/statx-floor" bfs find column; do
+for tool in "$bin/quillfen-bench" "$bin/quillfen-cli" "$bin/statx-floor" bfs find column /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
 done
 if $cold && [[ $(id -u) -ne 0 ]]; then
@@ -116,6 +116,21 @@ cli_csv=$(timed "'$bin/quillfen-cli' --format csv --time iso '$dir'")
 # Every column the command line has, beside bfs printing the same fields.
 bfs_printf_all=$(timed "bfs '$dir' -type f -printf '%p\t%s\t%T+\t%B+\t%A+\t%C+\n'")
 cli_tsv=$(timed "'$bin/quillfen-cli' --format tsv --columns path,size,modified,created,accessed,changed '$dir'")
+# --compare against a snapshot of the tree in which 1% of the files were touched, 1% removed
+# and 1% added: the snapshot is edited, not the tree, which stays as it is for the others. A
+# touched file's old time is a year earlier; a file missing from the snapshot comes back as
+# added, a record of a file that is not there as removed.
+"$bin/quillfen-cli" --format jsonl --ns --columns path,size,modified,created,accessed,changed \
+    -o "$work/full.jsonl" "$dir"
+awk 'NR % 100 == 1 { sub(/"modified":"[0-9][0-9][0-9][0-9]/, "\"modified\":\"1999"); print; next }
+     NR % 100 == 2 { next }
+     NR % 100 == 3 { print; sub(/","size"/, ".gone\",\"size\""); print; next }
+     { print }' "$work/full.jsonl" >"$work/snapshot.jsonl"
+cli_compare=$(timed "'$bin/quillfen-cli' --compare '$work/snapshot.jsonl' --format csv '$dir' || [ \$? -eq 1 ]")
+compared_rows=$("$bin/quillfen-cli" --compare "$work/snapshot.jsonl" --format csv "$dir" | tail -n +2 | wc -l || true)
+/usr/bin/time -f %M -o "$work/compare.rss" "$bin/quillfen-cli" --compare "$work/snapshot.jsonl" \
+    --format csv "$dir" >/dev/null 2>&1 || [[ $? -eq 1 ]]
+compare_rss=$(awk '{ printf "%.1f", $1 / 1024 }' "$work/compare.rss")
 
 "$bin/quillfen-bench" --phase all "$dir" 2>/dev/null >"$work/all.json"
 field() { grep "\"phase\":\"$1\"" "$work/all.json" | sed -E "s/.*\"$2\":([0-9.]+).*/\1/"; }
@@ -134,6 +149,9 @@ echo "| clipboard copy | $clipboard | column -t | $column | $(ratio "$clipboard"
 echo "| workbook (.xlsx only) | $workbook | | | | |"
 echo "| quillfen-cli csv, iso | $cli_csv | bfs -printf %T %A %B | $bfs_printf | $(ratio "$cli_csv" "$bfs_printf") | ≤ 0.8 |"
 echo "| quillfen-cli tsv, 6 columns | $cli_tsv | bfs -printf %p %s %T %B %A %C | $bfs_printf_all | $(ratio "$cli_tsv" "$bfs_printf_all") | ≤ 0.8 |"
+echo "| quillfen-cli --compare, 3% differing ($compared_rows rows), csv | $cli_compare | quillfen-cli csv, iso | $cli_csv | $(ratio "$cli_compare" "$cli_csv") | ≤ 1.3 |"
+echo
+echo "quillfen-cli --compare: peak RSS $compare_rss MB (target ≤ 200)."
 echo
 echo "| phase | peak RSS MB | longest stall ms |"
 echo "|---|---|---|"
