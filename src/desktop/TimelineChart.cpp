@@ -200,12 +200,14 @@ void TimelineChart::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || m_pressed < 0)
         return;
-    const int released = barAt(event->position().toPoint());
-    const auto [from, to] = std::minmax(m_pressed, released < 0 ? m_pressed : released);
+    const int at = barAt(event->position().toPoint());
+    const int released = at < 0 ? m_pressed : at;
+    // Values, not std::minmax's references, which would outlive the temporaries they name.
+    const auto from = static_cast<std::size_t>(std::min(m_pressed, released));
+    const auto to = static_cast<std::size_t>(std::max(m_pressed, released));
     m_pressed = -1;
     update();
-    emit spanChosen(m_bins.bins[static_cast<std::size_t>(from)].first,
-                    m_bins.bins[static_cast<std::size_t>(to)].last);
+    emit spanChosen(m_bins.bins[from].first, m_bins.bins[to].last);
 }
 
 } // namespace quillfen
