@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "base/AppTitle.h"
 #include "base/BuildSettings.h"
+#include "base/Failure.h"
 #include "base/Paths.h"
 #include "base/Settings.h"
 #include "base/Texts.h"
@@ -58,6 +59,25 @@ const QString& dateBoxKey(StampKind kind)
     static const QString* const kKeys[] = {&settings::kModifiedKey, &settings::kCreatedKey,
                                            &settings::kAccessedKey};
     return *kKeys[static_cast<size_t>(kind)];
+}
+
+void storeDateBoxChanges(MainWindow& window)
+{
+    for (const StampKind kind : kStampKinds) {
+        DateBox* box = window.dateBox(kind);
+        const auto store = [&window, box, kind] {
+            window.platform().settings->save(settings::kApplication, settings::kSection,
+                                             dateBoxKey(kind), QString::number(box->value()));
+        };
+        box->setChangeHandler(store);
+        QObject::connect(box, &DateBox::userChanged, &window, [&window, store] {
+            try {
+                store();
+            } catch (const std::exception& error) {
+                window.workspace().messages.warn(describe(error));
+            }
+        });
+    }
 }
 
 void runStartUp(MainWindow& window)

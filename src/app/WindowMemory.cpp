@@ -5,6 +5,7 @@
 #include "desktop/SettingsStore.h"
 
 #include <QMainWindow>
+#include <QScreen>
 #include <QSplitter>
 #include <QStringList>
 
@@ -85,6 +86,17 @@ bool WindowMemory::restore()
     const QString geometry = get(kGeometryKey);
     return !geometry.isEmpty()
         && m_window.restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
+}
+
+void WindowMemory::restoreOrFit(QSize arrangement)
+{
+    const bool remembered = restore();
+    m_window.setMinimumSize(m_window.minimumSizeHint());
+    if (remembered)
+        return;
+    const QScreen* screen = m_window.screen();
+    const QSize available = screen != nullptr ? screen->availableGeometry().size() : arrangement;
+    m_window.resize(arrangement.boundedTo(available).expandedTo(m_window.minimumSize()));
 }
 
 void WindowMemory::save(std::optional<Sort> sort)

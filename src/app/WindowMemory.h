@@ -5,6 +5,7 @@
 #include "desktop/RowModel.h"
 
 #include <QMap>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -36,6 +37,9 @@ public:
 
     // Whether a size was remembered; the window then takes it, else its default.
     bool restore();
+    // The window's first size: the one it had last time, or else `arrangement`; within the
+    // screen, and never smaller than its layouts need.
+    void restoreOrFit(QSize arrangement);
     void save(std::optional<Sort> sort);
     std::optional<Sort> sort() const { return m_sort; }
 

@@ -1,5 +1,6 @@
 #include "desktop/ResultsColumns.h"
 
+#include "dates/DateTextFormat.h"
 #include "desktop/ListControl.h"
 
 #include <QEvent>
@@ -80,6 +81,16 @@ void ResultsColumns::setWidth(int column, int width)
     m_adjusting = true;
     m_list.setColumnWidth(column, width);
     m_adjusting = false;
+}
+
+int dateColumnWidth(const ListControl& list, const QString& header)
+{
+    // Every date column shows the same kind of text: measured once per locale and font.
+    const QFontMetrics metrics(list.font());
+    int widest = QFontMetrics(list.horizontalHeader()->font()).horizontalAdvance(header);
+    for (const QString& text : widestDateCandidates(DateTextFormat()))
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + 4 * metrics.averageCharWidth();
 }
 
 } // namespace quillfen

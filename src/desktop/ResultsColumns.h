@@ -51,4 +51,8 @@ private:
     bool m_adjusting = false; // widths set here, not by the user
 };
 
+// A date column's natural width in `list`: its header or the widest date text this locale
+// writes, whichever is wider, with the cell's margins and room for the sort indicator.
+int dateColumnWidth(const ListControl& list, const QString& header);
+
 } // namespace quillfen
