@@ -142,25 +142,25 @@ std::optional<long> readOffset(Cursor& cursor)
 
 } // namespace
 
-qint64 instantBefore(qint64 now, int count, TimeUnit unit)
+qint64 instantBefore(qint64 now, int count, SpanUnit unit)
 {
     qint64 unitLength = 0;
     switch (unit) {
-    case TimeUnit::Minutes:
+    case SpanUnit::Minutes:
         unitLength = 60 * kBillion;
         break;
-    case TimeUnit::Hours:
+    case SpanUnit::Hours:
         unitLength = 3600 * kBillion;
         break;
-    case TimeUnit::Days:
+    case SpanUnit::Days:
         unitLength = kDay * kBillion;
         break;
-    case TimeUnit::Weeks:
+    case SpanUnit::Weeks:
         unitLength = 7 * kDay * kBillion;
         break;
-    case TimeUnit::Months:
+    case SpanUnit::Months:
         return monthsBefore(now, count);
-    case TimeUnit::Years:
+    case SpanUnit::Years:
         return monthsBefore(now, 12LL * count);
     }
     qint64 span = 0;
@@ -223,9 +223,9 @@ std::optional<qint64> parseWhen(QStringView text, qint64 now)
         return std::nullopt;
     const struct {
         const char16_t* word;
-        TimeUnit unit;
-    } units[] = {{u"m", TimeUnit::Minutes}, {u"h", TimeUnit::Hours},   {u"d", TimeUnit::Days},
-                 {u"w", TimeUnit::Weeks},   {u"mo", TimeUnit::Months}, {u"y", TimeUnit::Years}};
+        SpanUnit unit;
+    } units[] = {{u"m", SpanUnit::Minutes}, {u"h", SpanUnit::Hours},   {u"d", SpanUnit::Days},
+                 {u"w", SpanUnit::Weeks},   {u"mo", SpanUnit::Months}, {u"y", SpanUnit::Years}};
     const QStringView word = text.sliced(digits);
     for (const auto& [name, unit] : units) {
         if (word == QStringView(name))

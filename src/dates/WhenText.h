@@ -21,13 +21,13 @@ namespace quillfen {
 // autumn change repeats) is the earlier of the two: 2024-10-27 02:30 in Berlin is the summer
 // time one, 00:30 UTC.
 
-enum class TimeUnit { Minutes, Hours, Days, Weeks, Months, Years };
+enum class SpanUnit { Minutes, Hours, Days, Weeks, Months, Years };
 
 // `count` units back from `now`: minutes, hours, days and weeks as exact durations (a day is
 // 24 hours, over a clock change too); months and years on the local calendar, the same local
 // wall-clock time that many months earlier, the day cut to the month's last (31 March less a
 // month is 29 February or 28 February). Held within the range of instants.
-qint64 instantBefore(qint64 now, int count, TimeUnit unit);
+qint64 instantBefore(qint64 now, int count, SpanUnit unit);
 
 // An ISO 8601 date ("2024-03-31") or date and time ("2024-03-31T02:30", "2024-03-31 02:30:15",
 // seconds with a fraction of up to nine digits after "." or ","), the time optionally followed
