@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ResultsView.h"
 #include "app/StartUp.h"
 #include "app/WindowMemory.h"
 #include "base/BuildSettings.h"
@@ -14,7 +15,6 @@
 #include "commands/SampleFiles.h"
 #include "commands/SpreadsheetExportCommand.h"
 #include "commands/TextReportCommand.h"
-#include "dates/DateTextFormat.h"
 #include "desktop/ReorderGesture.h"
 #include "desktop/ResultsColumns.h"
 #include "desktop/Twips.h"
@@ -24,15 +24,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QScreen>
-#include <QShortcut>
 #include <QSplitter>
 
 #include <functional>
@@ -75,17 +71,21 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_gesture = std::make_unique<ReorderGesture>(
         *m_controls.fileList, joinPath(m_platform.programFilesFolder, texts::kDragPointerFile));
     m_columns = std::make_unique<ResultsColumns>(
-        *m_controls.resultsList,
-        [this](int id, const QString& header) { return dateColumnWidth(id, header); });
+        *m_controls.resultsList, [this](int /*id*/, const QString& header) {
+            return dateColumnWidth(*m_controls.resultsList, header);
+        });
+    m_view = std::make_unique<ResultsView>(m_controls, m_actions, m_work.results,
+                                           [this] { refreshCounts(); });
     m_memory = std::make_unique<WindowMemory>(*m_platform.settings, *this, *m_controls.splitter,
                                               *m_columns);
     connectButtons();
     connectLists();
-    connectDateBoxes();
+    storeDateBoxChanges(*this);
     setKeyboardOrder(m_controls);
     describeControls(m_controls, m_actions);
     runStartUp(*this);
-    fitToScreen();
+    const QSize client(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    m_memory->restoreOrFit(client + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow()
@@ -209,24 +209,6 @@ void MainWindow::connectLists()
     centralWidget()->installEventFilter(this);
 }
 
-void MainWindow::connectDateBoxes()
-{
-    // A change made by start-up runs the handler inside DateBox::setValue, where start-up's
-    // report catches its failures. A user's click has no report of its own, but a setting
-    // that could not be stored is still said, not lost silently.
-    for (const StampKind kind : kStampKinds) {
-        DateBox* box = dateBox(kind);
-        box->setChangeHandler([this, kind] { storeDateBox(kind); });
-        connect(box, &DateBox::userChanged, this, [this, kind] {
-            try {
-                storeDateBox(kind);
-            } catch (const std::exception& error) {
-                m_messages.warn(describe(error));
-            }
-        });
-    }
-}
-
 void MainWindow::createResultsMenu()
 {
     m_resultsMenu = new QMenu(this);
@@ -251,6 +233,7 @@ void MainWindow::createResultsMenu()
 void MainWindow::extract()
 {
     m_extraction.run(m_work, *this);
+    m_view->columnsChanged();
     // The sort the results had when the program last ended is taken by the first extraction
     // after it starts.
     const auto remembered = m_memory->sort();
@@ -308,8 +291,12 @@ Qt::CheckState MainWindow::dateChoice(StampKind kind) const
 
 void MainWindow::refreshCounts()
 {
-    const TextTable& results = m_work.results.table();
-    m_controls.statusBar->setCounts(m_work.files.rows(), results.rows(), results.checkedRows());
+    const RowModel& results = m_work.results;
+    m_controls.statusBar->setCounts(m_work.files.rows(), results.rows(),
+                                    results.table().checkedRows(),
+                                    results.isFiltered() ? results.shownCount() : -1);
+    if (m_view)
+        m_view->rowsChanged();
 }
 
 void MainWindow::requestStop()
@@ -365,32 +352,6 @@ void MainWindow::tickSelected(bool ticked)
     m_runner.run([&] { tickResults(m_work, rows, ticked); });
 }
 
-int MainWindow::dateColumnWidth(int /*id*/, const QString& header) const
-{
-    // Every date column shows the same kind of text: measured once per locale and font.
-    const QFontMetrics metrics(m_controls.resultsList->font());
-    int widest =
-        QFontMetrics(m_controls.resultsList->horizontalHeader()->font()).horizontalAdvance(header);
-    for (const QString& text : widestDateCandidates(DateTextFormat()))
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    // The cell's margins on both sides, and room for the header's sort indicator.
-    return widest + 4 * metrics.averageCharWidth();
-}
-
-void MainWindow::fitToScreen()
-{
-    // The arrangement's size, or the one the window had last time; never beyond the screen.
-    const bool remembered = m_memory->restore();
-    setMinimumSize(minimumSizeHint());
-    if (remembered)
-        return;
-    const QSize client(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    const QSize arrangement(client.width(), client.height() + menuBar()->sizeHint().height());
-    const QScreen* screen = this->screen();
-    const QSize available = screen != nullptr ? screen->availableGeometry().size() : arrangement;
-    resize(arrangement.boundedTo(available).expandedTo(minimumSize()));
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused; a running command learns of it at its next yield.
@@ -418,12 +379,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             hoverPointer(WindowPointer::Default);
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::storeDateBox(StampKind kind)
-{
-    m_platform.settings->save(settings::kApplication, settings::kSection, dateBoxKey(kind),
-                              QString::number(dateBox(kind)->value()));
 }
 
 void MainWindow::setAppTitle(const QString& title)

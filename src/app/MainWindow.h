@@ -30,6 +30,7 @@ namespace quillfen {
 
 class ReorderGesture;
 class ResultsColumns;
+class ResultsView;
 class WindowMemory;
 
 // The main window. It lays out the controls and the menus, runs start-up, owns the pointer,
@@ -85,6 +86,9 @@ public:
     QSplitter* splitter() const { return m_controls.splitter; }
     const WindowActions& actions() const { return m_actions; }
     QMenu* resultsMenu() const { return m_resultsMenu; }
+    FilterBar* filterBar() const { return m_controls.filterBar; }
+    TimelineChart* timeline() const { return m_controls.timeline; }
+    ResultsView& resultsView() { return *m_view; }
 
     // What the Stop button and Escape do: the running long command ends at its next yield.
     void requestStop();
@@ -101,13 +105,8 @@ protected:
 private:
     void connectButtons();
     void connectLists();
-    void connectDateBoxes();
     void createResultsMenu();
     void refreshCounts();
-    // The first size: the arrangement's, or the size the window had last time, within the
-    // screen.
-    void fitToScreen();
-    void storeDateBox(StampKind kind);
     // The hover rule: over a button the hand, elsewhere the arrow, never while busy.
     void hoverPointer(WindowPointer pointer);
     void extract();
@@ -116,8 +115,6 @@ private:
     void removeSelected(ListControl& list);
     void selectAll();
     void tickSelected(bool ticked);
-    // The widest text a date column of `kind` shows in this locale, and its header.
-    int dateColumnWidth(int id, const QString& header) const;
 
     Platform m_platform;
     QString m_appTitle;
@@ -137,6 +134,7 @@ private:
     std::unique_ptr<ReorderGesture> m_gesture;
     std::unique_ptr<ResultsColumns> m_columns;
     std::unique_ptr<WindowMemory> m_memory;
+    std::unique_ptr<ResultsView> m_view;
 };
 
 } // namespace quillfen

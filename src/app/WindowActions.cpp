@@ -54,6 +54,12 @@ WindowActions WindowActions::create(QMainWindow& window)
     edit->addSeparator();
     a.clearList = add(edit, texts::kClearListEntry);
     a.clearResults = add(edit, texts::kClearResultsEntry);
+    edit->addSeparator();
+    a.filterResults = add(edit, texts::kFilterResults, QKeySequence::Find);
+
+    QMenu* view = bar->addMenu(texts::kViewMenu());
+    a.timeline = add(view, texts::kTimelineEntry, QKeySequence(Qt::CTRL | Qt::Key_T));
+    a.timeline->setCheckable(true);
 
     QMenu* help = bar->addMenu(texts::kHelpMenu());
     a.manual = add(help, texts::kManualEntry, QKeySequence::HelpContents);

@@ -26,6 +26,9 @@ struct WindowActions {
     QAction* remove;
     QAction* clearList;
     QAction* clearResults;
+    QAction* filterResults;
+    // View
+    QAction* timeline; // checkable: the timeline is shown
     // Help
     QAction* manual;
     QAction* about;

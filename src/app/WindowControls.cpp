@@ -3,15 +3,20 @@
 #include "app/WindowActions.h"
 #include "base/Texts.h"
 #include "desktop/DateBox.h"
+#include "desktop/FilterBar.h"
 #include "desktop/ListControl.h"
 #include "desktop/ProgressBar.h"
 #include "desktop/StatusBar.h"
+#include "desktop/TimelineChart.h"
 #include "desktop/Twips.h"
 #include "desktop/WindowStyle.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSplitter>
@@ -42,6 +47,8 @@ constexpr Row kStatusRow{9210, 600};
 constexpr int kBoxTop = 300;
 constexpr int kBoxLefts[] = {240, 1920, 3600}; // Modified, Created, Accessed
 constexpr int kBoxHeight = 225;
+// Between the results and the timeline under them, when it is shown.
+constexpr int kTimelineGap = 90;
 
 int px(int twips)
 {
@@ -116,6 +123,23 @@ QGroupBox* makeOptionFrame(QWidget* parent, std::array<DateBox*, 3>& boxes)
     return frame;
 }
 
+// The timeline under the results: which date it counts, then the chart.
+void makeTimelinePanel(WindowControls& c, QWidget* client)
+{
+    c.timelinePanel = new QWidget(client);
+    c.timelineColumn = new QComboBox(c.timelinePanel);
+    c.timeline = new TimelineChart(c.timelinePanel);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(new QLabel(texts::kTimelineOf(), c.timelinePanel));
+    chooser->addWidget(c.timelineColumn);
+    chooser->addStretch(1);
+    auto* rows = new QVBoxLayout(c.timelinePanel);
+    rows->setContentsMargins(0, px(kTimelineGap), 0, 0);
+    rows->addLayout(chooser);
+    rows->addWidget(c.timeline, 1);
+    c.timelinePanel->hide();
+}
+
 } // namespace
 
 WindowControls WindowControls::create(QWidget* client)
@@ -131,7 +155,10 @@ WindowControls WindowControls::create(QWidget* client)
     c.samplesButton = makeButton(texts::kSamplesButton, client);
     c.optionFrame = makeOptionFrame(client, c.dateBoxes);
     c.startButton = makeButton(texts::kStartButton, client);
+    c.filterBar = new FilterBar(client);
+    c.filterBar->hide();
     c.resultsList = new ListControl(true, client);
+    makeTimelinePanel(c, client);
     c.saveTextButton = makeButton(texts::kSaveTextButton, client);
     c.saveWorkbookButton = makeButton(texts::kSaveExcelButton, client);
     c.copyButton = makeButton(texts::kCopyButton, client);
@@ -161,7 +188,9 @@ WindowControls WindowControls::create(QWidget* client)
     auto* lowerRows = new QVBoxLayout(lower);
     lowerRows->setContentsMargins(0, 0, 0, 0);
     lowerRows->setSpacing(0);
+    lowerRows->addWidget(c.filterBar);
     lowerRows->addWidget(c.resultsList, 1);
+    lowerRows->addWidget(c.timelinePanel);
     lowerRows->addSpacing(gap(kResultsRow, kSaveRow));
     lowerRows->addLayout(pair(c.saveTextButton, c.saveWorkbookButton));
     lowerRows->addSpacing(gap(kSaveRow, kCopyRow));
@@ -201,7 +230,9 @@ void setKeyboardOrder(const WindowControls& c)
                               c.dateBox(StampKind::Created),
                               c.dateBox(StampKind::Accessed),
                               c.startButton,
+                              c.filterBar->pathEdit(),
                               c.resultsList,
+                              c.timelineColumn,
                               c.saveTextButton,
                               c.saveWorkbookButton,
                               c.copyButton,
@@ -236,6 +267,10 @@ void describeControls(const WindowControls& c, const WindowActions& a)
                                            : texts::kShortcutHint().arg(
                                                hint(), keys.toString(QKeySequence::NativeText)));
     }
+    c.timelineColumn->setToolTip(texts::kTimelineColumnHint());
+    c.timelineColumn->setAccessibleName(texts::kTimelineColumnHint());
+    c.timeline->setToolTip(texts::kTimelineHint());
+    c.timeline->setAccessibleName(texts::kTimelineName());
     c.fileList->setAccessibleName(texts::kFileListName());
     c.resultsList->setAccessibleName(texts::kResultsName());
     c.progressBar->setAccessibleName(texts::kProgressName());

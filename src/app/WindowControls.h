@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QSplitter;
@@ -14,9 +15,11 @@ class QWidget;
 namespace quillfen {
 
 class DateBox;
+class FilterBar;
 class ListControl;
 class ProgressBar;
 class StatusBar;
+class TimelineChart;
 
 // The controls of the main window, laid out in the client area. At the default size each
 // stands where the window's layout table puts it (positions in twips, 15 to a pixel at
@@ -34,8 +37,12 @@ struct WindowControls {
     QGroupBox* optionFrame;
     std::array<DateBox*, 3> dateBoxes; // by StampKind
     QPushButton* startButton;
-    QSplitter* splitter; // between the file list's half and the results' half
+    QSplitter* splitter;  // between the file list's half and the results' half
+    FilterBar* filterBar; // over the results, hidden until asked for
     ListControl* resultsList;
+    QWidget* timelinePanel; // under the results, hidden until asked for: the chooser and chart
+    QComboBox* timelineColumn;
+    TimelineChart* timeline;
     QPushButton* saveTextButton;
     QPushButton* saveWorkbookButton;
     QPushButton* copyButton;

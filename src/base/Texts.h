@@ -325,4 +325,52 @@ inline constexpr UiText kTextTooLong{
 inline constexpr UiText kIndexOutOfBounds{
     QT_TRANSLATE_NOOP("Quillfen", "Index out of bounds (%1 %2)")};
 
+// The results' filter
+inline constexpr UiText kFilterResults{QT_TRANSLATE_NOOP("Quillfen", "&Filter Results")};
+inline constexpr UiText kFilterResultsHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Show only the results that match a path text or a date")};
+inline constexpr UiText kStatusCountsFiltered{
+    QT_TRANSLATE_NOOP("Quillfen", "%1 files listed, %2 of %3 rows shown, %4 ticked")};
+inline constexpr UiText kFilterPathPlaceholder{
+    QT_TRANSLATE_NOOP("Quillfen", "Filter by path: text, or * and ? wildcards")};
+inline constexpr UiText kFilterPathHint{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "Shows the rows whose path contains this text, in any case. With * (any characters) and "
+    "? (one character) the pattern must match the whole file name, or the whole path when it "
+    "holds a /.")};
+inline constexpr UiText kFilterPathName{QT_TRANSLATE_NOOP("Quillfen", "Path filter")};
+inline constexpr UiText kFilterColumnHint{
+    QT_TRANSLATE_NOOP("Quillfen", "The date the condition looks at")};
+inline constexpr UiText kFilterAnyDate{QT_TRANSLATE_NOOP("Quillfen", "any date")};
+inline constexpr UiText kFilterInTheLast{QT_TRANSLATE_NOOP("Quillfen", "in the last")};
+inline constexpr UiText kFilterBefore{QT_TRANSLATE_NOOP("Quillfen", "before")};
+inline constexpr UiText kFilterAfter{QT_TRANSLATE_NOOP("Quillfen", "after")};
+inline constexpr UiText kFilterBetween{QT_TRANSLATE_NOOP("Quillfen", "between")};
+inline constexpr UiText kFilterAnd{QT_TRANSLATE_NOOP("Quillfen", "and")};
+inline constexpr UiText kFilterTestHint{
+    QT_TRANSLATE_NOOP("Quillfen", "A row without this date never passes a date condition")};
+inline constexpr UiText kMinutes{QT_TRANSLATE_NOOP("Quillfen", "minutes")};
+inline constexpr UiText kHours{QT_TRANSLATE_NOOP("Quillfen", "hours")};
+inline constexpr UiText kDays{QT_TRANSLATE_NOOP("Quillfen", "days")};
+inline constexpr UiText kWeeks{QT_TRANSLATE_NOOP("Quillfen", "weeks")};
+inline constexpr UiText kMonths{QT_TRANSLATE_NOOP("Quillfen", "months")};
+inline constexpr UiText kFilterDateHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "A date, or a date and time, as %1 or as %2; the arrow opens a calendar")};
+inline constexpr UiText kFilterDateInvalid{
+    QT_TRANSLATE_NOOP("Quillfen", "Not a date. Type it as %1 or as %2.")};
+inline constexpr UiText kFilterCalendar{QT_TRANSLATE_NOOP("Quillfen", "Pick a date")};
+inline constexpr UiText kCloseFilter{
+    QT_TRANSLATE_NOOP("Quillfen", "Close the filter and show every row (Esc)")};
+
+// The timeline
+inline constexpr UiText kViewMenu{QT_TRANSLATE_NOOP("Quillfen", "&View")};
+inline constexpr UiText kTimelineEntry{QT_TRANSLATE_NOOP("Quillfen", "&Timeline")};
+inline constexpr UiText kTimelineOf{QT_TRANSLATE_NOOP("Quillfen", "Timeline of")};
+inline constexpr UiText kTimelineColumnHint{
+    QT_TRANSLATE_NOOP("Quillfen", "The date the timeline counts")};
+inline constexpr UiText kTimelineHint{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "How many rows fall in each period. Click a bar, or drag over several, to show only "
+    "their rows.")};
+
 } // namespace quillfen::texts

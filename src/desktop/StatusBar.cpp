@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace quillfen {
 
 StatusBar::StatusBar(QWidget* parent)
@@ -39,15 +42,20 @@ StatusBar::StatusBar(QWidget* parent)
     setCounts(0, 0, 0);
 }
 
-void StatusBar::setCounts(int listed, int results, int ticked)
+void StatusBar::setCounts(int listed, int results, int ticked, int shown)
 {
-    const int counts[3] = {listed, results, ticked};
-    if (std::equal(counts, counts + 3, m_shownCounts))
+    const int counts[4] = {listed, results, ticked, shown};
+    if (std::equal(std::begin(counts), std::end(counts), m_shownCounts))
         return;
-    std::copy(counts, counts + 3, m_shownCounts);
+    std::copy(std::begin(counts), std::end(counts), m_shownCounts);
     const QLocale locale;
-    m_counts->setText(texts::kStatusCounts().arg(locale.toString(listed), locale.toString(results),
-                                                 locale.toString(ticked)));
+    if (shown < 0)
+        m_counts->setText(texts::kStatusCounts().arg(
+            locale.toString(listed), locale.toString(results), locale.toString(ticked)));
+    else
+        m_counts->setText(
+            texts::kStatusCountsFiltered().arg(locale.toString(listed), locale.toString(shown),
+                                               locale.toString(results), locale.toString(ticked)));
 }
 
 QString StatusBar::counts() const

@@ -18,7 +18,8 @@ class StatusBar final : public QWidget {
 public:
     explicit StatusBar(QWidget* parent = nullptr);
 
-    void setCounts(int listed, int results, int ticked);
+    // `shown` is how many of the results the filter shows, -1 while it shows every row.
+    void setCounts(int listed, int results, int ticked, int shown = -1);
     QString counts() const;
     // What the last command did, in one line; empty says nothing.
     void setSummary(const QString& text);
@@ -33,7 +34,7 @@ private:
     QLabel* m_counts;
     QLabel* m_summary;
     QPushButton* m_stop;
-    int m_shownCounts[3] = {-1, -1, -1};
+    int m_shownCounts[4] = {-1, -1, -1, -2};
 };
 
 } // namespace quillfen
