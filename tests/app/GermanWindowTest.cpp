@@ -134,6 +134,15 @@ TEST_F(GermanWindow, ShowsNoEnglishWordAndWritesAGermanReport)
         }
     }
     EXPECT_TRUE(left.isEmpty()) << left.join(u'\n').toStdString();
+    // German words are longer: no caption of a control is cut.
+    window.show();
+    for (const QAbstractButton* control : window.findChildren<QAbstractButton*>()) {
+        if (control->isVisible()) {
+            EXPECT_GE(control->width(), control->sizeHint().width())
+                << control->text().toStdString();
+        }
+    }
+
     // Qt's own names for the keys come from its German translation.
     EXPECT_TRUE(window.actions().remove->text().endsWith(QStringLiteral("\tEntf")))
         << window.actions().remove->text().toStdString();
