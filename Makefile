@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test build-test fuzz deb clean
+.PHONY: all build run test build-test fuzz deb clean translations
 
 all: build
 
@@ -28,6 +28,11 @@ test: build-test
 	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 	$(MAKE) deb
 	bash packaging/check-package.sh quillfen_*.deb
+
+# After adding or changing a text in src/: bring translations/*.ts up to date, then translate
+# what it marks unfinished (`make test` fails while any text is untranslated).
+translations:
+	python3 tools/translations.py update
 
 # Fuzzing: the targets in fuzz/ built with clang's libFuzzer in fuzz-build, each run for
 # FUZZ_SECONDS (`make test` runs each for FUZZ_SMOKE_SECONDS).

@@ -9,6 +9,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     clang clang-format libclang-rt-14-dev
     qt6-base-dev libxlsxwriter-dev libicu-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-liberation
     groff-base

@@ -171,20 +171,8 @@ void MainWindow::connectLists()
     connect(files, &ListControl::doubleClickedRow, this, &MainWindow::removeCurrentFile);
     // The drop is taken at once and walked from the event loop, so the program the drag came
     // from does not wait for the scan; the paths are read now, while the dragged data lives.
-    connect(files, &ListControl::dropped, this, [this](const QMimeData* dropped) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, paths = droppedPaths(*dropped)] {
-                m_runner.runStoppable([&] {
-                    try {
-                        dropPaths(m_work, paths);
-                    } catch (const std::exception&) {
-                        // The drop has no report of its own; what was appended stays.
-                    }
-                });
-            },
-            Qt::QueuedConnection);
-    });
+    connect(files, &ListControl::dropped, this,
+            [this](const QMimeData* dropped) { openPaths(droppedPaths(*dropped)); });
     connect(results, &ListControl::keyDown, this, &MainWindow::resultsKeyPressed);
     connect(files, &ListControl::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
         if (key == Qt::Key_Delete)
@@ -207,6 +195,22 @@ void MainWindow::connectLists()
     });
     m_controls.optionFrame->installEventFilter(this);
     centralWidget()->installEventFilter(this);
+}
+
+void MainWindow::openPaths(const QStringList& paths)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            m_runner.runStoppable([&] {
+                try {
+                    dropPaths(m_work, paths);
+                } catch (const std::exception&) {
+                    // The drop has no report of its own; what was appended stays.
+                }
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::createResultsMenu()

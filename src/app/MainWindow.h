@@ -15,6 +15,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -89,6 +90,10 @@ public:
     FilterBar* filterBar() const { return m_controls.filterBar; }
     TimelineChart* timeline() const { return m_controls.timeline; }
     ResultsView& resultsView() { return *m_view; }
+
+    // Adds `paths` as a drop of them on the file list does (quillfen PATH...): a file as it is,
+    // a folder with all its files. Taken from the event loop, after what is queued before.
+    void openPaths(const QStringList& paths);
 
     // What the Stop button and Escape do: the running long command ends at its next yield.
     void requestStop();

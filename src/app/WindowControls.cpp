@@ -114,7 +114,10 @@ QGroupBox* makeOptionFrame(QWidget* parent, std::array<DateBox*, 3>& boxes)
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         auto* box = new DateBox((*captions[i])(), frame);
         const int right = i + 1 < boxes.size() ? kBoxLefts[i + 1] : kBoxLefts[i] + 1695;
-        box->setFixedSize(px(right) - px(kBoxLefts[i]), px(kBoxHeight));
+        // Never narrower than its caption: a translation's longer word pushes the next box on
+        // rather than being cut.
+        box->setFixedSize(std::max(px(right) - px(kBoxLefts[i]), box->sizeHint().width()),
+                          px(kBoxHeight));
         box->setAttribute(Qt::WA_NoSystemBackground); // show the frame's white, not a panel
         row->addWidget(box, 0, Qt::AlignTop);
         boxes[i] = box;

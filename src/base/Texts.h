@@ -159,6 +159,9 @@ inline constexpr UiText kUnreadableFolderMany{
     QT_TRANSLATE_NOOP("Quillfen", "folders that could not be read")};
 inline constexpr UiText kSkipped{QT_TRANSLATE_NOOP("Quillfen", "; skipped %1")};
 inline constexpr UiText kAnd{QT_TRANSLATE_NOOP("Quillfen", " and ")};
+// Paths of a drop or of the command line that do not exist, the first few of them.
+inline constexpr UiText kNotFoundPaths{QT_TRANSLATE_NOOP("Quillfen", "; not found: %1")};
+inline constexpr UiText kListSeparator{QT_TRANSLATE_NOOP("Quillfen", ", ")};
 inline constexpr UiText kStoppedAdding{QT_TRANSLATE_NOOP("Quillfen", "Stopped; added %1 so far")};
 inline constexpr UiText kExtracted{QT_TRANSLATE_NOOP("Quillfen", "Extracted %1")};
 inline constexpr UiText kNotFoundOne{
@@ -209,8 +212,31 @@ inline constexpr UiText kClearResultsEntry{QT_TRANSLATE_NOOP("Quillfen", "Clear 
 inline constexpr UiText kHelpMenu{QT_TRANSLATE_NOOP("Quillfen", "&Help")};
 inline constexpr UiText kManualEntry{QT_TRANSLATE_NOOP("Quillfen", "Quillfen &Manual")};
 inline constexpr UiText kAboutEntry{QT_TRANSLATE_NOOP("Quillfen", "&About Quillfen")};
+// The manual's page among the program's resources: each translation names its own.
+inline constexpr UiText kManualPage{QT_TRANSLATE_NOOP("Quillfen", "qrc:/manual.html")};
 inline constexpr UiText kManualTitle{QT_TRANSLATE_NOOP("Quillfen", "Quillfen Manual")};
 inline constexpr UiText kAboutTitle{QT_TRANSLATE_NOOP("Quillfen", "About Quillfen")};
+// The window's own command line, and what it says on the terminal.
+inline constexpr UiText kWindowUsage{QT_TRANSLATE_NOOP("Quillfen", R"(Usage: quillfen [PATH]...
+
+Open the Quillfen window, which reports the date modified, created and accessed of many
+files at once. Each PATH goes into the file list as a drop of it on the list would: a file as
+it is, a folder with every file in it and in its sub-folders. A PATH that does not exist is
+named in the status line; the others are still added.
+
+  -h, --help     show this help and exit
+  --version      show the version and exit
+  --             take every argument after it as a PATH
+
+Qt's own options, such as -platform or -style, are taken as well. For the same report
+from the command line, without a window, see quillfen-cli --help.
+)")};
+inline constexpr UiText kWindowUnknownOption{QT_TRANSLATE_NOOP(
+    "Quillfen", "quillfen: unknown option '%1'\nTry 'quillfen --help' for more information.")};
+inline constexpr UiText kNoDisplay{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "quillfen: no graphical display found (DISPLAY is not set); run it under a virtual one: "
+    "xvfb-run -a %1")};
 // Version, licence, where the copyright file is, support address.
 inline constexpr UiText kAboutText{QT_TRANSLATE_NOOP(
     "Quillfen",

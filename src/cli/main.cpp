@@ -2,6 +2,7 @@
 
 #include "base/BuildSettings.h"
 #include "base/Failure.h"
+#include "base/Language.h"
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/ListingRun.h"
@@ -12,6 +13,7 @@
 #include "snapshot/SnapshotReader.h"
 #include "table/XlsxSheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -76,7 +78,12 @@ int usageError(const QString& error)
 
 int main(int argc, char* argv[])
 {
+    // Read before the application object exists, which may take arguments of its own.
     const std::vector<QByteArray> arguments(argv + 1, argv + argc);
+    // Only for the translations: it costs well under a millisecond, and nothing here runs an
+    // event loop.
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
     const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Help: {

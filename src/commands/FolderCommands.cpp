@@ -151,6 +151,7 @@ void dropPaths(Workspace& work, const QStringList& paths)
     const WildcardPattern everything(kEveryFile);
     std::optional<WindowWalk> walk; // made at the first folder, then shared by all
     QStringList files;              // consecutive dropped files go in as one block
+    QStringList missing;
     qint64 loose = 0;
     const auto flushFiles = [&] {
         work.files.appendRows(files);
@@ -168,16 +169,26 @@ void dropPaths(Workspace& work, const QStringList& paths)
                 continue;
             }
             struct stat own {};
-            if (::lstat(QFile::encodeName(path).constData(), &own) != 0)
-                continue; // gone before the drop was handled
+            if (::lstat(QFile::encodeName(path).constData(), &own) != 0) {
+                missing.append(path); // mistyped, or gone before the drop was handled
+                continue;
+            }
             files.append(path);
         }
         flushFiles();
     } catch (const CommandStopped&) {
         stopped = true; // what was appended stays
     }
-    work.status.showSummary(
-        addedSummary(walk ? walk->counts() : FolderWalk::Counts{}, loose, stopped));
+    QString summary = addedSummary(walk ? walk->counts() : FolderWalk::Counts{}, loose, stopped);
+    if (!missing.isEmpty()) {
+        // A few names say what went wrong; a long list would only push the counts aside.
+        constexpr qsizetype kNamed = 3;
+        QString named = missing.mid(0, kNamed).join(texts::kListSeparator());
+        if (missing.size() > kNamed)
+            named += texts::kListSeparator() + QStringLiteral("…");
+        summary += texts::kNotFoundPaths().arg(named);
+    }
+    work.status.showSummary(summary);
 }
 
 } // namespace quillfen

@@ -27,7 +27,7 @@ void addFolder(Workspace& work, const FolderScanServices& services);
 
 // A drop on the file list: dropped files are appended as they are, dropped folders expand
 // into all their files (and those of their sub-folders), in the order of the drop. A path
-// that no longer exists is skipped.
+// that does not exist (any more) is skipped and named in the summary.
 void dropPaths(Workspace& work, const QStringList& paths);
 
 // The local paths a drop carries, in their order.

@@ -157,7 +157,7 @@ void QtHelpViewer::showManual()
         m_manual->setWindowTitle(texts::kManualTitle());
         auto* text = new QTextBrowser(m_manual);
         text->setOpenExternalLinks(true);
-        text->setSource(QUrl(QStringLiteral("qrc:/manual.html")));
+        text->setSource(QUrl(texts::kManualPage()));
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_manual);
         QObject::connect(buttons, &QDialogButtonBox::rejected, m_manual, &QDialog::close);
         auto* layout = new QVBoxLayout(m_manual);

@@ -1,13 +1,17 @@
+#include "app/WindowArguments.h"
 #include "base/Texts.h"
 #include "support/TempTree.h"
 #include "support/WindowFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -327,4 +331,53 @@ TEST_F(MainWindowTest, ClosingDuringALongOperationUnwindsWithoutMessages)
     window.startButton()->click();
     EXPECT_TRUE(desktop.messages->shown.empty()); // no "Done."
     EXPECT_LE(window.resultsList().rows().rows(), 1);
+}
+
+TEST_F(MainWindowTest, PathsOnTheCommandLineListWhatADropOfThemLists)
+{
+    TempTree tree;
+    tree.file("D/a");
+    tree.file("D/sub/b");
+    tree.file("D/.hidden");
+    const QString file = tree.file("F");
+    MainWindow& window = start();
+    const auto listed = [&] {
+        QStringList paths;
+        for (int i = 0; i < window.fileList().rows().rows(); ++i)
+            paths.append(window.fileList().rows().text(i));
+        return paths;
+    };
+
+    // As a file manager's "Open With" or a shell gives them: a folder relative to where the
+    // program starts, a file, a path that does not exist, one after "--" that looks like an
+    // option.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(tree.root()));
+    const WindowArguments arguments =
+        parseWindowArguments({"quillfen", "D/", file, tree.path("gone"), "--", "-F"});
+    QDir::setCurrent(before);
+    EXPECT_TRUE(arguments.unknownOption.isEmpty());
+    window.openPaths(arguments.paths);
+    QCoreApplication::sendPostedEvents();
+    const QStringList opened = listed();
+    const QString openedSummary = window.statusBar()->summary();
+    EXPECT_EQ(opened, QStringList({tree.path("D/a"), tree.path("D/sub/b"), file}));
+    // The path that does not exist is named; the others still came in.
+    EXPECT_TRUE(openedSummary.startsWith("Added 3 files from 2 folders"))
+        << openedSummary.toStdString();
+    EXPECT_TRUE(openedSummary.contains("not found: " + tree.path("gone") + ", " + tree.path("-F")))
+        << openedSummary.toStdString();
+
+    window.actions().clearList->trigger();
+    QMimeData drop;
+    QList<QUrl> urls;
+    for (const QString& path : {tree.path("D"), file, tree.path("gone"), tree.path("-F")})
+        urls.append(QUrl::fromLocalFile(path));
+    drop.setUrls(urls);
+    emit window.fileList().dropped(&drop); // as a real drop arrives
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(listed(), opened);
+    EXPECT_EQ(window.statusBar()->summary(), openedSummary);
+
+    EXPECT_EQ(parseWindowArguments({"quillfen", "-x", "D"}).unknownOption, "-x");
 }

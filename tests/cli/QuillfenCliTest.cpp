@@ -544,3 +544,51 @@ TEST_F(QuillfenCli, CompareSaysWhatChangedSinceASnapshotWhateverItsZoneOrPrecisi
     }
     ::unlink((folder + "/odd \xff.txt").constData()); // the temporary tree cannot remove it
 }
+
+TEST_F(QuillfenCli, UnderAGermanLocaleWordsForPeopleAreGermanAndWhatScriptsReadIsNot)
+{
+    const QString file = tree.file("a.txt", "x");
+    struct Case {
+        QString program;
+        QStringList arguments;
+        int status;
+        QByteArray begins; // the output's, standard error's when empty
+        QByteArray error;
+    };
+    const QString cli = QStringLiteral(QUILLFEN_CLI);
+    const QString window = QStringLiteral(QUILLFEN_WINDOW);
+    const Case cases[] = {
+        {cli,
+         {"--format", "csv", file},
+         0,
+         "Filename,Date Modified,Date Created,Date Accessed\r\n",
+         {}},
+        {cli,
+         {"--format", "tsv", "--columns", "path,size,changed", file},
+         0,
+         "Filename\tSize\tDate Changed\n",
+         {}},
+        {cli, {"--format", "jsonl", "--dates", "modified", file}, 0, "{\"path\":", {}},
+        {cli, {"--format", "text", "--columns", "path,size", file}, 0, "Dateiname", {}},
+        {cli, {"--help"}, 0, "Aufruf: quillfen-cli", {}},
+        {cli, {"--format", "xml", file}, 2, {}, "quillfen-cli: unbekanntes Format 'xml'"},
+        // The window answers on the terminal without a display.
+        {window, {"--help"}, 0, "Aufruf: quillfen [PFAD]", {}},
+        {window, {"--version"}, 0, "quillfen 0.1.0\n", {}},
+        {window, {file}, 1, {}, "quillfen: keine grafische Anzeige gefunden"},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("LC_ALL");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("LANG", "de_DE.UTF-8");
+        process.setProcessEnvironment(environment);
+        process.start(c.program, c.arguments);
+        const Ran ran = finish(process);
+        const std::string what = (c.program + ' ' + c.arguments.join(' ')).toStdString();
+        EXPECT_EQ(ran.status, c.status) << what << '\n' << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.startsWith(c.begins)) << what << '\n' << ran.out.toStdString();
+        EXPECT_TRUE(ran.err.startsWith(c.error)) << what << '\n' << ran.err.toStdString();
+    }
+}
