@@ -781,183 +781,6 @@ Support: %2</translation>
         <translation>durchlaufen: %1 Ordner, %2 Dateien; geschrieben: %3 Zeilen, %4 Zeilen/s</translation>
     </message>
     <message>
-        <source>Usage: quillfen-cli [OPTION]... PATH...
-       quillfen-cli [OPTION]... --files-from FILE [PATH]...
-
-Report the dates and sizes of files, one row per file: by default its path and its date
-modified, created and accessed.
-
-A PATH that is a folder is walked with all its sub-folders, breadth first, as the window&apos;s
-&quot;Add All File(s) In Folder&quot; walks it: names beginning with &quot;~&quot; and hidden plain files are left
-out, folders whose names hold control characters are not entered, and links to folders are
-followed, each real folder once. Names that are not UTF-8 are listed too. Any other PATH is
-listed as given. PATHs are taken in order, then those read from --files-from.
-
-Input:
-  --ext EXT           in folders, only files whose names end in &quot;.EXT&quot; (default *, every
-                      file); &quot;*.txt&quot; and &quot;.txt&quot; mean txt, several extensions separated by
-                      &quot;;&quot;, &quot;,&quot; or blanks are each kept, * and ? are wildcards, and letters
-                      match in any case
-  --files-from FILE   read further PATHs from FILE, one per line; &quot;-&quot; is standard input
-  -0, --null          the PATHs read from --files-from end in NUL bytes, not line ends
-                      (find -print0); without it, a NUL byte there is a usage error
-
-Output:
-  --columns LIST      the columns, in the order given, separated by commas, from: path,
-                      size (in bytes), modified, created (the birth time, where the file
-                      system keeps one), accessed and changed (the last change to the
-                      entry&apos;s contents or status: owner, permissions, links; its ctime);
-                      default path,modified,created,accessed. Their headers: Filename,
-                      Size, Date Modified, Date Created, Date Accessed, Date Changed
-  --dates LIST        any of modified,created,accessed: the path and those dates, always in
-                      that order whatever the order given; not with --columns
-  --format FORMAT     tsv        a header row, then one line per file ending in LF, fields
-                                 separated by one TAB; a TAB, LF, CR or backslash in a field
-                                 is written \t, \n, \r, \\ and a byte that is not UTF-8 \xHH
-                                 (as PostgreSQL&apos;s text format)
-                      csv        RFC 4180 with a header row; names as their bytes
-                      jsonl      one JSON object per file, a member per column named by its
-                                 word; the size is a number, a missing value null
-                      text       the window&apos;s text report: cells padded to their column
-                      clipboard  the window&apos;s clipboard text: TAB-separated, padded, no
-                                 header, CR LF
-                      xlsx       the window&apos;s workbook, the size as a number; needs -o
-                      By default the -o file&apos;s extension decides (.tsv .csv .jsonl .txt
-                      .xlsx); on standard output, tsv.
-  --time STYLE        local  the locale&apos;s short date and long time (default for text,
-                             clipboard and xlsx)
-                      iso    ISO 8601 local time with its UTC offset (default for tsv, csv
-                             and jsonl): 2021-07-15T14:34:56+02:00
-                      utc    ISO 8601 in UTC: 2021-07-15T12:34:56Z
-  --ns                add the nanoseconds the file system keeps (iso and utc only)
-  --bom               begin csv with the byte order mark spreadsheets use to recognise UTF-8
-  -o, --output FILE   write to FILE, which replaces an earlier file only once complete;
-                      default standard output
-
-  -h, --help          show this help and exit
-  --version           show the version and exit
-
-Every stamp is converted with the time-zone rules of its own date. A value the file system
-does not keep (created, on some) is an empty cell, null in jsonl. An entry that is missing or
-cannot be read gets empty cells and one line on standard error. Every value of a row comes
-from one look-up of the entry itself: a link is not followed, and its size is that of the
-name it points to.
-
-tsv, csv and jsonl write each row as soon as it is read and keep nothing per file, and xlsx
-keeps its rows in a temporary file. text and clipboard need every column&apos;s width first, so
-they keep every row in memory (its path and values, compactly: about 130 bytes a file) until
-the end.
-
-A name that is not UTF-8 keeps its bytes: as they are in csv; as \xHH in tsv; in jsonl, each
-byte that is not part of valid UTF-8 as the escape \udc80 to \udcff (Python&apos;s
-surrogateescape), so os.fsencode() of the decoded path gives the name&apos;s bytes back. text,
-clipboard and xlsx show such a byte as U+FFFD, as the window would, and name the file on
-standard error.
-
-While it runs, a line on standard error shows the progress when that is a terminal.
-
-Exit status: 0 when every entry was read and written, 1 when some could not be read (or did
-not fit into the xlsx sheet, or had a name the format shows as U+FFFD), 2 for a usage error
-or an output that cannot be written.
-</source>
-        <translation>Aufruf: quillfen-cli [OPTION]... PFAD...
-        quillfen-cli [OPTION]... --files-from DATEI [PFAD]...
-
-Gibt Datumsangaben und Größen von Dateien aus, eine Zeile je Datei: standardmäßig ihren Pfad
-und ihr Änderungs-, Erstellungs- und Zugriffsdatum.
-
-Ein PFAD, der ein Ordner ist, wird mit allen Unterordnern durchlaufen, in die Breite zuerst,
-so wie „Alle Dateien im Ordner hinzufügen“ im Fenster ihn durchläuft: Namen, die mit „~“
-beginnen, und versteckte einfache Dateien bleiben außen vor, Ordner mit Steuerzeichen im
-Namen werden nicht betreten, und Verknüpfungen zu Ordnern wird gefolgt, jedem echten Ordner
-einmal. Namen, die kein UTF-8 sind, werden ebenfalls aufgeführt. Jeder andere PFAD wird so
-aufgeführt, wie er angegeben ist. Die PFADE werden der Reihe nach genommen, danach die aus
---files-from gelesenen.
-
-Eingabe:
-  --ext ERW           in Ordnern nur Dateien, deren Namen auf „.ERW“ enden (Standard *, jede
-                      Datei); „*.txt“ und „.txt“ bedeuten txt, mehrere Erweiterungen,
-                      getrennt durch „;“, „,“ oder Leerzeichen, gelten jede für sich, * und ?
-                      sind Platzhalter, und Groß- und Kleinschreibung ist gleich
-  --files-from DATEI  weitere PFADE aus DATEI lesen, einen je Zeile; „-“ ist die
-                      Standardeingabe
-  -0, --null          die aus --files-from gelesenen PFADE enden mit NUL-Bytes, nicht mit
-                      Zeilenenden (find -print0); ohne diese Option ist ein NUL-Byte dort
-                      ein Aufruffehler
-
-Ausgabe:
-  --columns LISTE     die Spalten in der angegebenen Reihenfolge, durch Kommas getrennt,
-                      aus: path (Pfad), size (Größe in Bytes), modified (Änderung),
-                      created (Erstellung, sofern das Dateisystem sie speichert), accessed
-                      (Zugriff) und changed (letzte Änderung an Inhalt oder Status des
-                      Eintrags: Besitzer, Rechte, Verknüpfungen; seine ctime); Standard
-                      path,modified,created,accessed. Ihre Spaltenköpfe in tsv und csv
-                      bleiben englisch: Filename, Size, Date Modified, Date Created, Date
-                      Accessed, Date Changed; text und xlsx schreiben sie in der Sprache
-                      des Benutzers, wie das Fenster
-  --dates LISTE       beliebige aus modified,created,accessed: der Pfad und diese Daten,
-                      immer in dieser Reihenfolge, gleich in welcher angegeben; nicht
-                      zusammen mit --columns
-  --format FORMAT     tsv        eine Kopfzeile, dann eine Zeile je Datei, mit LF beendet,
-                                 Felder durch einen TAB getrennt; TAB, LF, CR oder
-                                 Backslash in einem Feld werden als \t, \n, \r, \\
-                                 geschrieben und ein Byte, das kein UTF-8 ist, als \xHH
-                                 (wie im Textformat von PostgreSQL)
-                      csv        RFC 4180 mit Kopfzeile; Namen als ihre Bytes
-                      jsonl      ein JSON-Objekt je Datei, ein Element je Spalte, benannt
-                                 nach ihrem Wort; die Größe als Zahl, ein fehlender Wert
-                                 als null
-                      text       der Textbericht des Fensters: Zellen auf die Breite ihrer
-                                 Spalte aufgefüllt
-                      clipboard  der Text der Zwischenablage des Fensters: durch TAB
-                                 getrennt, aufgefüllt, ohne Kopfzeile, CR LF
-                      xlsx       die Arbeitsmappe des Fensters, die Größe als Zahl;
-                                 braucht -o
-                      Standardmäßig entscheidet die Erweiterung der -o-Datei (.tsv .csv
-                      .jsonl .txt .xlsx); auf der Standardausgabe tsv.
-  --time STIL         local  kurzes Datum und lange Uhrzeit des Gebietsschemas
-                             (Standard für text, clipboard und xlsx)
-                      iso    ISO 8601 in Ortszeit mit ihrem Abstand zu UTC (Standard für
-                             tsv, csv und jsonl): 2021-07-15T14:34:56+02:00
-                      utc    ISO 8601 in UTC: 2021-07-15T12:34:56Z
-  --ns                die Nanosekunden hinzufügen, die das Dateisystem speichert (nur iso
-                      und utc)
-  --bom               csv mit der Bytereihenfolge-Markierung beginnen, an der
-                      Tabellenkalkulationen UTF-8 erkennen
-  -o, --output DATEI  in DATEI schreiben, die eine frühere Datei erst ersetzt, wenn sie
-                      vollständig ist; Standard ist die Standardausgabe
-
-  -h, --help          diese Hilfe anzeigen und beenden
-  --version           die Version anzeigen und beenden
-
-Jeder Zeitstempel wird mit den Zeitzonenregeln seines eigenen Datums umgerechnet. Ein Wert,
-den das Dateisystem nicht speichert (created, auf manchen), ist eine leere Zelle, in jsonl
-null. Ein Eintrag, der fehlt oder nicht gelesen werden kann, erhält leere Zellen und eine
-Zeile auf der Standardfehlerausgabe. Alle Werte einer Zeile stammen aus einer einzigen
-Abfrage des Eintrags selbst: einer Verknüpfung wird nicht gefolgt, und ihre Größe ist die
-des Namens, auf den sie zeigt.
-
-tsv, csv und jsonl schreiben jede Zeile, sobald sie gelesen ist, und behalten nichts je
-Datei, xlsx behält seine Zeilen in einer temporären Datei. text und clipboard brauchen
-zuerst die Breite jeder Spalte und behalten daher jede Zeile bis zum Ende im Speicher (ihren
-Pfad und ihre Werte, kompakt: etwa 130 Bytes je Datei).
-
-Ein Name, der kein UTF-8 ist, behält seine Bytes: unverändert in csv; als \xHH in tsv; in
-jsonl jedes Byte, das nicht zu gültigem UTF-8 gehört, als Escape \udc80 bis \udcff (Pythons
-surrogateescape), sodass os.fsencode() des gelesenen Pfades die Bytes des Namens
-zurückgibt. text, clipboard und xlsx zeigen ein solches Byte als U+FFFD, wie das Fenster,
-und nennen die Datei auf der Standardfehlerausgabe.
-
-Während des Laufs zeigt eine Zeile auf der Standardfehlerausgabe den Fortschritt, wenn diese
-ein Terminal ist.
-
-Rückgabewert: 0, wenn jeder Eintrag gelesen und geschrieben wurde, 1, wenn manche nicht
-gelesen werden konnten (oder nicht in das xlsx-Tabellenblatt passten oder einen Namen
-hatten, den das Format als U+FFFD zeigt), 2 bei einem Aufruffehler oder einer Ausgabe, die
-nicht geschrieben werden kann.
-</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3</source>
         <translation>%1, Zeile %2: %3</translation>
     </message>
@@ -1040,6 +863,391 @@ nicht geschrieben werden kann.
     <message>
         <source>The snapshot %1 has no &quot;%2&quot; column to compare</source>
         <translation>Der Schnappschuss %1 hat keine Spalte „%2“ zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Results</source>
+        <translation>Ergebnisse &amp;filtern</translation>
+    </message>
+    <message>
+        <source>Show only the results that match a path text or a date</source>
+        <translation>Nur die Ergebnisse zeigen, die zu einem Pfadtext oder einem Datum passen</translation>
+    </message>
+    <message>
+        <source>%1 files listed, %2 of %3 rows shown, %4 ticked</source>
+        <translation>Dateien in der Liste: %1, angezeigt: %2 von %3 Zeilen, angehakt: %4</translation>
+    </message>
+    <message>
+        <source>Filter by path: text, or * and ? wildcards</source>
+        <translation>Nach Pfad filtern: Text oder Platzhalter * und ?</translation>
+    </message>
+    <message>
+        <source>Shows the rows whose path contains this text, in any case. With * (any characters) and ? (one character) the pattern must match the whole file name, or the whole path when it holds a /.</source>
+        <translation>Zeigt die Zeilen, deren Pfad diesen Text enthält, ohne Rücksicht auf Groß- und Kleinschreibung. Mit * (beliebige Zeichen) und ? (ein Zeichen) muss das Muster den ganzen Dateinamen treffen, oder den ganzen Pfad, wenn es ein / enthält.</translation>
+    </message>
+    <message>
+        <source>Path filter</source>
+        <translation>Pfadfilter</translation>
+    </message>
+    <message>
+        <source>The date the condition looks at</source>
+        <translation>Das Datum, das die Bedingung prüft</translation>
+    </message>
+    <message>
+        <source>any date</source>
+        <translation>beliebiges Datum</translation>
+    </message>
+    <message>
+        <source>in the last</source>
+        <translation>in den letzten</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation>vor</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>nach</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>zwischen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>A row without this date never passes a date condition</source>
+        <translation>Eine Zeile ohne dieses Datum besteht nie eine Datumsbedingung</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tagen</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monaten</translation>
+    </message>
+    <message>
+        <source>A date, or a date and time, as %1 or as %2; the arrow opens a calendar</source>
+        <translation>Ein Datum oder ein Datum mit Uhrzeit, als %1 oder als %2; der Pfeil öffnet einen Kalender</translation>
+    </message>
+    <message>
+        <source>Not a date. Type it as %1 or as %2.</source>
+        <translation>Kein Datum. Bitte als %1 oder als %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Pick a date</source>
+        <translation>Datum auswählen</translation>
+    </message>
+    <message>
+        <source>Close the filter and show every row (Esc)</source>
+        <translation>Filter schließen und alle Zeilen zeigen (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation>&amp;Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Timeline of</source>
+        <translation>Zeitleiste für</translation>
+    </message>
+    <message>
+        <source>The date the timeline counts</source>
+        <translation>Das Datum, das die Zeitleiste zählt</translation>
+    </message>
+    <message>
+        <source>How many rows fall in each period. Click a bar, or drag over several, to show only their rows.</source>
+        <translation>Wie viele Zeilen in jeden Zeitraum fallen. Einen Balken anklicken oder über mehrere ziehen, um nur ihre Zeilen zu zeigen.</translation>
+    </message>
+    <message>
+        <source>%1 takes a date (2024-03-31), a date and time (2024-03-31T14:30, local unless it ends in Z or an offset such as +01:00) or a span back from now (90m, 36h, 7d, 2w, 6mo, 1y), not &apos;%2&apos;</source>
+        <translation>%1 erwartet ein Datum (2024-03-31), ein Datum mit Uhrzeit (2024-03-31T14:30, Ortszeit, außer es endet auf Z oder einem Abstand wie +01:00) oder eine Spanne zurück ab jetzt (90m, 36h, 7d, 2w, 6mo, 1y), nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--name takes a pattern in UTF-8, not &apos;%1&apos;</source>
+        <translation>--name erwartet ein Muster in UTF-8, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--all is for --compare only</source>
+        <translation>--all gibt es nur mit --compare</translation>
+    </message>
+    <message>
+        <source>Usage: quillfen-cli [OPTION]... PATH...
+       quillfen-cli [OPTION]... --files-from FILE [PATH]...
+
+Report the dates and sizes of files, one row per file: by default its path and its date
+modified, created and accessed.
+
+A PATH that is a folder is walked with all its sub-folders, breadth first, as the window&apos;s
+&quot;Add All File(s) In Folder&quot; walks it: names beginning with &quot;~&quot; and hidden plain files are left
+out, folders whose names hold control characters are not entered, and links to folders are
+followed, each real folder once. Names that are not UTF-8 are listed too. Any other PATH is
+listed as given. PATHs are taken in order, then those read from --files-from.
+
+Input:
+  --ext EXT           in folders, only files whose names end in &quot;.EXT&quot; (default *, every
+                      file); &quot;*.txt&quot; and &quot;.txt&quot; mean txt, several extensions separated by
+                      &quot;;&quot;, &quot;,&quot; or blanks are each kept, * and ? are wildcards, and letters
+                      match in any case
+  --files-from FILE   read further PATHs from FILE, one per line; &quot;-&quot; is standard input
+  -0, --null          the PATHs read from --files-from end in NUL bytes, not line ends
+                      (find -print0); without it, a NUL byte there is a usage error
+
+Filters (a file is listed when it passes every one given):
+  --modified-after WHEN, --modified-before WHEN
+                      only files modified after, or before, WHEN (strictly, as find
+                      -newermt); the same for --created-after, --created-before,
+                      --accessed-after, --accessed-before, --changed-after and
+                      --changed-before. A file without that date (created, where the file
+                      system keeps no birth time; an entry that cannot be read) fails it.
+                      WHEN is a date, 2024-03-31 (local midnight at its start), a date and
+                      time, 2024-03-31T14:30 or &quot;2024-03-31 14:30:15.5&quot; (local time unless
+                      it ends in Z or an offset such as +01:00 or +0100), or a span back from
+                      now: 90m, 36h, 7d, 2w (exact, a day is 24 hours), 6mo, 1y (on the
+                      calendar: the same time of day, the day cut to the month&apos;s end). A
+                      local time a clock change skips is taken as that long after the change,
+                      one it repeats as the first of the two
+  --name PATTERN      only files whose path holds PATTERN, letters in any case; a PATTERN
+                      with * or ? must match the whole file name instead, or with a &quot;/&quot; in
+                      it the whole path (&quot;*.txt&quot;, &quot;*/2024/*&quot;)
+
+Comparing:
+  --compare OLD       compare the files now with OLD, a snapshot (what --format jsonl --ns
+                      --columns path,size,modified,created,accessed,changed writes) or a csv
+                      listing of quillfen-cli in --time iso or utc: one row per path added,
+                      removed, or changed in a column both have (or in the --columns or
+                      --dates named). Each row has a Change column first (added, removed, or
+                      changed: and the changed columns, as changed:size,modified), the path,
+                      then the old and the new value of each compared column (Old Size, New
+                      Size...; old_size, new_size in jsonl). Rows follow the walk, the removed
+                      paths come after them in OLD&apos;s order; renames show as removed and added.
+                      Times are compared as instants, whatever zone OLD was written in, at the
+                      precision both have. Paths are compared as given: list the folder the
+                      way OLD listed it. The filters choose among the rows, by the new values
+                      or, for a removed path, OLD&apos;s
+  --all               with --compare, also write the paths that are the same (&quot;unchanged&quot;)
+
+Output:
+  --columns LIST      the columns, in the order given, separated by commas, from: path,
+                      size (in bytes), modified, created (the birth time, where the file
+                      system keeps one), accessed and changed (the last change to the
+                      entry&apos;s contents or status: owner, permissions, links; its ctime);
+                      default path,modified,created,accessed. Their headers: Filename,
+                      Size, Date Modified, Date Created, Date Accessed, Date Changed
+  --dates LIST        any of modified,created,accessed: the path and those dates, always in
+                      that order whatever the order given; not with --columns
+  --format FORMAT     tsv        a header row, then one line per file ending in LF, fields
+                                 separated by one TAB; a TAB, LF, CR or backslash in a field
+                                 is written \t, \n, \r, \\ and a byte that is not UTF-8 \xHH
+                                 (as PostgreSQL&apos;s text format)
+                      csv        RFC 4180 with a header row; names as their bytes
+                      jsonl      one JSON object per file, a member per column named by its
+                                 word; the size is a number, a missing value null
+                      text       the window&apos;s text report: cells padded to their column
+                      clipboard  the window&apos;s clipboard text: TAB-separated, padded, no
+                                 header, CR LF
+                      xlsx       the window&apos;s workbook, the size as a number; needs -o
+                      By default the -o file&apos;s extension decides (.tsv .csv .jsonl .txt
+                      .xlsx); on standard output, tsv.
+  --time STYLE        local  the locale&apos;s short date and long time (default for text,
+                             clipboard and xlsx)
+                      iso    ISO 8601 local time with its UTC offset (default for tsv, csv
+                             and jsonl): 2021-07-15T14:34:56+02:00
+                      utc    ISO 8601 in UTC: 2021-07-15T12:34:56Z
+  --ns                add the nanoseconds the file system keeps (iso and utc only)
+  --bom               begin csv with the byte order mark spreadsheets use to recognise UTF-8
+  -o, --output FILE   write to FILE, which replaces an earlier file only once complete;
+                      default standard output
+
+  -h, --help          show this help and exit
+  --version           show the version and exit
+
+Every stamp is converted with the time-zone rules of its own date. A value the file system
+does not keep (created, on some) is an empty cell, null in jsonl. An entry that is missing or
+cannot be read gets empty cells and one line on standard error. Every value of a row comes
+from one look-up of the entry itself: a link is not followed, and its size is that of the
+name it points to.
+
+tsv, csv and jsonl write each row as soon as it is read and keep nothing per file, and xlsx
+keeps its rows in a temporary file. text and clipboard need every column&apos;s width first, so
+they keep every row in memory (its path and values, compactly: about 130 bytes a file) until
+the end.
+
+A name that is not UTF-8 keeps its bytes: as they are in csv; as \xHH in tsv; in jsonl, each
+byte that is not part of valid UTF-8 as the escape \udc80 to \udcff (Python&apos;s
+surrogateescape), so os.fsencode() of the decoded path gives the name&apos;s bytes back. text,
+clipboard and xlsx show such a byte as U+FFFD, as the window would, and name the file on
+standard error.
+
+While it runs, a line on standard error shows the progress when that is a terminal.
+
+The filters apply to the values read for the row, so a folder walk reads each file once;
+text and clipboard fit their columns to the rows that pass.
+
+Exit status: 0 when every entry was read and written, 1 when some could not be read (or did
+not fit into the xlsx sheet, or had a name the format shows as U+FFFD), 2 for a usage error
+or an output that cannot be written. With --compare, as diff: 0 when no row written differs,
+1 when one does (or an entry cannot be read now), 2 for trouble, a snapshot that cannot be
+read among it (then nothing is written).
+</source>
+        <translation>Aufruf: quillfen-cli [OPTION]... PFAD...
+        quillfen-cli [OPTION]... --files-from DATEI [PFAD]...
+
+Gibt Datumsangaben und Größen von Dateien aus, eine Zeile je Datei: standardmäßig ihren Pfad
+und ihr Änderungs-, Erstellungs- und Zugriffsdatum.
+
+Ein PFAD, der ein Ordner ist, wird mit allen Unterordnern durchlaufen, in die Breite zuerst,
+so wie „Alle Dateien im Ordner hinzufügen“ im Fenster ihn durchläuft: Namen, die mit „~“
+beginnen, und versteckte einfache Dateien bleiben außen vor, Ordner mit Steuerzeichen im
+Namen werden nicht betreten, und Verknüpfungen zu Ordnern wird gefolgt, jedem echten Ordner
+einmal. Namen, die kein UTF-8 sind, werden ebenfalls aufgeführt. Jeder andere PFAD wird so
+aufgeführt, wie er angegeben ist. Die PFADE werden der Reihe nach genommen, danach die aus
+--files-from gelesenen.
+
+Eingabe:
+  --ext ERW           in Ordnern nur Dateien, deren Namen auf „.ERW“ enden (Standard *, jede
+                      Datei); „*.txt“ und „.txt“ bedeuten txt, mehrere Erweiterungen,
+                      getrennt durch „;“, „,“ oder Leerzeichen, gelten jede für sich, * und ?
+                      sind Platzhalter, und Groß- und Kleinschreibung ist gleich
+  --files-from DATEI  weitere PFADE aus DATEI lesen, einen je Zeile; „-“ ist die
+                      Standardeingabe
+  -0, --null          die aus --files-from gelesenen PFADE enden mit NUL-Bytes, nicht mit
+                      Zeilenenden (find -print0); ohne diese Option ist ein NUL-Byte dort
+                      ein Aufruffehler
+
+Filter (eine Datei wird aufgeführt, wenn sie jeden angegebenen besteht):
+  --modified-after WANN, --modified-before WANN
+                      nur Dateien, die nach bzw. vor WANN geändert wurden (streng, wie find
+                      -newermt); ebenso --created-after, --created-before,
+                      --accessed-after, --accessed-before, --changed-after und
+                      --changed-before. Eine Datei ohne dieses Datum (Erstellung, wo das
+                      Dateisystem keine speichert; ein Eintrag, der nicht gelesen werden
+                      kann) besteht ihn nicht. WANN ist ein Datum, 2024-03-31 (Mitternacht
+                      Ortszeit zu seinem Beginn), ein Datum mit Uhrzeit, 2024-03-31T14:30
+                      oder „2024-03-31 14:30:15.5“ (Ortszeit, außer es endet auf Z oder
+                      einem Abstand wie +01:00 oder +0100), oder eine Spanne zurück ab
+                      jetzt: 90m, 36h, 7d, 2w (genau, ein Tag hat 24 Stunden), 6mo, 1y (im
+                      Kalender: dieselbe Uhrzeit, der Tag gekürzt auf das Monatsende). Eine
+                      Ortszeit, die eine Zeitumstellung überspringt, gilt als so lange nach
+                      der Umstellung, eine doppelte als die erste der beiden
+  --name MUSTER       nur Dateien, deren Pfad MUSTER enthält, Groß- und Kleinschreibung
+                      gleich; ein MUSTER mit * oder ? muss stattdessen den ganzen Dateinamen
+                      treffen, mit einem „/“ darin den ganzen Pfad („*.txt“, „*/2024/*“)
+
+Vergleichen:
+  --compare ALT       vergleicht die Dateien jetzt mit ALT, einem Schnappschuss (was
+                      --format jsonl --ns --columns path,size,modified,created,accessed,changed
+                      schreibt) oder einer csv-Liste von quillfen-cli mit --time iso oder utc:
+                      eine Zeile je Pfad, der hinzugekommen, entfernt oder in einer Spalte
+                      geändert ist, die beide haben (oder in den mit --columns oder --dates
+                      genannten). Jede Zeile hat zuerst eine Spalte Change (added, removed
+                      oder changed: und die geänderten Spalten, etwa changed:size,modified),
+                      dann den Pfad, dann den alten und den neuen Wert jeder verglichenen
+                      Spalte (Old Size, New Size …; old_size, new_size in jsonl). Die Zeilen
+                      folgen dem Durchlauf, die entfernten Pfade kommen danach in der
+                      Reihenfolge von ALT; Umbenennungen erscheinen als entfernt und
+                      hinzugekommen. Zeiten werden als Zeitpunkte verglichen, in welcher Zone
+                      ALT auch geschrieben wurde, in der Genauigkeit, die beide haben. Pfade
+                      werden verglichen, wie sie angegeben sind: den Ordner so angeben, wie
+                      ALT ihn aufgeführt hat. Die Filter wählen unter den Zeilen aus, nach
+                      den neuen Werten oder, bei einem entfernten Pfad, nach denen von ALT
+  --all               mit --compare auch die Pfade schreiben, die gleich sind („unchanged“)
+
+Ausgabe:
+  --columns LISTE     die Spalten in der angegebenen Reihenfolge, durch Kommas getrennt,
+                      aus: path (Pfad), size (Größe in Bytes), modified (Änderung),
+                      created (Erstellung, sofern das Dateisystem sie speichert), accessed
+                      (Zugriff) und changed (letzte Änderung an Inhalt oder Status des
+                      Eintrags: Besitzer, Rechte, Verknüpfungen; seine ctime); Standard
+                      path,modified,created,accessed. Ihre Spaltenköpfe in tsv und csv
+                      bleiben englisch: Filename, Size, Date Modified, Date Created, Date
+                      Accessed, Date Changed; text und xlsx schreiben sie in der Sprache
+                      des Benutzers, wie das Fenster
+  --dates LISTE       beliebige aus modified,created,accessed: der Pfad und diese Daten,
+                      immer in dieser Reihenfolge, gleich in welcher angegeben; nicht
+                      zusammen mit --columns
+  --format FORMAT     tsv        eine Kopfzeile, dann eine Zeile je Datei, mit LF beendet,
+                                 Felder durch einen TAB getrennt; TAB, LF, CR oder
+                                 Backslash in einem Feld werden als \t, \n, \r, \\
+                                 geschrieben und ein Byte, das kein UTF-8 ist, als \xHH
+                                 (wie im Textformat von PostgreSQL)
+                      csv        RFC 4180 mit Kopfzeile; Namen als ihre Bytes
+                      jsonl      ein JSON-Objekt je Datei, ein Element je Spalte, benannt
+                                 nach ihrem Wort; die Größe als Zahl, ein fehlender Wert
+                                 als null
+                      text       der Textbericht des Fensters: Zellen auf die Breite ihrer
+                                 Spalte aufgefüllt
+                      clipboard  der Text der Zwischenablage des Fensters: durch TAB
+                                 getrennt, aufgefüllt, ohne Kopfzeile, CR LF
+                      xlsx       die Arbeitsmappe des Fensters, die Größe als Zahl;
+                                 braucht -o
+                      Standardmäßig entscheidet die Erweiterung der -o-Datei (.tsv .csv
+                      .jsonl .txt .xlsx); auf der Standardausgabe tsv.
+  --time STIL         local  kurzes Datum und lange Uhrzeit des Gebietsschemas
+                             (Standard für text, clipboard und xlsx)
+                      iso    ISO 8601 in Ortszeit mit ihrem Abstand zu UTC (Standard für
+                             tsv, csv und jsonl): 2021-07-15T14:34:56+02:00
+                      utc    ISO 8601 in UTC: 2021-07-15T12:34:56Z
+  --ns                die Nanosekunden hinzufügen, die das Dateisystem speichert (nur iso
+                      und utc)
+  --bom               csv mit der Bytereihenfolge-Markierung beginnen, an der
+                      Tabellenkalkulationen UTF-8 erkennen
+  -o, --output DATEI  in DATEI schreiben, die eine frühere Datei erst ersetzt, wenn sie
+                      vollständig ist; Standard ist die Standardausgabe
+
+  -h, --help          diese Hilfe anzeigen und beenden
+  --version           die Version anzeigen und beenden
+
+Jeder Zeitstempel wird mit den Zeitzonenregeln seines eigenen Datums umgerechnet. Ein Wert,
+den das Dateisystem nicht speichert (created, auf manchen), ist eine leere Zelle, in jsonl
+null. Ein Eintrag, der fehlt oder nicht gelesen werden kann, erhält leere Zellen und eine
+Zeile auf der Standardfehlerausgabe. Alle Werte einer Zeile stammen aus einer einzigen
+Abfrage des Eintrags selbst: einer Verknüpfung wird nicht gefolgt, und ihre Größe ist die
+des Namens, auf den sie zeigt.
+
+tsv, csv und jsonl schreiben jede Zeile, sobald sie gelesen ist, und behalten nichts je
+Datei, xlsx behält seine Zeilen in einer temporären Datei. text und clipboard brauchen
+zuerst die Breite jeder Spalte und behalten daher jede Zeile bis zum Ende im Speicher (ihren
+Pfad und ihre Werte, kompakt: etwa 130 Bytes je Datei).
+
+Ein Name, der kein UTF-8 ist, behält seine Bytes: unverändert in csv; als \xHH in tsv; in
+jsonl jedes Byte, das nicht zu gültigem UTF-8 gehört, als Escape \udc80 bis \udcff (Pythons
+surrogateescape), sodass os.fsencode() des gelesenen Pfades die Bytes des Namens
+zurückgibt. text, clipboard und xlsx zeigen ein solches Byte als U+FFFD, wie das Fenster,
+und nennen die Datei auf der Standardfehlerausgabe.
+
+Während des Laufs zeigt eine Zeile auf der Standardfehlerausgabe den Fortschritt, wenn diese
+ein Terminal ist.
+
+Die Filter gelten für die für die Zeile gelesenen Werte, sodass ein Ordnerdurchlauf jede
+Datei nur einmal liest; text und clipboard passen ihre Spalten an die Zeilen an, die sie
+bestehen.
+
+Rückgabewert: 0, wenn jeder Eintrag gelesen und geschrieben wurde, 1, wenn manche nicht
+gelesen werden konnten (oder nicht in das xlsx-Tabellenblatt passten oder einen Namen
+hatten, den das Format als U+FFFD zeigt), 2 bei einem Aufruffehler oder einer Ausgabe, die
+nicht geschrieben werden kann. Mit --compare wie diff: 0, wenn keine geschriebene Zeile
+abweicht, 1, wenn eine abweicht (oder ein Eintrag jetzt nicht gelesen werden kann), 2 bei
+Problemen, darunter ein Schnappschuss, der nicht gelesen werden kann (dann wird nichts
+geschrieben).
+</translation>
     </message>
 </context>
 </TS>
