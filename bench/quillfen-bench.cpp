@@ -6,9 +6,9 @@
 //   quillfen-bench [--phase PHASE[,PHASE...]|all] [--ext EXT] [--cold]
 //                  [--soak RUNS] [--list FILE] DIR
 //
-// PHASE is scan, extract, sort, sort-date, report, clipboard or workbook. Phases run in that
-// order, the ones the wanted phases need first, untimed. --cold drops the page cache (root
-// only) before the scan, so the scan and what follows it read from the disk as a user's
+// PHASE is scan, extract, sort, sort-date, filter, timeline, report, clipboard or workbook.
+// Phases run in that order, the ones the wanted phases need first, untimed. --cold drops the page
+// cache (root only) before the scan, so the scan and what follows it read from the disk as a user's
 // first scan of a tree does. --list writes the scanned file list to FILE, one path per line.
 // --soak runs every phase RUNS times in one process and prints the resident memory after
 // each run, to show that it does not grow.
@@ -16,11 +16,16 @@
 #include "BenchPlatform.h"
 
 #include "app/MainWindow.h"
+#include "app/ResultsView.h"
+#include "desktop/FilterBar.h"
+#include "desktop/TimelineChart.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -154,7 +159,8 @@ void addOptions(QCommandLineParser& parser)
 {
     parser.addHelpOption();
     parser.addOption({"phase",
-                      "scan, extract, sort, sort-date, report, clipboard, workbook, several "
+                      "scan, extract, sort, sort-date, filter, timeline, report, clipboard, "
+                      "workbook, several "
                       "of them separated by commas, or all.",
                       "phase", "all"});
     parser.addOption({"cold", "Drop the page cache before the scan (root only)."});
@@ -192,6 +198,7 @@ int main(int argc, char* argv[])
 
     const auto files = [&] { return window.fileList().rows().rows(); };
     const auto results = [&] { return window.resultsList().rows().rows(); };
+    int shownAfterFilter = 0;
     const std::vector<Phase> phases{
         {"scan",
          [&] {
@@ -203,6 +210,25 @@ int main(int argc, char* argv[])
         // A click on a results header: by path in natural order, then by date.
         {"sort", [&] { emit window.resultsList().headerClicked(0); }, results},
         {"sort-date", [&] { emit window.resultsList().headerClicked(1); }, results},
+        // Typing into the filter bar until the list shows the rows that pass, then Escape.
+        {"filter",
+         [&] {
+             window.actions().filterResults->trigger();
+             window.filterBar()->pathEdit()->setText(QStringLiteral("1"));
+             while (window.resultsView().filter().isTesting())
+                 QApplication::processEvents();
+             shownAfterFilter = window.resultsList().rows().shownCount();
+             window.resultsView().closeFilter();
+         },
+         [&] { return shownAfterFilter; }},
+        // The timeline's counts of a million dates, and its drawing.
+        {"timeline",
+         [&] {
+             window.resultsView().setTimelineShown(true);
+             window.resultsView().recount();
+             window.timeline()->repaint();
+         },
+         results},
         {"report", [&] { window.saveTextButton()->click(); }, results},
         {"clipboard", [&] { window.copyButton()->click(); }, results},
         {"workbook", [&] { window.saveWorkbookButton()->click(); }, results},

@@ -34,11 +34,12 @@ public:
     bool isFilterOpen() const;
     void setTimelineShown(bool shown);
     ResultsFilter& filter() { return m_filter; }
+    // Counts the timeline now; the window waits for a pause in what changes it.
+    void recount();
 
 private:
     void applyConditions();
     void recountSoon();
-    void recount();
 
     const WindowControls& m_controls;
     RowModel& m_results;
