@@ -156,6 +156,9 @@ void TimelineChart::paintEvent(QPaintEvent*)
     const int every = std::max(1, widest * bars / std::max(1, area.width()) + 1);
     for (int bin = 0; bin < bars; bin += every) {
         const QRect bar = barRect(bin);
+        // A label that would run out of the chart is left out rather than cut.
+        if (bar.left() + fontMetrics().horizontalAdvance(axisText(bin)) > area.right())
+            break;
         painter.drawText(QRect(bar.left(), area.bottom() + 2, widest, line),
                          Qt::AlignLeft | Qt::AlignVCenter, axisText(bin));
     }
