@@ -1,7 +1,5 @@
 #include "files/PathPattern.h"
 
-#include "base/Utf8.h"
-
 #include <algorithm>
 
 namespace quillfen {
@@ -26,6 +24,17 @@ bool containsAscii(const Unit* haystack, qsizetype size, const QByteArray& needl
         while (k < n && asciiLower(static_cast<char>(haystack[i + k])) == needle[k])
             ++k;
         if (k == n)
+            return true;
+    }
+    return false;
+}
+
+// Whether the bytes hold a character outside ASCII that case-folds into it: LATIN SMALL
+// LETTER LONG S, KELVIN SIGN, or LATIN CAPITAL LETTER I WITH DOT ABOVE.
+bool mayFoldToAscii(QByteArrayView utf8)
+{
+    for (const char* character : {"\xC5\xBF", "\xE2\x84\xAA", "\xC4\xB0"}) {
+        if (utf8.contains(QByteArrayView(character)))
             return true;
     }
     return false;
@@ -85,8 +94,14 @@ bool PathPattern::matchesUtf8(QByteArrayView path) const
     case Kind::Everything:
         return true;
     case Kind::Text:
-        if (!m_asciiFolded.isEmpty() && isAscii(path))
-            return containsAscii(path.data(), path.size(), m_asciiFolded);
+        if (!m_asciiFolded.isEmpty()) {
+            // A byte of a multi-byte character is never ASCII, so the text is found in the
+            // bytes as they are; only a character that folds into ASCII needs decoding.
+            if (containsAscii(path.data(), path.size(), m_asciiFolded))
+                return true;
+            if (!mayFoldToAscii(path))
+                return false;
+        }
         return containsFolded(QString::fromUtf8(path));
     case Kind::Name:
         return m_wildcard->matchesUtf8(path.sliced(path.lastIndexOf('/') + 1));

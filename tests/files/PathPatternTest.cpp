@@ -20,6 +20,9 @@ TEST(PathPattern, TextAnywhereWildcardsOnTheNameOrWithASlashOnThePath)
         {"äRGER", "/x/Ärger.doc", true},
         {"k", "/x/\u212A.txt", true},                      // KELVIN SIGN folds to k
         {"\u212A", "/x/k.txt", true},
+        {"report", "/B\u00fccher/REPORT.txt", true},        // ASCII text, path beyond ASCII
+        {"sk", "/B\u00fccher/\u017F\u212A", true},           // LONG S and KELVIN SIGN
+        {"sk", "/B\u00fccher/s\u00e9k", false},
         {"日本", "/x/資料日本.txt", true},
         {"ß", "/x/strasse", false},                       // folding keeps one letter one
         {"*.txt", "/home/ann/A.TXT", true},               // the whole name
