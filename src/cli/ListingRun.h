@@ -46,6 +46,8 @@ public:
     int run();
     // Whether some entry could not be read, or its name not be written exactly, so far.
     bool someAmiss() const { return m_someAmiss; }
+    // Comparing: whether a row that differs was given to the writer.
+    bool differs() const { return m_differs; }
 
 private:
     struct Stamped {

@@ -141,8 +141,11 @@ int main(int argc, char* argv[])
             output->discard(); // no half a report, and no -o file put in place
         return usageError(mistake.error);
     } catch (const OutputClosed&) {
-        // The reader has what it wanted.
+        // The reader has what it wanted. A comparison that was cut short cannot say "the
+        // same": it differs if a row said so, else it is unfinished, which is trouble.
         terminal.done();
+        if (comparison)
+            return run && run->differs() ? 1 : 2;
         return run && run->someAmiss() ? 1 : 0;
     } catch (const std::exception& error) {
         terminal.warn(describe(error));

@@ -542,6 +542,12 @@ TEST_F(QuillfenCli, CompareSaysWhatChangedSinceASnapshotWhateverItsZoneOrPrecisi
                   rows.end() - (rows.size() > 1 && rows.last().startsWith("removed")));
         EXPECT_EQ(rows, c.rows) << what.toStdString();
     }
+    // A reader that stops early does not turn "different" into "the same".
+    const Ran cut =
+        run({"-c", "set -o pipefail; \"$0\" --compare \"$2\" \"$1\" | head -c 1 >/dev/null",
+             QStringLiteral(QUILLFEN_CLI), tree.path("S"), full},
+            {}, QStringLiteral("bash"));
+    EXPECT_EQ(cut.status, 1) << cut.err.toStdString();
     ::unlink((folder + "/odd \xff.txt").constData()); // the temporary tree cannot remove it
 }
 
