@@ -232,27 +232,12 @@ TimeBins TimeBinner::take()
 
 TimeBins binInstants(std::span<const qint64> keys, const TimeBinOptions& options)
 {
-    qint64 first = std::numeric_limits<qint64>::max();
-    qint64 last = kNoInstant;
-    qint64 undated = 0;
-    for (const qint64 key : keys) {
-        if (key == kNoInstant) {
-            ++undated;
-            continue;
-        }
-        first = std::min(first, key);
-        last = std::max(last, key);
-    }
-    if (last == kNoInstant) {
-        TimeBins result;
-        result.undated = undated;
-        result.total = undated;
-        return result;
-    }
-    TimeBinner binner(first, last, options);
-    for (const qint64 key : keys)
-        binner.add(key);
-    return binner.take();
+    return binEachKey(
+        [keys](const auto& visit) {
+            for (const qint64 key : keys)
+                visit(key);
+        },
+        options);
 }
 
 } // namespace quillfen

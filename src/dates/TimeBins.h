@@ -94,4 +94,31 @@ private:
     qint64 m_undated = 0;
 };
 
+// The same for keys that are not in one array: `forEachKey(visit)` calls visit(key) for each
+// key in turn, the same keys each time; it is called twice, for the range and for the counts.
+template <typename ForEachKey>
+TimeBins binEachKey(const ForEachKey& forEachKey, const TimeBinOptions& options = {})
+{
+    qint64 first = std::numeric_limits<qint64>::max();
+    qint64 last = kNoInstant;
+    qint64 undated = 0;
+    forEachKey([&](qint64 key) {
+        if (key == kNoInstant) {
+            ++undated;
+            return;
+        }
+        first = std::min(first, key);
+        last = std::max(last, key);
+    });
+    if (last == kNoInstant) {
+        TimeBins result;
+        result.undated = undated;
+        result.total = undated;
+        return result;
+    }
+    TimeBinner binner(first, last, options);
+    forEachKey([&](qint64 key) { binner.add(key); });
+    return binner.take();
+}
+
 } // namespace quillfen
