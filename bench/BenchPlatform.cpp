@@ -42,6 +42,8 @@ public:
     {
     }
     QStringList openFiles(const QString&, const QString&) override { return {}; }
+    // The file saved last, so a snapshot saved is compared with next.
+    QString openFile(const QString&, const QString&) override { return m_saveAs; }
     QString saveFile(const QString&, const QString&) override { return m_saveAs; }
 
 private:

@@ -6,7 +6,8 @@
 //   quillfen-bench [--phase PHASE[,PHASE...]|all] [--ext EXT] [--cold]
 //                  [--soak RUNS] [--list FILE] DIR
 //
-// PHASE is scan, extract, sort, sort-date, filter, timeline, report, clipboard or workbook.
+// PHASE is scan, extract, sort, sort-date, filter, timeline, snapshot, compare, report,
+// clipboard or workbook.
 // Phases run in that order, the ones the wanted phases need first, untimed. --cold drops the page
 // cache (root only) before the scan, so the scan and what follows it read from the disk as a user's
 // first scan of a tree does. --list writes the scanned file list to FILE, one path per line.
@@ -229,6 +230,9 @@ int main(int argc, char* argv[])
              window.timeline()->repaint();
          },
          results},
+        // A snapshot of the results, then the results compared with it.
+        {"snapshot", [&] { window.actions().saveSnapshot->trigger(); }, results},
+        {"compare", [&] { window.actions().compareSnapshot->trigger(); }, results},
         {"report", [&] { window.saveTextButton()->click(); }, results},
         {"clipboard", [&] { window.copyButton()->click(); }, results},
         {"workbook", [&] { window.saveWorkbookButton()->click(); }, results},

@@ -1249,5 +1249,101 @@ Problemen, darunter ein Schnappschuss, der nicht gelesen werden kann (dann wird 
 geschrieben).
 </translation>
     </message>
+    <message>
+        <source>Save S&amp;napshot…</source>
+        <translation>&amp;Schnappschuss speichern…</translation>
+    </message>
+    <message>
+        <source>Save every result row with its dates, to compare the files with later</source>
+        <translation>Alle Ergebniszeilen mit ihren Datumsangaben speichern, um die Dateien später damit zu vergleichen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With Snapshot…</source>
+        <translation>Mit Schnappschuss &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>Show which results were added, removed or changed since a snapshot</source>
+        <translation>Zeigen, welche Ergebnisse seit einem Schnappschuss hinzugekommen, entfernt oder geändert sind</translation>
+    </message>
+    <message>
+        <source>Save Snapshot</source>
+        <translation>Schnappschuss speichern</translation>
+    </message>
+    <message>
+        <source>Snapshots (*.jsonl)|*.jsonl|All Files (*.*)|*.*|</source>
+        <translation>Schnappschüsse (*.jsonl)|*.jsonl|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Compare With Snapshot</source>
+        <translation>Mit Schnappschuss vergleichen</translation>
+    </message>
+    <message>
+        <source>Snapshots and listings (*.jsonl *.csv)|*.jsonl;*.csv|All Files (*.*)|*.*|</source>
+        <translation>Schnappschüsse und Auflistungen (*.jsonl *.csv)|*.jsonl;*.csv|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>There are no results yet. Extract the dates first, then save a snapshot.</source>
+        <translation>Es gibt noch keine Ergebnisse. Lesen Sie zuerst die Datumsangaben aus und speichern Sie dann einen Schnappschuss.</translation>
+    </message>
+    <message>
+        <source>There are no results yet. Extract the dates first, then compare them with a snapshot.</source>
+        <translation>Es gibt noch keine Ergebnisse. Lesen Sie zuerst die Datumsangaben aus und vergleichen Sie sie dann mit einem Schnappschuss.</translation>
+    </message>
+    <message>
+        <source>Saved a snapshot of %1 to %2</source>
+        <translation>Schnappschuss von %1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Reading snapshot: </source>
+        <translation>Schnappschuss wird gelesen: </translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2 added, %3 removed, %4 changed, %5 unchanged</source>
+        <translation>Mit %1 verglichen: %2 hinzugekommen, %3 entfernt, %4 geändert, %5 unverändert</translation>
+    </message>
+    <message>
+        <source>Stopped; the results were not compared</source>
+        <translation>Angehalten; die Ergebnisse wurden nicht verglichen</translation>
+    </message>
+    <message>
+        <source>The results changed while they were being compared; compare them again.</source>
+        <translation>Die Ergebnisse haben sich während des Vergleichs geändert; vergleichen Sie sie bitte erneut.</translation>
+    </message>
+    <message>
+        <source>In the snapshot: %1</source>
+        <translation>Im Schnappschuss: %1</translation>
+    </message>
+    <message>
+        <source>In the snapshot: no date</source>
+        <translation>Im Schnappschuss: kein Datum</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>alle Zeilen</translation>
+    </message>
+    <message>
+        <source>added, removed or changed</source>
+        <translation>hinzugekommen, entfernt oder geändert</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugekommen</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Show only the rows with this change since the snapshot</source>
+        <translation>Nur die Zeilen mit dieser Änderung seit dem Schnappschuss zeigen</translation>
+    </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "commands/FolderCommands.h"
 #include "commands/ResultsCommands.h"
 #include "commands/SampleFiles.h"
+#include "commands/SnapshotSave.h"
 #include "commands/SpreadsheetExportCommand.h"
 #include "commands/TextReportCommand.h"
 #include "desktop/ReorderGesture.h"
@@ -125,7 +126,11 @@ void MainWindow::connectButtons()
          },
          false},
         {m_controls.saveWorkbookButton, m_actions.saveWorkbook,
-         [this, &p] { exportResultsToSpreadsheet(m_work, p.spreadsheet.get()); }, true}};
+         [this, &p] { exportResultsToSpreadsheet(m_work, p.spreadsheet.get()); }, true},
+        {nullptr, m_actions.saveSnapshot, [this, &p] { saveSnapshot(m_work, *p.fileDialogs); },
+         true},
+        {nullptr, m_actions.compareSnapshot,
+         [this, &p] { m_view->compareWithSnapshot(m_work, *p.fileDialogs); }, true}};
     for (const auto& [button, action, command, stoppable] : commands) {
         const auto run = [this, command = command, stoppable = stoppable] {
             if (stoppable)
@@ -134,9 +139,11 @@ void MainWindow::connectButtons()
                 m_runner.run(command);
             refreshCounts();
         };
-        connect(button, &QPushButton::clicked, this, run);
         connect(action, &QAction::triggered, this, run);
-        button->installEventFilter(this); // the hover pointer
+        if (button != nullptr) {
+            connect(button, &QPushButton::clicked, this, run);
+            button->installEventFilter(this); // the hover pointer
+        }
     }
     const std::pair<QAction*, std::function<void()>> edits[] = {
         {m_actions.selectAll, [this] { selectAll(); }},
@@ -360,11 +367,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused; a running command learns of it at its next yield.
     m_runner.close();
-    const auto sorting = m_work.results.sorting();
-    std::optional<WindowMemory::Sort> sort;
-    if (sorting)
-        sort = WindowMemory::Sort{m_work.results.columnId(sorting->column), sorting->order};
-    m_memory->save(sort);
+    m_memory->save(m_work.results);
     event->accept();
 }
 
@@ -383,16 +386,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             hoverPointer(WindowPointer::Default);
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::setAppTitle(const QString& title)
-{
-    m_appTitle = title;
-}
-
-void MainWindow::setCustomPointerImage(const QCursor& cursor)
-{
-    m_customCursor = cursor;
 }
 
 } // namespace quillfen

@@ -65,8 +65,8 @@ public:
     QString appTitle() const { return m_appTitle; }
     bool hasCustomPointerImage() const { return m_customCursor.has_value(); }
     // For start-up: the short title, and the image of the custom pointer.
-    void setAppTitle(const QString& title);
-    void setCustomPointerImage(const QCursor& cursor);
+    void setAppTitle(const QString& title) { m_appTitle = title; }
+    void setCustomPointerImage(const QCursor& cursor) { m_customCursor = cursor; }
 
     // The controls, for whatever drives the window as a user would (tests, the benchmark).
     ListControl& fileList() { return *m_controls.fileList; }

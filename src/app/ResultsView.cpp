@@ -56,6 +56,11 @@ ResultsView::ResultsView(const WindowControls& controls, const WindowActions& ac
         m_controls.filterBar->setBetween(m_controls.timelineColumn->currentData().toInt(), first,
                                          last);
     });
+    QFont noted = controls.resultsList->font();
+    noted.setBold(true);
+    results.setCellNote([this](const TextTable& table, int row,
+                               int column) { return m_comparison.noteFor(table, row, column); },
+                        noted);
     m_recount.setSingleShot(true);
     m_recount.setInterval(kRecountDelayMs);
     connect(&m_recount, &QTimer::timeout, this, &ResultsView::recount);
@@ -65,6 +70,10 @@ void ResultsView::columnsChanged()
 {
     const auto columns = dateColumns(m_results);
     m_controls.filterBar->setDateColumns(columns);
+    const bool compared = m_results.columnWithId(kChangeColumnId) > 0;
+    m_controls.filterBar->setChangeShown(compared);
+    if (!compared)
+        m_comparison.end(); // its column went with the others
     QComboBox* chooser = m_controls.timelineColumn;
     const int chosen = chooser->currentData().isValid() ? chooser->currentData().toInt() : -1;
     {
@@ -78,6 +87,12 @@ void ResultsView::columnsChanged()
     applyConditions();
     m_countedRows = -1;
     recountSoon();
+}
+
+void ResultsView::compareWithSnapshot(Workspace& work, FileDialogs& dialogs)
+{
+    m_comparison.compare(work, dialogs);
+    columnsChanged();
 }
 
 void ResultsView::rowsChanged()

@@ -4,6 +4,7 @@
 
 #include "app/WindowActions.h"
 #include "app/WindowControls.h"
+#include "commands/ResultsComparison.h"
 #include "commands/ResultsFilter.h"
 
 #include <QObject>
@@ -13,10 +14,11 @@
 
 namespace quillfen {
 
-// The results' filter bar and timeline, kept in step with the results list. The bar's
-// conditions decide the rows shown; the timeline counts the rows that pass the bar's path
-// text, and a click on it sets the bar's date condition to that period. The window tells it
-// when the results changed; it tells the window when the rows shown did.
+// The results' filter bar, timeline and comparison with a snapshot, kept in step with the
+// results list. The bar's conditions decide the rows shown; the timeline counts the rows that
+// pass the bar's path text, and a click on it sets the bar's date condition to that period;
+// a comparison adds the change column, which the bar can then test. The window tells it when
+// the results changed; it tells the window when the rows shown did.
 class ResultsView final : public QObject {
     Q_OBJECT
 
@@ -24,8 +26,11 @@ public:
     ResultsView(const WindowControls& controls, const WindowActions& actions, RowModel& results,
                 std::function<void()> shownChanged);
 
-    // A new extraction made the columns afresh (and dated the rows anew).
+    // A new extraction made the columns afresh (and dated the rows anew), or a comparison
+    // added its column.
     void columnsChanged();
+    // File > Compare With Snapshot...
+    void compareWithSnapshot(Workspace& work, FileDialogs& dialogs);
     // Rows may have gone or come: the timeline counts them again if their number changed.
     void rowsChanged();
 
@@ -44,6 +49,7 @@ private:
     const WindowControls& m_controls;
     RowModel& m_results;
     ResultsFilter m_filter;
+    ResultsComparison m_comparison;
     std::function<void()> m_shownChanged;
     QTimer m_recount;       // coalesces the reasons to count the timeline again
     int m_countedRows = -1; // the rows the timeline last counted

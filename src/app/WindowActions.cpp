@@ -43,6 +43,11 @@ WindowActions WindowActions::create(QMainWindow& window)
     a.saveWorkbook = add(file, texts::kSaveWorkbookEntry, QKeySequence(Qt::CTRL | Qt::Key_E));
     a.copyResults = add(file, texts::kCopyEntry, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     file->addSeparator();
+    a.saveSnapshot = add(file, texts::kSaveSnapshot);
+    a.saveSnapshot->setStatusTip(texts::kSaveSnapshotHint());
+    a.compareSnapshot = add(file, texts::kCompareWithSnapshot);
+    a.compareSnapshot->setStatusTip(texts::kCompareWithSnapshotHint());
+    file->addSeparator();
     a.quit = add(file, texts::kQuitEntry, QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.quit->setMenuRole(QAction::QuitRole);
 

@@ -18,6 +18,8 @@ struct WindowActions {
     QAction* saveText;
     QAction* saveWorkbook;
     QAction* copyResults;
+    QAction* saveSnapshot;
+    QAction* compareSnapshot;
     QAction* quit;
     // Edit
     QAction* selectAll;

@@ -99,10 +99,10 @@ void WindowMemory::restoreOrFit(QSize arrangement)
     m_window.resize(arrangement.boundedTo(available).expandedTo(m_window.minimumSize()));
 }
 
-void WindowMemory::save(std::optional<Sort> sort)
+void WindowMemory::save(const RowModel& results)
 {
-    if (sort)
-        m_sort = sort;
+    if (const auto sorting = results.sorting())
+        m_sort = Sort{results.columnId(sorting->column), sorting->order};
     set(kGeometryKey, QString::fromLatin1(m_window.saveGeometry().toBase64()));
     set(kSplitKey, QString::fromLatin1(m_splitter.saveState().toBase64()));
     set(kColumnWidthsKey, widthsText(m_columns.userWidths()));

@@ -40,7 +40,8 @@ public:
     // The window's first size: the one it had last time, or else `arrangement`; within the
     // screen, and never smaller than its layouts need.
     void restoreOrFit(QSize arrangement);
-    void save(std::optional<Sort> sort);
+    // Writes what the window is now, with the results' sort when they are sorted.
+    void save(const RowModel& results);
     std::optional<Sort> sort() const { return m_sort; }
 
 private:

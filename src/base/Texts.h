@@ -399,4 +399,44 @@ inline constexpr UiText kTimelineHint{QT_TRANSLATE_NOOP(
     "How many rows fall in each period. Click a bar, or drag over several, to show only "
     "their rows.")};
 
+// Snapshots and their comparison in the window
+inline constexpr UiText kSaveSnapshot{QT_TRANSLATE_NOOP("Quillfen", "Save S&napshot…")};
+inline constexpr UiText kSaveSnapshotHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "Save every result row with its dates, to compare the files with later")};
+inline constexpr UiText kCompareWithSnapshot{
+    QT_TRANSLATE_NOOP("Quillfen", "Co&mpare With Snapshot…")};
+inline constexpr UiText kCompareWithSnapshotHint{QT_TRANSLATE_NOOP(
+    "Quillfen", "Show which results were added, removed or changed since a snapshot")};
+inline constexpr UiText kSnapshotSaveTitle{QT_TRANSLATE_NOOP("Quillfen", "Save Snapshot")};
+inline constexpr UiText kSnapshotSaveFilter{
+    QT_TRANSLATE_NOOP("Quillfen", "Snapshots (*.jsonl)|*.jsonl|All Files (*.*)|*.*|")};
+inline constexpr UiText kSnapshotOpenTitle{QT_TRANSLATE_NOOP("Quillfen", "Compare With Snapshot")};
+inline constexpr UiText kSnapshotOpenFilter{QT_TRANSLATE_NOOP(
+    "Quillfen", "Snapshots and listings (*.jsonl *.csv)|*.jsonl;*.csv|All Files (*.*)|*.*|")};
+inline constexpr UiText kNoResultsToSnapshot{QT_TRANSLATE_NOOP(
+    "Quillfen", "There are no results yet. Extract the dates first, then save a snapshot.")};
+inline constexpr UiText kNoResultsToCompare{QT_TRANSLATE_NOOP(
+    "Quillfen",
+    "There are no results yet. Extract the dates first, then compare them with a snapshot.")};
+inline constexpr UiText kSnapshotSaved{
+    QT_TRANSLATE_NOOP("Quillfen", "Saved a snapshot of %1 to %2")};
+inline constexpr UiText kReadingSnapshot{QT_TRANSLATE_NOOP("Quillfen", "Reading snapshot: ")};
+inline constexpr UiText kComparedWith{QT_TRANSLATE_NOOP(
+    "Quillfen", "Compared with %1: %2 added, %3 removed, %4 changed, %5 unchanged")};
+inline constexpr UiText kStoppedComparing{
+    QT_TRANSLATE_NOOP("Quillfen", "Stopped; the results were not compared")};
+inline constexpr UiText kResultsChangedWhileComparing{QT_TRANSLATE_NOOP(
+    "Quillfen", "The results changed while they were being compared; compare them again.")};
+inline constexpr UiText kValueBefore{QT_TRANSLATE_NOOP("Quillfen", "In the snapshot: %1")};
+inline constexpr UiText kNoValueBefore{QT_TRANSLATE_NOOP("Quillfen", "In the snapshot: no date")};
+inline constexpr UiText kFilterEveryRow{QT_TRANSLATE_NOOP("Quillfen", "all rows")};
+inline constexpr UiText kFilterDiffering{
+    QT_TRANSLATE_NOOP("Quillfen", "added, removed or changed")};
+inline constexpr UiText kFilterAdded{QT_TRANSLATE_NOOP("Quillfen", "added")};
+inline constexpr UiText kFilterRemoved{QT_TRANSLATE_NOOP("Quillfen", "removed")};
+inline constexpr UiText kFilterChanged{QT_TRANSLATE_NOOP("Quillfen", "changed")};
+inline constexpr UiText kFilterUnchanged{QT_TRANSLATE_NOOP("Quillfen", "unchanged")};
+inline constexpr UiText kFilterChangeHint{
+    QT_TRANSLATE_NOOP("Quillfen", "Show only the rows with this change since the snapshot")};
+
 } // namespace quillfen::texts

@@ -1,5 +1,6 @@
 #include "commands/ResultsFilter.h"
 
+#include "commands/ResultsComparison.h"
 #include "dates/WhenText.h"
 #include "files/PathPattern.h"
 
@@ -61,6 +62,35 @@ std::optional<InstantSpan> passingInstants(const FilterConditions& c, qint64 now
     return std::nullopt;
 }
 
+// Whether a row's change since the snapshot passes; a row of results that were not compared
+// has none, and passes only "any".
+bool changePasses(FilterConditions::ChangeTest test, const TextTable& table, int row)
+{
+    using ChangeTest = FilterConditions::ChangeTest;
+    const int column = table.columnWithId(kChangeColumnId);
+    if (column <= 0)
+        return false;
+    const qint64 key = table.subItemKey(row, column);
+    if (key == TextTable::kNoKey)
+        return false;
+    const Change change = changeOfKey(key);
+    switch (test) {
+    case ChangeTest::Any:
+        return true;
+    case ChangeTest::Differing:
+        return change != Change::Unchanged;
+    case ChangeTest::Added:
+        return change == Change::Added;
+    case ChangeTest::Removed:
+        return change == Change::Removed;
+    case ChangeTest::Changed:
+        return change == Change::Changed;
+    case ChangeTest::Unchanged:
+        break;
+    }
+    return change == Change::Unchanged;
+}
+
 } // namespace
 
 RowModel::RowTest rowTestFor(const FilterConditions& conditions, qint64 now)
@@ -69,10 +99,13 @@ RowModel::RowTest rowTestFor(const FilterConditions& conditions, qint64 now)
         conditions.dateColumnId >= 0 ? passingInstants(conditions, now) : std::nullopt;
     const PathPattern path(conditions.pathText);
     const bool anyPath = path.matchesEverything();
-    if (anyPath && !dates)
+    const auto change = conditions.change;
+    if (anyPath && !dates && change == FilterConditions::ChangeTest::Any)
         return {};
     const int columnId = conditions.dateColumnId;
-    return [path, anyPath, dates, columnId](const TextTable& table, int row) {
+    return [path, anyPath, dates, columnId, change](const TextTable& table, int row) {
+        if (change != FilterConditions::ChangeTest::Any && !changePasses(change, table, row))
+            return false;
         if (dates) {
             // By id, so the test stays right when a new extraction makes other columns.
             const int column = table.columnWithId(columnId);

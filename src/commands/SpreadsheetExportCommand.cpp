@@ -3,6 +3,7 @@
 #include "base/Texts.h"
 #include "commands/CommandContext.h"
 #include "commands/ErrorReport.h"
+#include "commands/ResultsComparison.h"
 #include "commands/Summaries.h"
 #include "dates/LocalTime.h"
 #include "dates/SpreadsheetDates.h"
@@ -68,7 +69,8 @@ void placeCell(SpreadsheetWorkbook& sheet, int sheetRow, int column, const RowMo
     ResultsCell cell;
     cell.text = results.subItem(row, column - 1);
     const qint64 instant = results.table().subItemKey(row, column - 1);
-    if (instant != TextTable::kNoKey) {
+    // The change column's keys say what changed; only a date column's are instants.
+    if (instant != TextTable::kNoKey && results.columnId(column - 1) != kChangeColumnId) {
         if (const auto date = spreadsheetDateOf(instantOfKey(instant)))
             cell.date = WorkbookDate{date->value, date->midnight};
     }

@@ -46,6 +46,8 @@ public:
     // Multi-select open. Returns the full paths of the picked files in the dialog's order, each
     // in its own folder; none when cancelled.
     virtual QStringList openFiles(const QString& title, const QString& filter) = 0;
+    // Single-select open of an existing file. Returns its full path, or "" when cancelled.
+    virtual QString openFile(const QString& title, const QString& filter) = 0;
     // Save without an overwrite question. Returns the chosen full path, or "" when cancelled.
     virtual QString saveFile(const QString& title, const QString& filter) = 0;
 };

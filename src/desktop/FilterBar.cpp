@@ -18,6 +18,7 @@ namespace {
 
 using DateTest = FilterConditions::DateTest;
 using Unit = FilterConditions::Unit;
+using ChangeTest = FilterConditions::ChangeTest;
 
 constexpr int kMostUnits = 9999;
 
@@ -33,6 +34,7 @@ FilterBar::FilterBar(QWidget* parent)
     , m_first(new DateField(this))
     , m_and(new QLabel(texts::kFilterAnd(), this))
     , m_second(new DateField(this))
+    , m_change(new QComboBox(this))
     , m_close(new QToolButton(this))
 {
     m_path->setPlaceholderText(texts::kFilterPathPlaceholder());
@@ -57,6 +59,15 @@ FilterBar::FilterBar(QWidget* parent)
                                      {Unit::Months, &texts::kMonths}})
         m_unit->addItem((*text)(), static_cast<int>(unit));
     m_unit->setCurrentIndex(m_unit->findData(static_cast<int>(FilterConditions().unit)));
+    for (const auto& [test, text] : {std::pair{ChangeTest::Any, &texts::kFilterEveryRow},
+                                     {ChangeTest::Differing, &texts::kFilterDiffering},
+                                     {ChangeTest::Added, &texts::kFilterAdded},
+                                     {ChangeTest::Removed, &texts::kFilterRemoved},
+                                     {ChangeTest::Changed, &texts::kFilterChanged},
+                                     {ChangeTest::Unchanged, &texts::kFilterUnchanged}})
+        m_change->addItem((*text)(), static_cast<int>(test));
+    m_change->setToolTip(texts::kFilterChangeHint());
+    m_change->setAccessibleName(texts::kFilterChangeHint());
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_close->setAutoRaise(true);
     m_close->setToolTip(texts::kCloseFilter());
@@ -65,8 +76,8 @@ FilterBar::FilterBar(QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_path, 1);
-    for (QWidget* field : std::initializer_list<QWidget*>{m_column, m_test, m_count, m_unit,
-                                                          m_first, m_and, m_second, m_close})
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             m_column, m_test, m_count, m_unit, m_first, m_and, m_second, m_change, m_close})
         row->addWidget(field);
 
     connect(m_path, &QLineEdit::textChanged, this, &FilterBar::changed);
@@ -79,8 +90,10 @@ FilterBar::FilterBar(QWidget* parent)
     connect(m_unit, &QComboBox::currentIndexChanged, this, &FilterBar::changed);
     connect(m_first, &DateField::spanChanged, this, &FilterBar::changed);
     connect(m_second, &DateField::spanChanged, this, &FilterBar::changed);
+    connect(m_change, &QComboBox::currentIndexChanged, this, &FilterBar::changed);
     connect(m_close, &QToolButton::clicked, this, &FilterBar::closeRequested);
     setDateColumns({});
+    setChangeShown(false);
     showTestFields();
 }
 
@@ -94,6 +107,8 @@ FilterConditions FilterBar::conditions() const
     c.unit = static_cast<Unit>(m_unit->currentData().toInt());
     c.firstDate = m_first->span();
     c.secondDate = m_second->span();
+    if (!m_change->isHidden())
+        c.change = static_cast<ChangeTest>(m_change->currentData().toInt());
     return c;
 }
 
@@ -113,6 +128,16 @@ void FilterBar::setDateColumns(const std::vector<std::pair<int, QString>>& colum
     for (QWidget* field : std::initializer_list<QWidget*>{m_column, m_test, m_count, m_unit,
                                                           m_first, m_and, m_second})
         field->setEnabled(dated);
+    changed();
+}
+
+void FilterBar::setChangeShown(bool shown)
+{
+    if (!shown) {
+        const QSignalBlocker quiet(m_change);
+        m_change->setCurrentIndex(0);
+    }
+    m_change->setHidden(!shown);
     changed();
 }
 

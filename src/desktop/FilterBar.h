@@ -34,6 +34,9 @@ public:
     // The date columns the results show now, as (id, header); a condition on a column that
     // went away moves to the first one left, or is set aside while there is none.
     void setDateColumns(const std::vector<std::pair<int, QString>>& columns);
+    // Whether the results have a change column, after a comparison: the kind of change can be
+    // chosen only then, and is set back to any without one.
+    void setChangeShown(bool shown);
     // Sets the date condition to the instants from `first` to `last` of column `columnId`.
     void setBetween(int columnId, qint64 first, qint64 last);
     // Puts the focus in the path text, selected, as find bars do when they open.
@@ -46,6 +49,7 @@ public:
     QComboBox* unitChooser() const { return m_unit; }
     DateField* firstDateField() const { return m_first; }
     DateField* secondDateField() const { return m_second; }
+    QComboBox* changeChooser() const { return m_change; }
     QToolButton* closeButton() const { return m_close; }
 
 signals:
@@ -68,6 +72,7 @@ private:
     DateField* m_first;
     QLabel* m_and;
     DateField* m_second;
+    QComboBox* m_change;
     QToolButton* m_close;
     FilterConditions m_last; // what was last said to have changed
 };

@@ -11,10 +11,13 @@
 
 namespace quillfen {
 
-// What the results' filter bar asks of a row, as the user gave it: a path text and a date
-// condition on one date column. Plain data; the commands turn it into a test of rows.
+// What the results' filter bar asks of a row, as the user gave it: a path text, a date
+// condition on one date column and, after a comparison with a snapshot, the kind of change.
+// Plain data; the commands turn it into a test of rows.
 struct FilterConditions {
     enum class DateTest { Any, InTheLast, Before, After, Between };
+    // Differing: added, removed or changed.
+    enum class ChangeTest { Any, Differing, Added, Removed, Changed, Unchanged };
     enum class Unit { Minutes, Hours, Days, Weeks, Months };
 
     QString pathText;
@@ -25,11 +28,15 @@ struct FilterConditions {
     // The fields' spans, where they name one; a condition whose field does not is not applied.
     std::optional<InstantSpan> firstDate;
     std::optional<InstantSpan> secondDate;
+    ChangeTest change = ChangeTest::Any;
 
     bool operator==(const FilterConditions&) const = default;
 
     bool testsDates() const { return dateColumnId >= 0 && dateTest != DateTest::Any; }
-    bool isEmpty() const { return pathText.isEmpty() && !testsDates(); }
+    bool isEmpty() const
+    {
+        return pathText.isEmpty() && !testsDates() && change == ChangeTest::Any;
+    }
 };
 
 } // namespace quillfen

@@ -86,8 +86,9 @@ QtFileDialogs::Picked pickWithQt(QtFileDialogs::Mode mode, const QString& title,
     QFileDialog dialog(owner(), title, folder);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
-    if (mode == QtFileDialogs::Mode::Open) {
-        dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (mode != QtFileDialogs::Mode::Save) {
+        dialog.setFileMode(mode == QtFileDialogs::Mode::Open ? QFileDialog::ExistingFiles
+                                                             : QFileDialog::ExistingFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -119,6 +120,11 @@ QtFileDialogs::Picked QtFileDialogs::pick(Mode mode, const QString& title, const
 QStringList QtFileDialogs::openFiles(const QString& title, const QString& filter)
 {
     return pick(Mode::Open, title, filter).files;
+}
+
+QString QtFileDialogs::openFile(const QString& title, const QString& filter)
+{
+    return pick(Mode::OpenOne, title, filter).files.value(0);
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter)

@@ -30,7 +30,7 @@ public:
 // folder before any was.
 class QtFileDialogs final : public FileDialogs {
 public:
-    enum class Mode { Open, Save };
+    enum class Mode { Open, OpenOne, Save };
     // What a dialog gave: the picked files' full paths and the filter chosen in it.
     struct Picked {
         Picked(QStringList picked = {}, QString chosenFilter = {}) // NOLINT: a list of files
@@ -48,6 +48,7 @@ public:
 
     explicit QtFileDialogs(Picker pick = {});
     QStringList openFiles(const QString& title, const QString& filter) override;
+    QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
 private:

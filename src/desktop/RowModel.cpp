@@ -114,6 +114,21 @@ void RowModel::addColumn(const QString& header, int id)
     endInsertColumns();
 }
 
+void RowModel::insertColumn(int column, const QString& header, int id)
+{
+    beginInsertColumns({}, column, column);
+    m_table.insertColumn(column, header, id);
+    endInsertColumns();
+}
+
+void RowModel::setCellNote(CellNote note, const QFont& font)
+{
+    m_cellNote = std::move(note);
+    m_noteFont = font;
+    if (rowCount() > 0 && columns() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columns() - 1));
+}
+
 void RowModel::setSorting(std::optional<Sorting> sorting)
 {
     m_sorting = sorting;
@@ -273,6 +288,14 @@ void RowModel::setSubItemKey(int row, int k, qint64 key)
     cellChanged(row, k, Qt::DisplayRole); // its text may come from the key
 }
 
+void RowModel::setSubItemKeys(int k, const std::vector<qint64>& keys)
+{
+    for (std::size_t row = 0; row < keys.size(); ++row)
+        m_table.setSubItemKey(static_cast<int>(row), k, keys[row]);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, k), index(rowCount() - 1, k), {Qt::DisplayRole});
+}
+
 void RowModel::setChecked(int row, bool checked)
 {
     m_table.setChecked(row, checked);
@@ -309,6 +332,15 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
         if (m_checkable && index.column() == 0)
             return m_table.isChecked(row) ? Qt::Checked : Qt::Unchecked;
         return {};
+    case Qt::FontRole:
+    case Qt::ToolTipRole: {
+        if (!m_cellNote)
+            return {};
+        const QString note = m_cellNote(m_table, row, index.column());
+        if (note.isEmpty())
+            return {};
+        return role == Qt::FontRole ? QVariant(m_noteFont) : QVariant(note);
+    }
     default:
         return {};
     }

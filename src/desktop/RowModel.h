@@ -6,6 +6,7 @@
 #include "table/TextTable.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QStringList>
 #include <QTimer>
 
@@ -33,6 +34,7 @@ public:
 
     // Columns (see TextTable)
     void addColumn(const QString& header, int id = TextTable::kNoId);
+    void insertColumn(int column, const QString& header, int id = TextTable::kNoId);
     void removeAllColumns();
     int columns() const { return m_table.columns(); }
     QString header(int column) const { return m_table.header(column); }
@@ -73,9 +75,16 @@ public:
     void setSubItem(int row, int k, const QString& text);
     void setSubItemUtf8(int row, int k, QByteArrayView text);
     void setSubItemKey(int row, int k, qint64 key);
+    // Sets the keys of sub-item k of the first keys.size() rows, telling the views once.
+    void setSubItemKeys(int k, const std::vector<qint64>& keys);
     void setKeyText(int k, TextTable::KeyText text) { m_table.setKeyText(k, std::move(text)); }
     QString cell(int row, int column) const { return m_table.cell(row, column); }
     bool isCheckable() const { return m_checkable; }
+
+    // A note on a cell, which views show as its tooltip and the cell in `font` (bold, say):
+    // a value that changed since a snapshot. `note` gives "" for a cell without one.
+    using CellNote = std::function<QString(const TextTable& table, int row, int column)>;
+    void setCellNote(CellNote note, const QFont& font);
     bool isChecked(int row) const { return m_table.isChecked(row); }
     void setChecked(int row, bool checked);
     // Ticks or unticks the given rows, telling the views once.
@@ -124,6 +133,8 @@ private:
     std::vector<int> m_shown; // those rows, ascending
     QTimer m_publishTimer;
     std::optional<Sorting> m_sorting;
+    CellNote m_cellNote;
+    QFont m_noteFont;
 };
 
 } // namespace quillfen

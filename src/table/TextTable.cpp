@@ -25,6 +25,32 @@ void TextTable::addColumn(const QString& header, int id)
     ++m_revision;
 }
 
+void TextTable::insertColumn(int column, const QString& header, int id)
+{
+    if (column < 1 || column > columns())
+        throw badIndex("column", column);
+    const std::size_t at = static_cast<std::size_t>(column);
+    const std::size_t stride = static_cast<std::size_t>(m_stride);
+    const std::size_t before = static_cast<std::size_t>(columns());
+    const std::size_t wider = std::max(stride, before);
+    std::vector<TextStore::Ref> subItems(m_texts.size() * wider, 0);
+    for (std::size_t row = 0; row < m_texts.size(); ++row) {
+        const TextStore::Ref* from = m_subItems.data() + row * stride;
+        TextStore::Ref* to = subItems.data() + row * wider;
+        for (std::size_t k = 1; k < before; ++k)
+            to[k < at ? k - 1 : k] = k <= stride ? from[k - 1] : 0;
+    }
+    m_subItems = std::move(subItems);
+    m_stride = static_cast<int>(wider);
+    if (m_keys.size() > at)
+        m_keys.insert(m_keys.begin() + column, std::vector<qint64>());
+    if (m_keyTexts.size() > at)
+        m_keyTexts.insert(m_keyTexts.begin() + column, KeyText());
+    m_headers.insert(column, header);
+    m_columnIds.insert(m_columnIds.begin() + column, id);
+    ++m_revision;
+}
+
 void TextTable::removeAllColumns()
 {
     m_headers.clear();

@@ -28,6 +28,9 @@ public:
     // a column by what it is rather than by its header, which a translation changes.
     static constexpr int kNoId = -1;
     void addColumn(const QString& header, int id = kNoId);
+    // Puts a new, empty column at `column` (1 to columns()); the columns from there on move
+    // one to the right with their texts, keys and key texts.
+    void insertColumn(int column, const QString& header, int id = kNoId);
     void removeAllColumns();
     int columns() const { return static_cast<int>(m_headers.size()); }
     QString header(int column) const;

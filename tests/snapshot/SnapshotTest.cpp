@@ -1,5 +1,6 @@
 #include "snapshot/SnapshotComparison.h"
 #include "snapshot/SnapshotReader.h"
+#include "snapshot/SnapshotWriter.h"
 
 #include "base/Failure.h"
 #include "dates/IsoDateText.h"
@@ -295,4 +296,24 @@ TEST(SnapshotReader, NamesTheFileAndLineOfTheFirstFault)
         EXPECT_EQ(faultOf(c.text), QString::fromUtf8(c.fault)) << c.text.toStdString();
         EXPECT_EQ(faultOf(c.text, 3), QString::fromUtf8(c.fault)) << c.text.toStdString();
     }
+}
+
+TEST(SnapshotWriter, WritesTheCommandLinesLinesAndReadsBackWhatItWrote)
+{
+    SnapshotWriter writer(
+        {SnapshotColumn::Size, SnapshotColumn::Modified, SnapshotColumn::Created});
+    QByteArray lines;
+    writer.appendRecord("/f", values(12, at(kJuly, 123456789)), lines);
+    EXPECT_EQ(lines,
+              "{\"path\":\"/f\",\"size\":12,\"modified\":\"2021-07-15T14:34:56.123456789+02:00\","
+              "\"created\":null}\n");
+    const QByteArray odd = "/not utf-8 \xff \"quoted\"\n";
+    writer.appendRecord(odd, values(std::nullopt, at(-1, 1), at(0)), lines);
+    const Snapshot read = readText(lines);
+    ASSERT_EQ(read.count(), 2);
+    EXPECT_EQ(read.path(1), odd);
+    EXPECT_FALSE(read.values(1).size.has_value());
+    EXPECT_EQ(shown(read.values(1).stamp(SnapshotColumn::Modified)), shown(at(-1, 1)));
+    EXPECT_EQ(shown(read.values(1).stamp(SnapshotColumn::Created)), shown(at(0)));
+    EXPECT_EQ(read.fractionDigits(SnapshotColumn::Modified), 9);
 }

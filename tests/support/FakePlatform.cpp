@@ -61,6 +61,11 @@ QStringList FakeFileDialogs::openFiles(const QString& title, const QString& filt
     return answer;
 }
 
+QString FakeFileDialogs::openFile(const QString& title, const QString& filter)
+{
+    return openFiles(title, filter).value(0);
+}
+
 QString FakeFileDialogs::saveFile(const QString& title, const QString& filter)
 {
     titles.append(title);

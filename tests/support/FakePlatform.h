@@ -55,6 +55,8 @@ class FakeFileDialogs final : public FileDialogs {
 public:
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
+    // Answers from openAnswers too: the first path of the next answer.
+    QString openFile(const QString& title, const QString& filter) override;
 
     std::deque<QStringList> openAnswers;
     bool tooManyFiles = false;

@@ -111,3 +111,36 @@ TEST(TextTableColumns, FindsTheFirstColumnWithAnId)
     model.removeAllColumns();
     EXPECT_EQ(model.columnWithId(0), -1);
 }
+
+// A column put between others takes none of their texts, keys or key texts, also when the
+// rows have room for more sub-items than there are columns.
+TEST(TextTableColumns, AnInsertedColumnMovesTheLaterOnesRight)
+{
+    for (const bool wideRows : {false, true}) {
+        TextTable model;
+        if (wideRows) {
+            for (const char* header : {"Filename", "A", "B", "C", "D"})
+                model.addColumn(header);
+            model.removeAllColumns();
+        }
+        model.addColumn("Filename");
+        model.addColumn("Date Modified", 0);
+        model.addColumn("Date Created", 1);
+        model.appendRows({"/a", "/b"});
+        model.setSubItem(1, 1, "modified");
+        model.setSubItemKey(0, 2, 42);
+        model.setKeyText(2, [](qint64 key, QByteArray& out) { out += QByteArray::number(key); });
+        model.insertColumn(1, "Change", 7);
+        ASSERT_EQ(model.columns(), 4);
+        EXPECT_EQ(model.header(1), "Change");
+        EXPECT_EQ(model.columnWithId(0), 2);
+        EXPECT_EQ(model.subItem(1, 1), "");
+        EXPECT_EQ(model.subItem(1, 2), "modified");
+        EXPECT_EQ(model.subItemKey(0, 3), 42);
+        EXPECT_EQ(model.subItem(0, 3), "42");
+        EXPECT_EQ(model.subItemKey(0, 1), TextTable::kNoKey);
+        model.setSubItem(0, 1, "added");
+        EXPECT_EQ(model.subItem(0, 1), "added");
+        EXPECT_EQ(model.text(1), "/b");
+    }
+}

@@ -1,0 +1,94 @@
+#include "commands/SnapshotSave.h"
+
+#include "base/AtomicFile.h"
+#include "base/OffThread.h"
+#include "base/Paths.h"
+#include "base/Texts.h"
+#include "commands/CommandContext.h"
+#include "commands/ExtractionRun.h"
+#include "commands/Summaries.h"
+#include "snapshot/SnapshotWriter.h"
+
+#include <QScopeGuard>
+
+namespace quillfen {
+
+namespace {
+
+// Rows written between two turns of the event loop.
+constexpr int kRowsPerSlice = 1 << 14;
+
+} // namespace
+
+void saveSnapshot(Workspace& work, FileDialogs& dialogs)
+{
+    const TextTable& table = work.results.table();
+    if (table.rows() == 0) {
+        work.messages.tell(texts::kNoResultsToSnapshot());
+        return;
+    }
+    const QString fileName =
+        dialogs.saveFile(texts::kSnapshotSaveTitle(), texts::kSnapshotSaveFilter());
+    if (fileName.isEmpty())
+        return; // cancelled
+    work.session.setPointer(WindowPointer::Hourglass);
+    const auto atRest = qScopeGuard([&work] {
+        work.session.setPointer(WindowPointer::Default);
+        work.progress.setPosition(0);
+        work.progress.setCaption(texts::kProgressAtRest());
+    });
+    const QString name = fileNameOfPath(fileName);
+    work.progress.setCaption(texts::kWritingFile() + name);
+
+    // The dates the results show, in the command line's order.
+    std::vector<std::pair<int, SnapshotColumn>> dates;
+    for (const StampKind kind : kStampKinds) {
+        const int k = table.columnWithId(dateColumnId(kind));
+        if (k > 0)
+            dates.emplace_back(k, snapshotColumnOf(columnOf(kind)));
+    }
+    std::vector<SnapshotColumn> columns;
+    for (const auto& date : dates)
+        columns.push_back(date.second);
+    SnapshotWriter writer(columns);
+
+    AtomicFile file(fileName);
+    const quint64 revision = table.revision();
+    const int rows = table.rows();
+    try {
+        file.open();
+        QByteArray lines;
+        for (int row = 0; row < rows; ++row) {
+            FileValues values;
+            for (const auto& [k, column] : dates) {
+                const qint64 key = table.subItemKey(row, k);
+                if (key != TextTable::kNoKey)
+                    values.stamp(column) = instantOfKey(key);
+            }
+            writer.appendRecord(table.textView(row), values, lines);
+            if ((row + 1) % kRowsPerSlice == 0 || row + 1 == rows) {
+                file.write(lines);
+                lines.resize(0);
+                work.progress.setPosition(100.0 * (row + 1) / rows);
+                work.session.yield();
+                if (table.revision() != revision)
+                    throw Failure(texts::kResultsChangedWhileSaving());
+            }
+        }
+        runOffThread([&file] { file.syncToDisk(); }, [&work] { work.session.yield(); });
+        file.commit();
+    } catch (const CommandStopped&) {
+        file.abandon(); // the earlier file stays
+        work.status.showSummary(texts::kStoppedSaving().arg(name));
+        return;
+    } catch (const std::exception& error) {
+        file.abandon();
+        work.messages.warn(describe(error));
+        work.status.showSummary(texts::kNotSaved().arg(name));
+        return;
+    }
+    work.status.showSummary(
+        texts::kSnapshotSaved().arg(counted(rows, texts::kRowOne(), texts::kRowMany()), name));
+}
+
+} // namespace quillfen
