@@ -55,24 +55,52 @@ quint32 beforeIndex(qint64 key)
     return static_cast<quint32>(key);
 }
 
-// The results' date columns that the snapshot has, as (sub-item, column compared).
-std::vector<std::pair<int, SnapshotColumn>> comparedDates(const TextTable& table,
-                                                          const Snapshot& snapshot)
+} // namespace
+
+ResultsDates resultsDates(const TextTable& table)
 {
-    std::vector<std::pair<int, SnapshotColumn>> dates;
+    ResultsDates dates;
     for (const StampKind kind : kAllStampKinds) {
         const int k = table.columnWithId(dateColumnId(kind));
-        const SnapshotColumn column = snapshotColumnOf(columnOf(kind));
-        if (k > 0 && snapshot.has(column))
-            dates.emplace_back(k, column);
+        if (k > 0)
+            dates.emplace_back(k, snapshotColumnOf(columnOf(kind)));
     }
-    // In the command line's order, as its words name them.
     std::sort(dates.begin(), dates.end(),
               [](const auto& a, const auto& b) { return a.second < b.second; });
     return dates;
 }
 
-} // namespace
+FileValues rowDates(const TextTable& table, int row, const ResultsDates& dates)
+{
+    FileValues values;
+    for (const auto& [k, column] : dates) {
+        const qint64 key = table.subItemKey(row, k);
+        if (key != TextTable::kNoKey)
+            values.stamp(column) = instantOfKey(key);
+    }
+    return values;
+}
+
+// The snapshot read and made ready to compare with, off the window's thread: the results'
+// dates it has, and its paths by hash.
+struct ResultsComparison::Loaded {
+    std::unique_ptr<Snapshot> snapshot;
+    ResultsDates dates;
+    std::unique_ptr<SnapshotComparison> comparison;
+
+    Loaded(const QString& path, const ResultsDates& shown)
+        : snapshot(std::make_unique<Snapshot>(readSnapshot(path)))
+    {
+        std::vector<SnapshotColumn> compared;
+        for (const auto& date : shown) {
+            if (snapshot->has(date.second)) {
+                dates.push_back(date);
+                compared.push_back(date.second);
+            }
+        }
+        comparison = std::make_unique<SnapshotComparison>(*snapshot, compared);
+    }
+};
 
 Change changeOfKey(qint64 key)
 {
@@ -137,10 +165,14 @@ void ResultsComparison::compare(Workspace& work, FileDialogs& dialogs)
     });
     work.progress.setCaption(texts::kReadingSnapshot() + fileNameOfPath(path));
     Outcome outcome;
+    // The worker must not read the table: what it needs of it is taken now, and a change
+    // meanwhile is found by the revision.
+    const ResultsDates shown = resultsDates(work.results.table());
+    const quint64 revision = work.results.table().revision();
     try {
-        const Snapshot snapshot =
-            runOffThread([&path] { return readSnapshot(path); }, [&work] { work.session.yield(); });
-        if (!compareRows(work, snapshot, outcome)) {
+        const auto loaded = runOffThread([&] { return std::make_unique<Loaded>(path, shown); },
+                                         [&work] { work.session.yield(); });
+        if (!compareRows(work, *loaded, revision, outcome)) {
             work.messages.warn(texts::kResultsChangedWhileComparing());
             return;
         }
@@ -159,17 +191,13 @@ void ResultsComparison::compare(Workspace& work, FileDialogs& dialogs)
         locale.toString(outcome.changed), locale.toString(outcome.unchanged)));
 }
 
-bool ResultsComparison::compareRows(Workspace& work, const Snapshot& snapshot, Outcome& outcome)
+bool ResultsComparison::compareRows(Workspace& work, Loaded& loaded, quint64 revision,
+                                    Outcome& outcome)
 {
     const TextTable& table = work.results.table();
-    const quint64 revision = table.revision();
     const int rows = table.rows();
     const int changeColumn = table.columnWithId(kChangeColumnId);
-    const auto dates = comparedDates(table, snapshot);
-    std::vector<SnapshotColumn> compared;
-    for (const auto& date : dates)
-        compared.push_back(date.second);
-    SnapshotComparison comparison(snapshot, compared);
+    SnapshotComparison& comparison = *loaded.comparison;
     outcome.keys.assign(static_cast<std::size_t>(rows), TextTable::kNoKey);
     for (int row = 0; row < rows; ++row) {
         if (row % kRowsPerSlice == 0) {
@@ -184,14 +212,8 @@ bool ResultsComparison::compareRows(Workspace& work, const Snapshot& snapshot, O
             outcome.earlierRemoved.push_back(row);
             continue;
         }
-        FileValues now;
-        for (const auto& [k, column] : dates) {
-            const qint64 key = table.subItemKey(row, k);
-            if (key != TextTable::kNoKey)
-                now.stamp(column) = instantOfKey(key);
-        }
-        outcome.keys[static_cast<std::size_t>(row)] =
-            outcome.keyOf(comparison.compare(table.textView(row), now));
+        outcome.keys[static_cast<std::size_t>(row)] = outcome.keyOf(
+            comparison.compare(table.textView(row), rowDates(table, row, loaded.dates)));
     }
     comparison.forEachRemoved([&outcome](const ComparedRow& row) {
         // The window's texts are UTF-8; a name that is not shows as the window shows others.

@@ -25,6 +25,12 @@ struct Workspace;
 inline constexpr int kChangeColumnId = 100;
 Change changeOfKey(qint64 key);
 
+// The results' date columns as (sub-item, the snapshot's column), in the command line's order.
+using ResultsDates = std::vector<std::pair<int, SnapshotColumn>>;
+ResultsDates resultsDates(const TextTable& table);
+// A results row's dates in those columns; none where a cell has no date.
+FileValues rowDates(const TextTable& table, int row, const ResultsDates& dates);
+
 // File > Compare With Snapshot...: compares the results with a snapshot the user picks, as
 // `quillfen-cli --compare` compares a listing, in the dates the results show. The rows gain
 // the "Change" column with the command line's words; the snapshot's files the results lack
@@ -40,8 +46,10 @@ public:
     void end();
 
 private:
+    struct Loaded;
     struct Outcome;
-    bool compareRows(Workspace& work, const Snapshot& snapshot, Outcome& outcome);
+    // False when the results changed from `revision` meanwhile.
+    bool compareRows(Workspace& work, Loaded& loaded, quint64 revision, Outcome& outcome);
     void apply(Workspace& work, Outcome& outcome);
 
     // By changed row: the snapshot's dates as keys, by StampKind.

@@ -5,7 +5,7 @@
 #include "base/Paths.h"
 #include "base/Texts.h"
 #include "commands/CommandContext.h"
-#include "commands/ExtractionRun.h"
+#include "commands/ResultsComparison.h"
 #include "commands/Summaries.h"
 #include "snapshot/SnapshotWriter.h"
 
@@ -40,13 +40,7 @@ void saveSnapshot(Workspace& work, FileDialogs& dialogs)
     const QString name = fileNameOfPath(fileName);
     work.progress.setCaption(texts::kWritingFile() + name);
 
-    // The dates the results show, in the command line's order.
-    std::vector<std::pair<int, SnapshotColumn>> dates;
-    for (const StampKind kind : kStampKinds) {
-        const int k = table.columnWithId(dateColumnId(kind));
-        if (k > 0)
-            dates.emplace_back(k, snapshotColumnOf(columnOf(kind)));
-    }
+    const ResultsDates dates = resultsDates(table);
     std::vector<SnapshotColumn> columns;
     for (const auto& date : dates)
         columns.push_back(date.second);
@@ -59,13 +53,7 @@ void saveSnapshot(Workspace& work, FileDialogs& dialogs)
         file.open();
         QByteArray lines;
         for (int row = 0; row < rows; ++row) {
-            FileValues values;
-            for (const auto& [k, column] : dates) {
-                const qint64 key = table.subItemKey(row, k);
-                if (key != TextTable::kNoKey)
-                    values.stamp(column) = instantOfKey(key);
-            }
-            writer.appendRecord(table.textView(row), values, lines);
+            writer.appendRecord(table.textView(row), rowDates(table, row, dates), lines);
             if ((row + 1) % kRowsPerSlice == 0 || row + 1 == rows) {
                 file.write(lines);
                 lines.resize(0);

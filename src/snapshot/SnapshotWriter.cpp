@@ -12,6 +12,7 @@ SnapshotWriter::SnapshotWriter(std::vector<SnapshotColumn> columns)
         appendJsonString(snapshotKey(column), key);
         key.append(':');
         m_keys.push_back(key);
+        m_dates.emplace_back(IsoDateText::Zone::Local, true);
     }
 }
 
@@ -29,7 +30,7 @@ void SnapshotWriter::appendRecord(QByteArrayView path, const FileValues& values,
                 out.append("null");
         } else if (const std::optional<timespec>& stamp = values.stamp(column)) {
             out.append('"');
-            m_dates.append(*stamp, out);
+            m_dates[i].append(*stamp, out);
             out.append('"');
         } else {
             out.append("null");

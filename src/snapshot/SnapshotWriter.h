@@ -26,7 +26,8 @@ public:
 private:
     std::vector<SnapshotColumn> m_columns;
     std::vector<QByteArray> m_keys; // ,"modified": and so on
-    IsoDateText m_dates{IsoDateText::Zone::Local, true};
+    // One per column: each keeps the last local day it saw, and the columns' days differ.
+    std::vector<IsoDateText> m_dates;
 };
 
 } // namespace quillfen
