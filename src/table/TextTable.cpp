@@ -296,6 +296,33 @@ QString TextTable::text(int row) const
     return m_store.text(cellRef(row, 0));
 }
 
+TextTable::ColumnCopy TextTable::copyColumn(int column) const
+{
+    ColumnCopy copy;
+    if (column != 0)
+        checkSubItem(column);
+    if (column > 0 && static_cast<std::size_t>(column) < m_keys.size()) {
+        const std::vector<qint64>& keys = m_keys[static_cast<std::size_t>(column)];
+        if (std::any_of(keys.begin(), keys.end(), [](qint64 key) { return key != kNoKey; })) {
+            copy.keys = keys;
+            copy.keys.resize(m_texts.size(), kNoKey); // keys may stop short of the rows
+            return copy;
+        }
+    }
+    copy.texts = m_store.frozen();
+    if (column == 0) {
+        copy.refs = m_texts;
+    } else if (column <= m_stride) {
+        copy.refs.resize(m_texts.size());
+        for (std::size_t row = 0; row < m_texts.size(); ++row)
+            copy.refs[row] = m_subItems[row * static_cast<std::size_t>(m_stride)
+                                        + static_cast<std::size_t>(column - 1)];
+    } else {
+        copy.refs.assign(m_texts.size(), 0); // no sub-item of this column was set
+    }
+    return copy;
+}
+
 void TextTable::setText(int row, const QString& text)
 {
     checkRow(row);
