@@ -1249,5 +1249,9 @@ Problemen, darunter ein Schnappschuss, der nicht gelesen werden kann (dann wird 
 geschrieben).
 </translation>
     </message>
+    <message>
+        <source>Stopped; the rows keep their order</source>
+        <translation>Angehalten; die Zeilen behalten ihre Reihenfolge</translation>
+    </message>
 </context>
 </TS>
