@@ -1345,5 +1345,9 @@ geschrieben).
         <source>Show only the rows with this change since the snapshot</source>
         <translation>Nur die Zeilen mit dieser Änderung seit dem Schnappschuss zeigen</translation>
     </message>
+    <message>
+        <source>Stopped; the rows keep their order</source>
+        <translation>Angehalten; die Zeilen behalten ihre Reihenfolge</translation>
+    </message>
 </context>
 </TS>

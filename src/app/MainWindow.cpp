@@ -186,7 +186,7 @@ void MainWindow::connectLists()
             removeSelected(*m_controls.fileList);
     });
     connect(results, &ListControl::headerClicked, this,
-            [this](int column) { m_runner.run([&] { sortResults(m_work, column); }); });
+            [this](int column) { m_runner.runStoppable([&] { sortResults(m_work, column); }); });
     createResultsMenu();
     connect(results, &ListControl::customContextMenuRequested, this, [this](QPoint at) {
         if (m_work.results.rows() > 0)

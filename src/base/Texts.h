@@ -189,6 +189,8 @@ inline constexpr UiText kAToZ{QT_TRANSLATE_NOOP("Quillfen", "A to Z")};
 inline constexpr UiText kZToA{QT_TRANSLATE_NOOP("Quillfen", "Z to A")};
 inline constexpr UiText kOldestFirst{QT_TRANSLATE_NOOP("Quillfen", "oldest first")};
 inline constexpr UiText kNewestFirst{QT_TRANSLATE_NOOP("Quillfen", "newest first")};
+inline constexpr UiText kStoppedSorting{
+    QT_TRANSLATE_NOOP("Quillfen", "Stopped; the rows keep their order")};
 
 // The menu bar
 inline constexpr UiText kFileMenu{QT_TRANSLATE_NOOP("Quillfen", "&File")};

@@ -1,5 +1,6 @@
 #include "commands/ResultsCommands.h"
 
+#include "base/OffThread.h"
 #include "base/Texts.h"
 #include "commands/ClipboardCommand.h"
 #include "commands/CommandContext.h"
@@ -9,6 +10,9 @@
 #include "table/TableSort.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#include <atomic>
 
 namespace quillfen {
 
@@ -27,6 +31,60 @@ template <typename Action> void warnOnFailure(Messages& messages, Action&& actio
     } catch (const std::exception& error) {
         messages.warn(describe(error));
     }
+}
+
+// The column being sorted by, found again after the list changed: the path column, or the one
+// with the same id (a new extraction may have added or dropped columns before it), or
+// without an id the one at the same place with the same header.
+class ColumnMark {
+public:
+    ColumnMark(const RowModel& results, int column)
+        : m_column(column)
+        , m_id(results.columnId(column))
+        , m_header(results.header(column))
+    {
+    }
+    int find(const RowModel& results) const
+    {
+        if (m_column == 0)
+            return results.columns() > 0 ? 0 : -1;
+        if (m_id != TextTable::kNoId)
+            return results.columnWithId(m_id);
+        const bool same = m_column < results.columns() && results.header(m_column) == m_header;
+        return same ? m_column : -1;
+    }
+
+private:
+    int m_column;
+    int m_id;
+    QString m_header;
+};
+
+// The order of a copy of a column, computed on a thread of its own while the window yields.
+// A stop or the window's close ends the yield; the thread is then told to give up, so the
+// window does not wait for the rest of the sort.
+std::vector<int> sortedOffThread(CommandSession& session, TextTable::ColumnCopy cells, bool paths,
+                                 Qt::SortOrder order, const NaturalOrder& natural)
+{
+    std::atomic<bool> stop{false};
+    std::optional<std::vector<int>> sorted = runOffThread(
+        [&] {
+            return paths ? orderByPath(cells, order, natural, &stop)
+                         : orderBySubItem(cells, order, natural, &stop);
+        },
+        [&] {
+            try {
+                session.yield();
+            } catch (...) {
+                stop = true;
+                throw;
+            }
+            // A command run meanwhile (Clear Results, an extraction) may have set it back.
+            session.setPointer(WindowPointer::Hourglass);
+        });
+    if (!sorted) // only a stop gives none, and that ended the yield above already
+        throw CommandStopped{};
+    return std::move(*sorted);
 }
 
 } // namespace
@@ -87,20 +145,43 @@ void sortResults(Workspace& work, int column, std::optional<Qt::SortOrder> given
         : shown && shown->column == column && shown->order == Qt::AscendingOrder
         ? Qt::DescendingOrder
         : Qt::AscendingOrder;
-    // A million rows take a moment: the pointer says so meanwhile.
+    // A million rows take a moment: the pointer says so meanwhile, while the order is
+    // computed on a thread of its own and the window goes on.
     work.session.setPointer(WindowPointer::Hourglass);
-    warnOnFailure(work.messages, [&] {
-        const NaturalOrder natural;
-        results.reorderRows(column == 0 ? orderByPath(results.table(), order, natural)
-                                        : orderBySubItem(results.table(), column, order, natural));
-        results.setSorting(RowModel::Sorting{column, order});
-        const bool ascending = order == Qt::AscendingOrder;
-        work.status.showSummary(texts::kSortedBy().arg(
-            results.header(column),
-            column == 0 ? (ascending ? texts::kAToZ() : texts::kZToA())
-                        : (ascending ? texts::kOldestFirst() : texts::kNewestFirst())));
-    });
-    work.session.setPointer(WindowPointer::Default);
+    const auto atRest = qScopeGuard([&] { work.session.setPointer(WindowPointer::Default); });
+    try {
+        warnOnFailure(work.messages, [&] {
+            const NaturalOrder natural;
+            const ColumnMark mark(results, column);
+            for (;;) {
+                const TextTable& table = results.table();
+                const quint64 revision = table.revision();
+                const int rows = table.rows();
+                const std::vector<int> sorted = sortedOffThread(
+                    work.session, table.copyColumn(column), column == 0, order, natural);
+                // Appended rows leave the revision as it is, but the order must hold them too.
+                if (table.revision() == revision && table.rows() == rows) {
+                    results.reorderRows(sorted);
+                    break;
+                }
+                // The list changed meanwhile: the order is of rows that are no longer there.
+                column = mark.find(results);
+                if (column < 0) {
+                    results.setSorting(results.sorting());
+                    return;
+                }
+            }
+            results.setSorting(RowModel::Sorting{column, order});
+            const bool ascending = order == Qt::AscendingOrder;
+            work.status.showSummary(texts::kSortedBy().arg(
+                results.header(column),
+                column == 0 ? (ascending ? texts::kAToZ() : texts::kZToA())
+                            : (ascending ? texts::kOldestFirst() : texts::kNewestFirst())));
+        });
+    } catch (const CommandStopped&) {
+        results.setSorting(results.sorting());
+        work.status.showSummary(texts::kStoppedSorting());
+    }
 }
 
 } // namespace quillfen

@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <string>
 
@@ -14,9 +15,41 @@ namespace quillfen {
 
 namespace {
 
-std::vector<int> allRows(const TextTable& table)
+// Thrown from deep inside a sort once it is to stop, and caught where it began.
+struct Abandoned {};
+
+// Looks at the stop flag every few thousand steps: often enough to give up within
+// milliseconds, seldom enough to cost nothing.
+class StopCheck {
+public:
+    explicit StopCheck(const std::atomic<bool>* stop)
+        : m_stop(stop)
+    {
+    }
+    void step()
+    {
+        if (m_stop != nullptr && (++m_steps & 0xFFFu) == 0
+            && m_stop->load(std::memory_order_relaxed))
+            throw Abandoned{};
+    }
+
+private:
+    const std::atomic<bool>* m_stop;
+    std::uint32_t m_steps = 0;
+};
+
+template <typename Work> std::optional<std::vector<int>> unlessStopped(Work&& work)
 {
-    std::vector<int> rows(static_cast<std::size_t>(table.rows()));
+    try {
+        return std::forward<Work>(work)();
+    } catch (const Abandoned&) {
+        return std::nullopt;
+    }
+}
+
+std::vector<int> allRows(std::size_t count)
+{
+    std::vector<int> rows(count);
     std::iota(rows.begin(), rows.end(), 0);
     return rows;
 }
@@ -34,15 +67,17 @@ struct FolderNode {
 
 class PathTree {
 public:
-    explicit PathTree(const TextTable& table)
-        : m_table(table)
+    PathTree(const TextTable::ColumnCopy& paths, StopCheck& stop)
+        : m_paths(paths)
+        , m_stop(stop)
         , m_nodes(1) // the root: paths without a folder, and those right under "/"
     {
         QByteArrayView lastFolder;
         int lastNode = 0;
         bool haveLast = false;
-        for (int row = 0; row < table.rows(); ++row) {
-            const QByteArrayView path = table.textView(row);
+        for (int row = 0; row < static_cast<int>(paths.refs.size()); ++row) {
+            m_stop.step();
+            const QByteArrayView path = pathOf(row);
             const qsizetype slash = path.lastIndexOf('/');
             const QByteArrayView folder = slash < 0 ? QByteArrayView() : path.first(slash);
             // Neighbouring rows mostly share their folder.
@@ -77,7 +112,7 @@ private:
         const int node = static_cast<int>(m_nodes.size());
         m_nodes.emplace_back().name = folder.sliced(slash + 1);
         m_nodes[static_cast<std::size_t>(parent)].entries.push_back({node, true});
-        // The key's bytes live in the table's store, which does not change during the sort.
+        // The key's bytes live in the copy's blocks, which do not change.
         m_index.insert(QByteArray::fromRawData(folder.data(), folder.size()), node);
         return node;
     }
@@ -91,6 +126,7 @@ private:
         std::vector<std::size_t> at;
         at.reserve(entries.size());
         for (const FolderNode::Entry& entry : entries) {
+            m_stop.step();
             at.push_back(keys.size());
             natural.appendKey(nameOf(entry), keys);
         }
@@ -98,6 +134,7 @@ private:
         std::iota(places.begin(), places.end(), 0);
         const auto key = [&](std::size_t i) { return std::string_view(keys.data() + at[i]); };
         std::stable_sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
+            m_stop.step();
             const int compared = key(a).compare(key(b));
             if (compared != 0)
                 return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
@@ -117,65 +154,76 @@ private:
     {
         if (entry.isFolder)
             return m_nodes[static_cast<std::size_t>(entry.index)].name;
-        const QByteArrayView path = m_table.textView(entry.index);
+        const QByteArrayView path = pathOf(entry.index);
         return path.sliced(path.lastIndexOf('/') + 1);
     }
 
-    const TextTable& m_table;
+    QByteArrayView pathOf(int row) const
+    {
+        return m_paths.texts.view(m_paths.refs[static_cast<std::size_t>(row)]);
+    }
+
+    const TextTable::ColumnCopy& m_paths;
+    StopCheck& m_stop;
     std::vector<FolderNode> m_nodes;
     QHash<QByteArray, int> m_index; // folder path to node
 };
 
 } // namespace
 
-std::vector<int> orderByPath(const TextTable& table, Qt::SortOrder order,
-                             const NaturalOrder& natural)
+std::optional<std::vector<int>> orderByPath(const TextTable::ColumnCopy& paths, Qt::SortOrder order,
+                                            const NaturalOrder& natural,
+                                            const std::atomic<bool>* stop)
 {
-    return PathTree(table).rows(order, natural, static_cast<std::size_t>(table.rows()));
+    return unlessStopped([&] {
+        StopCheck check(stop);
+        return PathTree(paths, check).rows(order, natural, paths.refs.size());
+    });
 }
 
-std::vector<int> orderBySubItem(const TextTable& table, int k, Qt::SortOrder order,
-                                const NaturalOrder& natural)
+std::optional<std::vector<int>> orderBySubItem(const TextTable::ColumnCopy& cells,
+                                               Qt::SortOrder order, const NaturalOrder& natural,
+                                               const std::atomic<bool>* stop)
 {
-    std::vector<int> rows = allRows(table);
-    bool keyed = false;
-    for (int row = 0; row < table.rows() && !keyed; ++row)
-        keyed = table.subItemKey(row, k) != TextTable::kNoKey;
-    if (keyed) {
-        std::vector<qint64> keys(rows.size());
-        for (const int row : rows)
-            keys[static_cast<std::size_t>(row)] = table.subItemKey(row, k);
+    return unlessStopped([&] {
+        StopCheck check(stop);
+        if (!cells.keys.empty()) {
+            std::vector<int> rows = allRows(cells.keys.size());
+            const std::vector<qint64>& keys = cells.keys;
+            std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+                check.step();
+                const qint64 x = keys[static_cast<std::size_t>(a)];
+                const qint64 y = keys[static_cast<std::size_t>(b)];
+                if (x == TextTable::kNoKey || y == TextTable::kNoKey)
+                    return y == TextTable::kNoKey && x != TextTable::kNoKey; // none last
+                return order == Qt::AscendingOrder ? x < y : x > y;
+            });
+            return rows;
+        }
+        std::vector<int> rows = allRows(cells.refs.size());
+        std::string keys;
+        std::vector<std::size_t> at(rows.size());
+        for (const int row : rows) {
+            check.step();
+            at[static_cast<std::size_t>(row)] = keys.size();
+            const QByteArrayView cell = cells.texts.view(cells.refs[static_cast<std::size_t>(row)]);
+            if (cell.isEmpty())
+                keys.push_back('\0'); // no key: sorted apart below
+            else
+                natural.appendKey(cell, keys);
+        }
+        const auto key = [&](int row) {
+            return std::string_view(keys.data() + at[static_cast<std::size_t>(row)]);
+        };
         std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-            const qint64 x = keys[static_cast<std::size_t>(a)];
-            const qint64 y = keys[static_cast<std::size_t>(b)];
-            if (x == TextTable::kNoKey || y == TextTable::kNoKey)
-                return y == TextTable::kNoKey && x != TextTable::kNoKey; // none last
-            return order == Qt::AscendingOrder ? x < y : x > y;
+            check.step();
+            if (key(a).empty() || key(b).empty())
+                return key(b).empty() && !key(a).empty(); // empty last
+            const int compared = key(a).compare(key(b));
+            return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
         });
         return rows;
-    }
-    std::string keys;
-    std::vector<std::size_t> at(rows.size());
-    QByteArray cell;
-    for (const int row : rows) {
-        at[static_cast<std::size_t>(row)] = keys.size();
-        cell.resize(0);
-        table.appendCellUtf8(row, k, cell);
-        if (cell.isEmpty())
-            keys.push_back('\0'); // no key: sorted apart below
-        else
-            natural.appendKey(cell, keys);
-    }
-    const auto key = [&](int row) {
-        return std::string_view(keys.data() + at[static_cast<std::size_t>(row)]);
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-        if (key(a).empty() || key(b).empty())
-            return key(b).empty() && !key(a).empty(); // empty last
-        const int compared = key(a).compare(key(b));
-        return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
     });
-    return rows;
 }
 
 } // namespace quillfen

@@ -84,14 +84,27 @@ TextStore::Shared TextStore::shared(Ref ref) const
     return {m_blocks[block], offset, ref & ((Ref(1) << kSizeBits) - 1)};
 }
 
-TextStore::Bytes TextStore::bytes(Ref ref) const
+TextStore::Bytes TextStore::bytesIn(const Blocks& blocks, Ref ref)
 {
     if (ref == 0)
         return {nullptr, 0};
     const std::size_t size = ref & ((Ref(1) << kSizeBits) - 1);
     const std::size_t offset = (ref >> kSizeBits) & ((Ref(1) << kOffsetBits) - 1);
     const std::size_t block = ref >> (kOffsetBits + kSizeBits);
-    return {m_blocks[block].get() + offset, size};
+    return {blocks[block].get() + offset, size};
+}
+
+TextStore::Frozen TextStore::frozen() const
+{
+    Frozen frozen;
+    frozen.m_blocks = m_blocks;
+    return frozen;
+}
+
+QByteArrayView TextStore::Frozen::view(Ref ref) const
+{
+    const Bytes b = bytesIn(m_blocks, ref);
+    return {b.data, static_cast<qsizetype>(b.size)};
 }
 
 QString TextStore::text(Ref ref) const

@@ -41,6 +41,19 @@ public:
     // Adds a text by sharing its block.
     Ref add(const Shared& text);
     Shared shared(Ref ref) const;
+
+    // The texts stored so far, to be read on another thread while this store goes on: it
+    // shares the blocks, whose bytes never change once written, so it reads them unlocked and
+    // whatever becomes of the store (clear() included).
+    class Frozen {
+    public:
+        QByteArrayView view(Ref ref) const;
+
+    private:
+        friend class TextStore;
+        std::vector<std::shared_ptr<const char[]>> m_blocks;
+    };
+    Frozen frozen() const;
     QString text(Ref ref) const;
     // The text's bytes where the store keeps them, valid while the store lives.
     QByteArrayView view(Ref ref) const
@@ -70,14 +83,16 @@ private:
         const char* data;
         std::size_t size;
     };
-    Bytes bytes(Ref ref) const;
+    using Blocks = std::vector<std::shared_ptr<const char[]>>;
+    static Bytes bytesIn(const Blocks& blocks, Ref ref);
+    Bytes bytes(Ref ref) const { return bytesIn(m_blocks, ref); }
     char* reserve(std::size_t size, std::size_t& block, std::size_t& offset);
     static Ref makeRef(std::size_t block, std::size_t offset, std::size_t size);
 
-    std::vector<std::shared_ptr<const char[]>> m_blocks; // its own and those it shares
-    std::size_t m_writeBlock = kNoBlock;                 // the own block new texts go to,
-    char* m_writeData = nullptr;                         // its bytes
-    std::size_t m_used = 0;                              // and how many are used
+    Blocks m_blocks;                     // its own and those it shares
+    std::size_t m_writeBlock = kNoBlock; // the own block new texts go to,
+    char* m_writeData = nullptr;         // its bytes
+    std::size_t m_used = 0;              // and how many are used
     // The index of the last block taken from elsewhere, by address: texts shared in a row
     // mostly come from the same block.
     const char* m_lastSharedBlock = nullptr;

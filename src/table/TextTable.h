@@ -66,6 +66,15 @@ public:
     TextStore::Shared sharedText(int row) const;
     // The row's text as UTF-8 where the table keeps it, valid until the table changes.
     QByteArrayView textView(int row) const { return m_store.view(cellRef(row, 0)); }
+    // What orders a column, copied as it is now for another thread to read while this table
+    // goes on changing: the keys of a sub-item that has any, else the cells' texts (their
+    // references, with the store's blocks shared rather than copied).
+    struct ColumnCopy {
+        std::vector<qint64> keys; // by row; empty without keys
+        TextStore::Frozen texts;
+        std::vector<TextStore::Ref> refs; // by row, into `texts`; empty with keys
+    };
+    ColumnCopy copyColumn(int column) const;
     void setText(int row, const QString& text);
     QString subItem(int row, int k) const;
     void setSubItem(int row, int k, const QString& text);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace quillfen;
 using namespace quillfen::test;
 
@@ -222,4 +224,54 @@ TEST_F(SortedResults, EachColumnSortsBothWaysStablyWithEmptyCellsLast)
     mainWindow().startButton()->click();
     EXPECT_FALSE(list.shownSort());
     EXPECT_EQ(shown(), QStringList({"file 2.txt", "missing.txt", "file 10.txt", "File 1.txt"}));
+}
+
+TEST_F(ResultsCommands, ASortWhoseListChangesMeanwhileOrdersTheListAsItIsThen)
+{
+    // The list changes at the sort's first yield, while its order is computed: an order of the
+    // rows that were there would put the new rows wrong, or point past them.
+    const struct {
+        const char* change;
+        int column;
+        std::optional<QList<QStringList>> list; // none: "Clear Results"
+        QStringList sorted;                     // the rows' cells, joined by blanks
+        bool shownSorted;
+    } cases[] = {
+        {"cleared", 0, std::nullopt, {}, true},
+        {"new rows",
+         1,
+         QList<QStringList>{{"/c", "x"}, {"/a", "y"}, {"/e", "v"}, {"/b", "w"}, {"/d", "u"}},
+         {"/d u", "/e v", "/b w", "/c x", "/a y"},
+         true},
+        {"column gone", 1, QList<QStringList>{{"/b"}, {"/a"}}, {"/b", "/a"}, false},
+    };
+    RowModel& results = mainWindow().resultsList().rows();
+    for (const auto& c : cases) {
+        setResults({"Filename", "Date Modified"},
+                   {{"/1", "a"}, {"/2", "b"}, {"/3", "c"}, {"/4", "d"}, {"/5", "e"}});
+        results.setSorting(std::nullopt);
+        const int first = desktop.yield->count + 1;
+        desktop.yield->onYield = [&](int count) {
+            if (count != first)
+                return;
+            if (c.list)
+                setResults(QStringList{"Filename", "Date Modified"}.mid(0, c.list->front().size()),
+                           *c.list);
+            else
+                mainWindow().clearResultsButton()->click();
+        };
+        emit mainWindow().resultsList().headerClicked(c.column);
+        desktop.yield->onYield = nullptr;
+        QStringList rows;
+        for (int row = 0; row < results.rows(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < results.columns(); ++column)
+                cells.append(results.cell(row, column));
+            rows.append(cells.join(u' '));
+        }
+        EXPECT_EQ(rows, c.sorted) << c.change;
+        EXPECT_EQ(results.sorting().has_value(), c.shownSorted) << c.change;
+        EXPECT_EQ(mainWindow().pointer(), WindowPointer::Default) << c.change;
+        EXPECT_TRUE(desktop.messages->shown.empty()) << c.change;
+    }
 }
