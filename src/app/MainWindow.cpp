@@ -72,8 +72,11 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_gesture = std::make_unique<ReorderGesture>(
         *m_controls.fileList, joinPath(m_platform.programFilesFolder, texts::kDragPointerFile));
     m_columns = std::make_unique<ResultsColumns>(
-        *m_controls.resultsList, [this](int /*id*/, const QString& header) {
-            return dateColumnWidth(*m_controls.resultsList, header);
+        *m_controls.resultsList, [this](int id, const QString& header) {
+            const ListControl& list = *m_controls.resultsList;
+            return id == kChangeColumnId
+                ? columnWidthFor(list, header, m_view->comparison().changeWords())
+                : dateColumnWidth(list, header);
         });
     m_view = std::make_unique<ResultsView>(m_controls, m_actions, m_work.results,
                                            [this] { refreshCounts(); });

@@ -56,11 +56,11 @@ ResultsView::ResultsView(const WindowControls& controls, const WindowActions& ac
         m_controls.filterBar->setBetween(m_controls.timelineColumn->currentData().toInt(), first,
                                          last);
     });
-    QFont noted = controls.resultsList->font();
-    noted.setBold(true);
-    results.setCellNote([this](const TextTable& table, int row,
-                               int column) { return m_comparison.noteFor(table, row, column); },
-                        noted);
+    // The window's text is bold already: a changed date stands out by its colour.
+    const auto note = [this](const TextTable& table, int row, int column) {
+        return m_comparison.noteFor(table, row, column);
+    };
+    results.setCellNote(note, controls.resultsList->palette().color(QPalette::Link));
     m_recount.setSingleShot(true);
     m_recount.setInterval(kRecountDelayMs);
     connect(&m_recount, &QTimer::timeout, this, &ResultsView::recount);

@@ -31,6 +31,7 @@ public:
     void columnsChanged();
     // File > Compare With Snapshot...
     void compareWithSnapshot(Workspace& work, FileDialogs& dialogs);
+    const ResultsComparison& comparison() const { return m_comparison; }
     // Rows may have gone or come: the timeline counts them again if their number changed.
     void rowsChanged();
 

@@ -29,6 +29,7 @@ constexpr int kColumnsShift = 32;
 constexpr int kColumnBits = 5; // a ColumnSet
 constexpr int kRankShift = kColumnsShift + kColumnBits;
 constexpr int kWordCount = 4 << kColumnBits; // rank and columns
+static_assert(kWordCount == 128, "the comparison keeps a word for each");
 
 constexpr int rankOf(Change change)
 {
@@ -234,6 +235,7 @@ bool ResultsComparison::compareRows(Workspace& work, Loaded& loaded, quint64 rev
 void ResultsComparison::apply(Workspace& work, Outcome& outcome)
 {
     RowModel& results = work.results;
+    m_words = outcome.words; // before the column comes, so its width fits them
     std::optional<RowModel::Sorting> sorting = results.sorting();
     int changeColumn = results.columnWithId(kChangeColumnId);
     if (changeColumn < 0) {
@@ -291,6 +293,19 @@ void ResultsComparison::end()
 {
     m_before = {};
     m_dateText.reset();
+    m_words.reset();
+}
+
+QStringList ResultsComparison::changeWords() const
+{
+    QStringList words;
+    if (m_words) {
+        for (const QByteArray& word : *m_words) {
+            if (!word.isEmpty())
+                words << QString::fromUtf8(word);
+        }
+    }
+    return words;
 }
 
 } // namespace quillfen

@@ -8,6 +8,7 @@
 #include "snapshot/SnapshotComparison.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -44,6 +45,8 @@ public:
     QString noteFor(const TextTable& table, int row, int column) const;
     // Forgets the snapshot's dates (the results were made afresh).
     void end();
+    // The words the change column holds, to fit its width to.
+    QStringList changeWords() const;
 
 private:
     struct Loaded;
@@ -59,6 +62,7 @@ private:
         LocalTimeConverter clock;
     };
     std::unique_ptr<DateText> m_dateText; // made with each comparison, in its locale
+    std::shared_ptr<const std::array<QByteArray, 128>> m_words; // by rank and columns
     bool m_running = false;
 };
 

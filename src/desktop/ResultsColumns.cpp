@@ -85,10 +85,14 @@ void ResultsColumns::setWidth(int column, int width)
 
 int dateColumnWidth(const ListControl& list, const QString& header)
 {
-    // Every date column shows the same kind of text: measured once per locale and font.
+    return columnWidthFor(list, header, widestDateCandidates(DateTextFormat()));
+}
+
+int columnWidthFor(const ListControl& list, const QString& header, const QStringList& texts)
+{
     const QFontMetrics metrics(list.font());
     int widest = QFontMetrics(list.horizontalHeader()->font()).horizontalAdvance(header);
-    for (const QString& text : widestDateCandidates(DateTextFormat()))
+    for (const QString& text : texts)
         widest = std::max(widest, metrics.horizontalAdvance(text));
     return widest + 4 * metrics.averageCharWidth();
 }

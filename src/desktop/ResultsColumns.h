@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QStringList>
 
 class QWidget;
 
@@ -54,5 +55,7 @@ private:
 // A date column's natural width in `list`: its header or the widest date text this locale
 // writes, whichever is wider, with the cell's margins and room for the sort indicator.
 int dateColumnWidth(const ListControl& list, const QString& header);
+// The same for a column whose widest cells are among `texts`.
+int columnWidthFor(const ListControl& list, const QString& header, const QStringList& texts);
 
 } // namespace quillfen

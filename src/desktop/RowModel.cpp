@@ -121,10 +121,10 @@ void RowModel::insertColumn(int column, const QString& header, int id)
     endInsertColumns();
 }
 
-void RowModel::setCellNote(CellNote note, const QFont& font)
+void RowModel::setCellNote(CellNote note, const QColor& colour)
 {
     m_cellNote = std::move(note);
-    m_noteFont = font;
+    m_noteColour = colour;
     if (rowCount() > 0 && columns() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columns() - 1));
 }
@@ -332,14 +332,14 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
         if (m_checkable && index.column() == 0)
             return m_table.isChecked(row) ? Qt::Checked : Qt::Unchecked;
         return {};
-    case Qt::FontRole:
+    case Qt::ForegroundRole:
     case Qt::ToolTipRole: {
         if (!m_cellNote)
             return {};
         const QString note = m_cellNote(m_table, row, index.column());
         if (note.isEmpty())
             return {};
-        return role == Qt::FontRole ? QVariant(m_noteFont) : QVariant(note);
+        return role == Qt::ForegroundRole ? QVariant(m_noteColour) : QVariant(note);
     }
     default:
         return {};

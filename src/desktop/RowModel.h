@@ -6,7 +6,7 @@
 #include "table/TextTable.h"
 
 #include <QAbstractTableModel>
-#include <QFont>
+#include <QColor>
 #include <QStringList>
 #include <QTimer>
 
@@ -81,10 +81,10 @@ public:
     QString cell(int row, int column) const { return m_table.cell(row, column); }
     bool isCheckable() const { return m_checkable; }
 
-    // A note on a cell, which views show as its tooltip and the cell in `font` (bold, say):
-    // a value that changed since a snapshot. `note` gives "" for a cell without one.
+    // A note on a cell, which views show as its tooltip and its text in `colour`: a value that
+    // changed since a snapshot. `note` gives "" for a cell without one.
     using CellNote = std::function<QString(const TextTable& table, int row, int column)>;
-    void setCellNote(CellNote note, const QFont& font);
+    void setCellNote(CellNote note, const QColor& colour);
     bool isChecked(int row) const { return m_table.isChecked(row); }
     void setChecked(int row, bool checked);
     // Ticks or unticks the given rows, telling the views once.
@@ -134,7 +134,7 @@ private:
     QTimer m_publishTimer;
     std::optional<Sorting> m_sorting;
     CellNote m_cellNote;
-    QFont m_noteFont;
+    QColor m_noteColour;
 };
 
 } // namespace quillfen

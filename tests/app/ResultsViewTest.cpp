@@ -124,8 +124,8 @@ TEST_F(ResultsViewTest, AClickOnTheTimelineFiltersItsPeriod)
 
 // Save Snapshot, three files touched, one deleted, one added, a new file list extracted and
 // compared: each change shows in the Change column, in the text report and alone through the
-// filter; a changed date carries the snapshot's; a bad snapshot changes nothing; a new
-// extraction ends the comparison.
+// filter; a changed date is coloured and carries the snapshot's; a bad snapshot changes nothing; a
+// new extraction ends the comparison.
 TEST_F(ResultsViewTest, AComparisonWithASnapshotShowsEachChange)
 {
     MainWindow& window = start();
@@ -183,7 +183,7 @@ TEST_F(ResultsViewTest, AComparisonWithASnapshotShowsEachChange)
     rows.publishPending();
     const int modified = rows.columnWithId(dateColumnId(StampKind::Modified));
     const QModelIndex touched = rows.index(1, modified);
-    EXPECT_TRUE(rows.data(touched, Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(rows.data(touched, Qt::ForegroundRole).isValid());
     EXPECT_EQ(rows.data(touched, Qt::ToolTipRole).toString(),
               "In the snapshot: 1/2/2021 1:00:00 AM");
     EXPECT_FALSE(rows.data(rows.index(0, modified), Qt::ToolTipRole).isValid());
