@@ -106,6 +106,8 @@ sort_path=$(bench sort wall_s)
 sort_date=$(bench sort-date wall_s)
 filter=$(bench filter wall_s)
 timeline=$(bench timeline wall_s)
+snapshot=$(bench snapshot wall_s)
+window_compare=$(bench compare wall_s)
 report=$(bench report wall_s)
 clipboard=$(bench clipboard wall_s)
 workbook=$(bench workbook wall_s)
@@ -148,6 +150,8 @@ echo "| sort by path (natural order) | $sort_path | | | | < 1 |"
 echo "| sort by date modified | $sort_date | | | | < 1 |"
 echo "| filter by path text | $filter | | | | ≤ 0.1 |"
 echo "| timeline: binning and drawing | $timeline | | | | ≤ 0.15 |"
+echo "| save snapshot | $snapshot | | | | |"
+echo "| compare with that snapshot | $window_compare | | | | ≤ 2 |"
 echo "| text report | $report | column -t | $column | $(ratio "$report" "$column") | ≤ 1 |"
 echo "| clipboard copy | $clipboard | column -t | $column | $(ratio "$clipboard" "$column") | ≤ 1 |"
 echo "| workbook (.xlsx only) | $workbook | | | | |"
@@ -159,6 +163,6 @@ echo "quillfen-cli --compare: peak RSS $compare_rss MB (target ≤ 200)."
 echo
 echo "| phase | peak RSS MB | longest stall ms |"
 echo "|---|---|---|"
-for phase in scan extract filter timeline report clipboard workbook; do
+for phase in scan extract filter timeline snapshot compare report clipboard workbook; do
     echo "| $phase | $(field "$phase" peak_rss_mb) | $(field "$phase" max_stall_ms) |"
 done
