@@ -2,6 +2,7 @@
 
 // Layer commands: what the window's controls do; uses desktop, files, dates, table and base.
 
+#include "base/Texts.h"
 #include "desktop/Dialogs.h"
 #include "desktop/ProgressSink.h"
 #include "desktop/RowModel.h"
@@ -112,6 +113,29 @@ struct Workspace {
     ProgressSink& progress;
     StatusSink& status;
     Messages& messages;
+};
+
+// The window busy with one command for the life of this object: the hourglass, and `caption`
+// in the progress bar; both back at rest when it ends, however the command ends.
+class BusyWork {
+public:
+    BusyWork(Workspace& work, const QString& caption)
+        : m_work(work)
+    {
+        m_work.session.setPointer(WindowPointer::Hourglass);
+        m_work.progress.setCaption(caption);
+    }
+    ~BusyWork()
+    {
+        m_work.session.setPointer(WindowPointer::Default);
+        m_work.progress.setPosition(0);
+        m_work.progress.setCaption(texts::kProgressAtRest());
+    }
+    BusyWork(const BusyWork&) = delete;
+    BusyWork& operator=(const BusyWork&) = delete;
+
+private:
+    Workspace& m_work;
 };
 
 } // namespace quillfen

@@ -158,13 +158,7 @@ void ResultsComparison::compare(Workspace& work, FileDialogs& dialogs)
         dialogs.openFile(texts::kSnapshotOpenTitle(), texts::kSnapshotOpenFilter());
     if (path.isEmpty())
         return; // cancelled
-    work.session.setPointer(WindowPointer::Hourglass);
-    const auto atRest = qScopeGuard([&work] {
-        work.session.setPointer(WindowPointer::Default);
-        work.progress.setPosition(0);
-        work.progress.setCaption(texts::kProgressAtRest());
-    });
-    work.progress.setCaption(texts::kReadingSnapshot() + fileNameOfPath(path));
+    const BusyWork busy(work, texts::kReadingSnapshot() + fileNameOfPath(path));
     Outcome outcome;
     // The worker must not read the table: what it needs of it is taken now, and a change
     // meanwhile is found by the revision.

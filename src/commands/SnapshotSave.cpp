@@ -9,8 +9,6 @@
 #include "commands/Summaries.h"
 #include "snapshot/SnapshotWriter.h"
 
-#include <QScopeGuard>
-
 namespace quillfen {
 
 namespace {
@@ -31,14 +29,8 @@ void saveSnapshot(Workspace& work, FileDialogs& dialogs)
         dialogs.saveFile(texts::kSnapshotSaveTitle(), texts::kSnapshotSaveFilter());
     if (fileName.isEmpty())
         return; // cancelled
-    work.session.setPointer(WindowPointer::Hourglass);
-    const auto atRest = qScopeGuard([&work] {
-        work.session.setPointer(WindowPointer::Default);
-        work.progress.setPosition(0);
-        work.progress.setCaption(texts::kProgressAtRest());
-    });
     const QString name = fileNameOfPath(fileName);
-    work.progress.setCaption(texts::kWritingFile() + name);
+    const BusyWork busy(work, texts::kWritingFile() + name);
 
     const ResultsDates dates = resultsDates(table);
     std::vector<SnapshotColumn> columns;
