@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes a deterministic tree of N files under DIR for the benchmarks: folders about ten wide
-# and four deep, mixed extensions, some dot-files, names with spaces and UTF-8, and time
-# stamps in summer and in winter.
+# Makes a deterministic tree of N files under DIR for the benchmarks: folders ten wide and
+# four deep (five from about a million files on, so a folder keeps about a hundred files),
+# mixed extensions, some dot-files, names with spaces and UTF-8, and time stamps in summer
+# and in winter.
 #
 #   bench/make-tree.sh N DIR
 set -euo pipefail
@@ -13,6 +14,8 @@ count, root = int(sys.argv[1]), sys.argv[2]
 os.makedirs(root, exist_ok=True)
 
 width, depth = 10, 4
+while sum(width ** level for level in range(depth + 1)) * 100 < count:
+    depth += 1
 folder_names = ["alpha", "beta", "gamma docs", "δέλτα", "epsilon", "zeta", "日本", "theta",
                 "Ärger", "kappa"]
 extensions = ["txt", "csv", "log", "jpg", "dat", "TXT", "h", "md", "", "json"]

@@ -23,10 +23,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -124,12 +126,14 @@ struct Phase {
     const char* name;
     std::function<void()> run;
     std::function<int()> rows;
+    std::function<qint64()> outputBytes = {}; // what the phase made, where that is one text
 };
 
 void measure(const Phase& phase, bool print)
 {
     StallMonitor stalls;
     QElapsedTimer wall;
+    const double residentBefore = currentResidentMb();
     const double cpuBefore = cpuSeconds();
     stalls.start();
     wall.start();
@@ -139,8 +143,13 @@ void measure(const Phase& phase, bool print)
     const double cpu = cpuSeconds() - cpuBefore;
     if (print) {
         std::printf("{\"phase\":\"%s\",\"rows\":%d,\"wall_s\":%.3f,\"cpu_s\":%.3f,"
-                    "\"peak_rss_mb\":%.1f,\"max_stall_ms\":%.1f}\n",
-                    phase.name, phase.rows(), wallSeconds, cpu, peakResidentMb(), stallMs);
+                    "\"peak_rss_mb\":%.1f,\"max_stall_ms\":%.1f,\"rss_before_mb\":%.1f",
+                    phase.name, phase.rows(), wallSeconds, cpu, peakResidentMb(), stallMs,
+                    residentBefore);
+        if (phase.outputBytes)
+            std::printf(",\"output_mb\":%.1f",
+                        static_cast<double>(phase.outputBytes()) / (1 << 20));
+        std::printf("}\n");
         std::fflush(stdout);
     }
 }
@@ -234,7 +243,11 @@ int main(int argc, char* argv[])
         {"snapshot", [&] { window.actions().saveSnapshot->trigger(); }, results},
         {"compare", [&] { window.actions().compareSnapshot->trigger(); }, results},
         {"report", [&] { window.saveTextButton()->click(); }, results},
-        {"clipboard", [&] { window.copyButton()->click(); }, results},
+        {"clipboard", [&] { window.copyButton()->click(); }, results,
+         [] {
+             const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+             return copied != nullptr ? copied->data(QStringLiteral("text/plain")).size() : 0;
+         }},
         {"workbook", [&] { window.saveWorkbookButton()->click(); }, results},
     };
 

@@ -99,9 +99,11 @@ public:
         // A row gone from the list leaves the path empty, never the previous row's. The path
         // goes from list to list as UTF-8, shared rather than copied; the file name in the
         // progress bar becomes a string only when the bar is drawn.
-        const TextStore::Shared path =
-            m_run.value(kReadPath, TextStore::Shared{}, [&] { return files.sharedText(i); });
-        const QByteArrayView pathUtf8 = path.view();
+        const TextTable::SharedText path =
+            m_run.value(kReadPath, TextTable::SharedText{}, [&] { return files.sharedText(i); });
+        m_path.resize(0);
+        path.appendTo(m_path);
+        const QByteArrayView pathUtf8 = m_path;
         m_run.step(kSetPosition, [&] {
             m_work.progress.setPosition((i + 1) / static_cast<double>(files.rows()) * 100);
         });
@@ -146,6 +148,7 @@ private:
     StampPrefetch m_prefetch;
     const QString m_processing = texts::kProcessing(); // once, not once per row
     int m_unread = 0;                                  // rows whose file gave no dates
+    QByteArray m_path; // the row's path in one piece, its buffer used again for every row
 };
 
 } // namespace

@@ -170,7 +170,7 @@ void RowModel::appendUtf8Row(QByteArrayView text)
     schedulePublish();
 }
 
-void RowModel::appendRow(const TextStore::Shared& text)
+void RowModel::appendRow(const TextTable::SharedText& text)
 {
     m_table.appendRow(text);
     schedulePublish();

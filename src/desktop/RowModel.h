@@ -56,7 +56,7 @@ public:
     void appendRows(const QStringList& texts);
     void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
     void appendUtf8Row(QByteArrayView text);
-    void appendRow(const TextStore::Shared& text);
+    void appendRow(const TextTable::SharedText& text);
     void reserveRows(int rows) { m_table.reserveRows(rows); }
     // Announces appended rows to the views now.
     void publishPending();
@@ -69,7 +69,7 @@ public:
     int rows() const { return m_table.rows(); }
 
     QString text(int row) const { return m_table.text(row); }
-    TextStore::Shared sharedText(int row) const { return m_table.sharedText(row); }
+    TextTable::SharedText sharedText(int row) const { return m_table.sharedText(row); }
     void setText(int row, const QString& text);
     QString subItem(int row, int k) const { return m_table.subItem(row, k); }
     void setSubItem(int row, int k, const QString& text);

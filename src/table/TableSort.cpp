@@ -72,21 +72,22 @@ public:
         , m_stop(stop)
         , m_nodes(1) // the root: paths without a folder, and those right under "/"
     {
-        QByteArrayView lastFolder;
-        int lastNode = 0;
-        bool haveLast = false;
-        for (int row = 0; row < static_cast<int>(paths.refs.size()); ++row) {
+        // Paths come folder by folder, and a folder's node is looked up once by its index.
+        std::vector<int> nodeOfFolder(paths.paths.folders(), -1);
+        for (int row = 0; row < static_cast<int>(paths.pathRefs.size()); ++row) {
             m_stop.step();
-            const QByteArrayView path = pathOf(row);
-            const qsizetype slash = path.lastIndexOf('/');
-            const QByteArrayView folder = slash < 0 ? QByteArrayView() : path.first(slash);
-            // Neighbouring rows mostly share their folder.
-            if (!haveLast || folder != lastFolder) {
-                lastNode = nodeOf(folder);
-                lastFolder = folder;
-                haveLast = true;
+            const PathStore::Pieces path = pathOf(row);
+            int node = 0;
+            if (path.folderIndex == PathStore::kWhole) {
+                const qsizetype slash = path.name.lastIndexOf('/');
+                node = nodeOf(slash < 0 ? QByteArrayView() : path.name.first(slash));
+            } else {
+                int& known = nodeOfFolder[path.folderIndex];
+                if (known < 0)
+                    known = nodeOf(path.folder.chopped(1)); // without its last separator
+                node = known;
             }
-            m_nodes[static_cast<std::size_t>(lastNode)].entries.push_back({row, false});
+            m_nodes[static_cast<std::size_t>(node)].entries.push_back({row, false});
         }
     }
 
@@ -154,13 +155,15 @@ private:
     {
         if (entry.isFolder)
             return m_nodes[static_cast<std::size_t>(entry.index)].name;
-        const QByteArrayView path = pathOf(entry.index);
-        return path.sliced(path.lastIndexOf('/') + 1);
+        const PathStore::Pieces path = pathOf(entry.index);
+        return path.folderIndex == PathStore::kWhole
+            ? path.name.sliced(path.name.lastIndexOf('/') + 1)
+            : path.name;
     }
 
-    QByteArrayView pathOf(int row) const
+    PathStore::Pieces pathOf(int row) const
     {
-        return m_paths.texts.view(m_paths.refs[static_cast<std::size_t>(row)]);
+        return m_paths.paths.pieces(m_paths.pathRefs[static_cast<std::size_t>(row)]);
     }
 
     const TextTable::ColumnCopy& m_paths;
@@ -177,7 +180,7 @@ std::optional<std::vector<int>> orderByPath(const TextTable::ColumnCopy& paths, 
 {
     return unlessStopped([&] {
         StopCheck check(stop);
-        return PathTree(paths, check).rows(order, natural, paths.refs.size());
+        return PathTree(paths, check).rows(order, natural, paths.pathRefs.size());
     });
 }
 

@@ -6,30 +6,26 @@
 
 #include <QStringEncoder>
 
-#include <algorithm>
 #include <cstring>
 
 namespace quillfen {
 
-char* TextStore::reserve(std::size_t size, std::size_t& block, std::size_t& offset)
+char* TextStore::reserve(std::size_t size, Ref& ref)
 {
-    if (m_writeBlock == kNoBlock || m_used + size > kBlockSize) {
+    if (size >= (std::size_t(1) << kSizeBits) || size > kBlockSize)
+        throw Failure(texts::kTextTooLong());
+    if (m_writeData == nullptr || m_used + size > kBlockSize) {
         // Not zeroed: a page is only touched when text is written to it.
         std::shared_ptr<char[]> fresh = std::make_shared_for_overwrite<char[]>(kBlockSize);
         m_writeData = fresh.get();
         m_blocks.push_back(std::move(fresh));
-        m_writeBlock = m_blocks.size() - 1;
         m_used = 0;
     }
-    block = m_writeBlock;
-    offset = m_used;
+    ref = (Ref(m_blocks.size() - 1) << (kOffsetBits + kSizeBits)) | (Ref(m_used) << kSizeBits)
+        | Ref(size);
+    char* at = m_writeData + m_used;
     m_used += size;
-    return m_writeData + offset;
-}
-
-TextStore::Ref TextStore::makeRef(std::size_t block, std::size_t offset, std::size_t size)
-{
-    return (Ref(block) << (kOffsetBits + kSizeBits)) | (Ref(offset) << kSizeBits) | Ref(size);
+    return at;
 }
 
 TextStore::Ref TextStore::add(QStringView text)
@@ -45,43 +41,22 @@ TextStore::Ref TextStore::add(QStringView text)
 
 TextStore::Ref TextStore::addUtf8(QByteArrayView utf8)
 {
-    const auto size = static_cast<std::size_t>(utf8.size());
-    if (size == 0)
-        return 0;
-    if (size >= (std::size_t(1) << kSizeBits) || size > kBlockSize)
-        throw Failure(texts::kTextTooLong());
-    std::size_t block = 0;
-    std::size_t offset = 0;
-    std::memcpy(reserve(size, block, offset), utf8.data(), size);
-    return makeRef(block, offset, size);
+    return addUtf8(utf8, {});
 }
 
-TextStore::Ref TextStore::add(const Shared& text)
+TextStore::Ref TextStore::addUtf8(QByteArrayView head, QByteArrayView tail)
 {
-    if (text.size == 0)
+    const auto headSize = static_cast<std::size_t>(head.size());
+    const auto tailSize = static_cast<std::size_t>(tail.size());
+    if (headSize + tailSize == 0)
         return 0;
-    if (text.block.get() != m_lastSharedBlock) {
-        const auto held = std::find_if(m_blocks.begin(), m_blocks.end(), [&](const auto& block) {
-            return block.get() == text.block.get();
-        });
-        if (held == m_blocks.end()) {
-            m_blocks.push_back(text.block);
-            m_lastSharedIndex = m_blocks.size() - 1;
-        } else {
-            m_lastSharedIndex = static_cast<std::size_t>(held - m_blocks.begin());
-        }
-        m_lastSharedBlock = text.block.get();
-    }
-    return makeRef(m_lastSharedIndex, text.offset, text.size);
-}
-
-TextStore::Shared TextStore::shared(Ref ref) const
-{
-    if (ref == 0)
-        return {};
-    const std::size_t offset = (ref >> kSizeBits) & ((Ref(1) << kOffsetBits) - 1);
-    const std::size_t block = ref >> (kOffsetBits + kSizeBits);
-    return {m_blocks[block], offset, ref & ((Ref(1) << kSizeBits) - 1)};
+    Ref ref = 0;
+    char* at = reserve(headSize + tailSize, ref);
+    if (headSize > 0)
+        std::memcpy(at, head.data(), headSize);
+    if (tailSize > 0)
+        std::memcpy(at + headSize, tail.data(), tailSize);
+    return ref;
 }
 
 TextStore::Bytes TextStore::bytesIn(const Blocks& blocks, Ref ref)
@@ -140,10 +115,8 @@ void TextStore::clear()
 {
     m_blocks.clear();
     m_blocks.shrink_to_fit();
-    m_writeBlock = kNoBlock;
     m_writeData = nullptr;
     m_used = 0;
-    m_lastSharedBlock = nullptr;
 }
 
 } // namespace quillfen

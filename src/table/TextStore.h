@@ -13,34 +13,19 @@
 
 namespace quillfen {
 
-// Append-only storage for many short texts, kept as UTF-8 in large blocks, so a million paths
-// and dates cost little more than their characters (no allocation and header per text). A
-// text is named by a 64-bit reference; the empty text is reference 0. Replacing a text
-// leaves the old bytes in place until clear().
-//
-// Blocks are shared: a store can take a text of another store without copying it (the
-// results list holds the paths of the file list), and a block lives while any store or
-// Shared text holds it.
+// Append-only storage for many short texts, kept as UTF-8 in large blocks, so a million
+// dates cost little more than their characters (no allocation and header per text). A text
+// is named by a 64-bit reference; the empty text is reference 0. Replacing a text leaves the
+// old bytes in place until clear(). A block lives while the store or a Frozen copy holds it.
 class TextStore {
 public:
     using Ref = std::uint64_t;
 
-    // A text together with the block that holds it: stays readable whatever becomes of the
-    // store it came from.
-    struct Shared {
-        std::shared_ptr<const char[]> block;
-        std::size_t offset = 0;
-        std::size_t size = 0;
-
-        QByteArrayView view() const { return {block.get() + offset, static_cast<qsizetype>(size)}; }
-    };
-
     Ref add(QStringView text);
-    // Adds text that is already valid UTF-8.
+    // Adds text that is already UTF-8 (or any bytes, which come out as they went in).
     Ref addUtf8(QByteArrayView utf8);
-    // Adds a text by sharing its block.
-    Ref add(const Shared& text);
-    Shared shared(Ref ref) const;
+    // Adds the two as one text.
+    Ref addUtf8(QByteArrayView head, QByteArrayView tail);
 
     // The texts stored so far, to be read on another thread while this store goes on: it
     // shares the blocks, whose bytes never change once written, so it reads them unlocked and
@@ -75,9 +60,8 @@ public:
 private:
     static constexpr unsigned kOffsetBits = 22; // blocks of 4 MiB
     static constexpr unsigned kSizeBits = 21;   // a text of up to 2 MiB of UTF-8
+    // The rest of a reference names the block: far more than memory holds.
     static constexpr std::size_t kBlockSize = std::size_t(1) << kOffsetBits;
-
-    static constexpr std::size_t kNoBlock = ~std::size_t(0);
 
     struct Bytes {
         const char* data;
@@ -86,17 +70,12 @@ private:
     using Blocks = std::vector<std::shared_ptr<const char[]>>;
     static Bytes bytesIn(const Blocks& blocks, Ref ref);
     Bytes bytes(Ref ref) const { return bytesIn(m_blocks, ref); }
-    char* reserve(std::size_t size, std::size_t& block, std::size_t& offset);
-    static Ref makeRef(std::size_t block, std::size_t offset, std::size_t size);
+    // Room for a text of `size` bytes, and the reference it will have.
+    char* reserve(std::size_t size, Ref& ref);
 
-    Blocks m_blocks;                     // its own and those it shares
-    std::size_t m_writeBlock = kNoBlock; // the own block new texts go to,
-    char* m_writeData = nullptr;         // its bytes
-    std::size_t m_used = 0;              // and how many are used
-    // The index of the last block taken from elsewhere, by address: texts shared in a row
-    // mostly come from the same block.
-    const char* m_lastSharedBlock = nullptr;
-    std::size_t m_lastSharedIndex = 0;
+    Blocks m_blocks;
+    char* m_writeData = nullptr; // the last block's bytes, where new texts go,
+    std::size_t m_used = 0;      // and how many are used
     std::vector<char> m_scratch;
 };
 

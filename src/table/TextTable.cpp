@@ -18,11 +18,18 @@ Failure badIndex(const char* what, int index)
 
 } // namespace
 
+template <typename Change> void TextTable::forEachCellColumn(Change&& change)
+{
+    for (std::vector<TextStore::Ref>& cells : m_cells)
+        change(cells);
+    for (std::vector<qint64>& keys : m_keys)
+        change(keys);
+}
+
 void TextTable::addColumn(const QString& header, int id)
 {
     m_headers.append(header);
     m_columnIds.push_back(id);
-    widenRows(columns() - 1);
     ++m_revision;
 }
 
@@ -31,18 +38,8 @@ void TextTable::insertColumn(int column, const QString& header, int id)
     if (column < 1 || column > columns())
         throw badIndex("column", column);
     const std::size_t at = static_cast<std::size_t>(column);
-    const std::size_t stride = static_cast<std::size_t>(m_stride);
-    const std::size_t before = static_cast<std::size_t>(columns());
-    const std::size_t wider = std::max(stride, before);
-    std::vector<TextStore::Ref> subItems(m_texts.size() * wider, 0);
-    for (std::size_t row = 0; row < m_texts.size(); ++row) {
-        const TextStore::Ref* from = m_subItems.data() + row * stride;
-        TextStore::Ref* to = subItems.data() + row * wider;
-        for (std::size_t k = 1; k < before; ++k)
-            to[k < at ? k - 1 : k] = k <= stride ? from[k - 1] : 0;
-    }
-    m_subItems = std::move(subItems);
-    m_stride = static_cast<int>(wider);
+    if (m_cells.size() > at)
+        m_cells.insert(m_cells.begin() + column, std::vector<TextStore::Ref>());
     if (m_keys.size() > at)
         m_keys.insert(m_keys.begin() + column, std::vector<qint64>());
     if (m_keyTexts.size() > at)
@@ -58,7 +55,7 @@ void TextTable::removeAllColumns()
     m_columnIds.clear();
     // The rows keep their texts and ticks; sub-items go with their columns, so columns added
     // again start empty.
-    std::fill(m_subItems.begin(), m_subItems.end(), 0);
+    m_cells.clear();
     m_keys.clear();
     m_keyTexts.clear();
     ++m_revision;
@@ -84,59 +81,50 @@ int TextTable::columnWithId(int id) const
     return found == m_columnIds.end() ? -1 : static_cast<int>(found - m_columnIds.begin());
 }
 
-void TextTable::widenRows(int subItems)
-{
-    if (subItems <= m_stride)
-        return;
-    std::vector<TextStore::Ref> wider(m_texts.size() * static_cast<size_t>(subItems), 0);
-    for (size_t row = 0; row < m_texts.size(); ++row) {
-        for (int k = 0; k < m_stride; ++k)
-            wider[row * static_cast<size_t>(subItems) + static_cast<size_t>(k)] =
-                m_subItems[row * static_cast<size_t>(m_stride) + static_cast<size_t>(k)];
-    }
-    m_subItems = std::move(wider);
-    m_stride = subItems;
-}
-
 void TextTable::appendRow(const QString& text)
 {
-    appendRowRef(m_store.add(text));
+    appendRowRef(m_paths->add(text));
 }
 
 void TextTable::appendRows(const QStringList& texts)
 {
-    for (const QString& text : texts) {
-        m_texts.push_back(m_store.add(text));
-        m_checked.push_back(false);
-    }
-    m_subItems.resize(m_texts.size() * static_cast<size_t>(m_stride), 0);
+    for (const QString& text : texts)
+        appendRowRef(m_paths->add(text));
 }
 
 void TextTable::appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends)
 {
     qsizetype begin = 0;
     for (const quint32 end : ends) {
-        m_texts.push_back(m_store.addUtf8(texts.sliced(begin, end - begin)));
-        m_checked.push_back(false);
+        appendRowRef(m_paths->add(texts.sliced(begin, end - begin)));
         begin = end;
     }
-    m_subItems.resize(m_texts.size() * static_cast<size_t>(m_stride), 0);
 }
 
 void TextTable::appendUtf8Row(QByteArrayView text)
 {
-    appendRowRef(m_store.addUtf8(text));
+    appendRowRef(m_paths->add(text));
 }
 
-void TextTable::appendRow(const TextStore::Shared& text)
+void TextTable::appendRow(const SharedText& text)
 {
-    appendRowRef(m_store.add(text));
+    if (text.ref == 0 || text.store == m_paths) {
+        appendRowRef(text.ref);
+        return;
+    }
+    if (m_texts.empty()) {
+        m_paths = text.store;
+        appendRowRef(text.ref);
+        return;
+    }
+    m_pathText.resize(0);
+    text.appendTo(m_pathText);
+    appendRowRef(m_paths->add(QByteArrayView(m_pathText)));
 }
 
-void TextTable::appendRowRef(TextStore::Ref ref)
+void TextTable::appendRowRef(PathStore::Ref ref)
 {
     m_texts.push_back(ref);
-    m_subItems.resize(m_subItems.size() + static_cast<size_t>(m_stride), 0);
     m_checked.push_back(false);
 }
 
@@ -144,18 +132,22 @@ void TextTable::reserveRows(int rows)
 {
     const auto count = static_cast<std::size_t>(std::max(rows, 0));
     m_texts.reserve(count);
-    m_subItems.reserve(count * static_cast<std::size_t>(m_stride));
     m_checked.reserve(count);
-    if (m_keys.size() < static_cast<std::size_t>(m_stride) + 1)
-        m_keys.resize(static_cast<std::size_t>(m_stride) + 1);
-    for (std::vector<qint64>& keys : m_keys)
-        keys.reserve(count);
+    forEachCellColumn([&](auto& column) {
+        if (!column.empty())
+            column.reserve(count);
+    });
+    // The keys of the columns there are, which are set for every row as it comes.
+    if (m_keys.size() < static_cast<std::size_t>(columns()))
+        m_keys.resize(static_cast<std::size_t>(columns()));
+    for (std::size_t k = 1; k < m_keys.size(); ++k)
+        m_keys[k].reserve(count);
 }
 
-TextStore::Shared TextTable::sharedText(int row) const
+TextTable::SharedText TextTable::sharedText(int row) const
 {
     checkRow(row);
-    return m_store.shared(m_texts[static_cast<size_t>(row)]);
+    return {m_paths, m_texts[static_cast<size_t>(row)]};
 }
 
 void TextTable::removeRowAt(int row)
@@ -163,13 +155,11 @@ void TextTable::removeRowAt(int row)
     checkRow(row);
     m_checkedRows -= m_checked[static_cast<size_t>(row)] ? 1 : 0;
     m_texts.erase(m_texts.begin() + row);
-    const auto firstSub = m_subItems.begin() + static_cast<std::ptrdiff_t>(row) * m_stride;
-    m_subItems.erase(firstSub, firstSub + m_stride);
     m_checked.erase(m_checked.begin() + row);
-    for (std::vector<qint64>& keys : m_keys) {
-        if (static_cast<std::size_t>(row) < keys.size())
-            keys.erase(keys.begin() + row);
-    }
+    forEachCellColumn([&](auto& column) {
+        if (static_cast<std::size_t>(row) < column.size())
+            column.erase(column.begin() + row);
+    });
     ++m_revision;
 }
 
@@ -179,38 +169,25 @@ void TextTable::removeRows(const std::vector<int>& rows)
         return;
     for (const int row : rows)
         checkRow(row);
-    // Every row moves at most once: to the next free place, unless it goes.
-    const auto stride = static_cast<std::size_t>(m_stride);
-    std::size_t kept = 0;
-    auto gone = rows.begin();
-    for (std::size_t row = 0; row < m_texts.size(); ++row) {
-        if (gone != rows.end() && static_cast<std::size_t>(*gone) == row) {
-            m_checkedRows -= m_checked[row] ? 1 : 0;
-            ++gone;
-            continue;
+    for (const int row : rows)
+        m_checkedRows -= m_checked[static_cast<std::size_t>(row)] ? 1 : 0;
+    // Column by column, every row moves at most once: to the next free place, unless it goes.
+    const auto compact = [&](auto& column) {
+        std::size_t kept = 0;
+        auto gone = rows.begin();
+        for (std::size_t row = 0; row < column.size(); ++row) {
+            if (gone != rows.end() && static_cast<std::size_t>(*gone) == row) {
+                ++gone;
+                continue;
+            }
+            column[kept++] = column[row];
         }
-        copyRow(row, kept);
-        ++kept;
-    }
-    m_texts.resize(kept);
-    m_subItems.resize(kept * stride);
-    m_checked.resize(kept);
-    for (std::vector<qint64>& keys : m_keys)
-        keys.resize(std::min(keys.size(), kept));
+        column.resize(kept);
+    };
+    compact(m_texts);
+    compact(m_checked);
+    forEachCellColumn(compact);
     ++m_revision;
-}
-
-void TextTable::copyRow(std::size_t from, std::size_t to)
-{
-    const auto stride = static_cast<std::size_t>(m_stride);
-    m_texts[to] = m_texts[from];
-    std::copy_n(m_subItems.begin() + static_cast<std::ptrdiff_t>(from * stride), stride,
-                m_subItems.begin() + static_cast<std::ptrdiff_t>(to * stride));
-    m_checked[to] = m_checked[from];
-    for (std::vector<qint64>& keys : m_keys) {
-        if (std::max(from, to) < keys.size()) // a column's keys may stop short of the rows
-            keys[to] = keys[from];
-    }
 }
 
 void TextTable::reorderRows(const std::vector<int>& order)
@@ -230,19 +207,18 @@ void TextTable::reorderRows(const std::vector<int>& order)
     };
     gather(m_texts);
     gather(m_checked);
-    for (std::vector<qint64>& keys : m_keys) {
-        if (!keys.empty()) {
-            keys.resize(count, kNoKey); // a column's keys may stop short of the rows
-            gather(keys);
+    // A column's cells and keys may stop short of the rows.
+    for (std::vector<TextStore::Ref>& cells : m_cells) {
+        if (!cells.empty()) {
+            cells.resize(count, 0);
+            gather(cells);
         }
     }
-    const auto stride = static_cast<std::size_t>(m_stride);
-    std::vector<TextStore::Ref> moved(stride > 0 ? count : 0);
-    for (std::size_t k = 0; k < stride; ++k) {
-        for (std::size_t place = 0; place < count; ++place)
-            moved[place] = m_subItems[from(place) * stride + k];
-        for (std::size_t place = 0; place < count; ++place)
-            m_subItems[place * stride + k] = moved[place];
+    for (std::vector<qint64>& keys : m_keys) {
+        if (!keys.empty()) {
+            keys.resize(count, kNoKey);
+            gather(keys);
+        }
     }
     ++m_revision;
 }
@@ -273,11 +249,13 @@ qint64 TextTable::subItemKey(int row, int k) const
 void TextTable::removeAllRows()
 {
     m_texts = {};
-    m_subItems = {};
     m_checked = {};
     m_checkedRows = 0;
+    m_cells.clear();
     m_keys.clear();
     m_store.clear();
+    // A table that shares the paths keeps them; this one starts a store of its own.
+    m_paths = std::make_shared<PathStore>();
     ++m_revision;
 }
 
@@ -294,21 +272,25 @@ void TextTable::checkSubItem(int k) const
         throw badIndex("sub-item", k);
 }
 
+PathStore::Ref TextTable::pathRef(int row) const
+{
+    checkRow(row);
+    return m_texts[static_cast<size_t>(row)];
+}
+
 TextStore::Ref TextTable::cellRef(int row, int column) const
 {
     checkRow(row);
-    if (column == 0)
-        return m_texts[static_cast<size_t>(row)];
     checkSubItem(column);
-    if (column > m_stride)
+    if (static_cast<std::size_t>(column) >= m_cells.size())
         return 0;
-    return m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride)
-                      + static_cast<size_t>(column - 1)];
+    const std::vector<TextStore::Ref>& cells = m_cells[static_cast<std::size_t>(column)];
+    return static_cast<std::size_t>(row) < cells.size() ? cells[static_cast<std::size_t>(row)] : 0;
 }
 
 QString TextTable::text(int row) const
 {
-    return m_store.text(cellRef(row, 0));
+    return m_paths->text(pathRef(row));
 }
 
 TextTable::ColumnCopy TextTable::copyColumn(int column) const
@@ -324,24 +306,22 @@ TextTable::ColumnCopy TextTable::copyColumn(int column) const
             return copy;
         }
     }
-    copy.texts = m_store.frozen();
     if (column == 0) {
-        copy.refs = m_texts;
-    } else if (column <= m_stride) {
-        copy.refs.resize(m_texts.size());
-        for (std::size_t row = 0; row < m_texts.size(); ++row)
-            copy.refs[row] = m_subItems[row * static_cast<std::size_t>(m_stride)
-                                        + static_cast<std::size_t>(column - 1)];
-    } else {
-        copy.refs.assign(m_texts.size(), 0); // no sub-item of this column was set
+        copy.paths = m_paths->frozen();
+        copy.pathRefs = m_texts;
+        return copy;
     }
+    copy.texts = m_store.frozen();
+    if (static_cast<std::size_t>(column) < m_cells.size())
+        copy.refs = m_cells[static_cast<std::size_t>(column)];
+    copy.refs.resize(m_texts.size(), 0); // cells may stop short of the rows
     return copy;
 }
 
 void TextTable::setText(int row, const QString& text)
 {
     checkRow(row);
-    m_texts[static_cast<size_t>(row)] = m_store.add(text);
+    m_texts[static_cast<size_t>(row)] = m_paths->add(text);
     ++m_revision;
 }
 
@@ -367,6 +347,8 @@ void TextTable::setKeyText(int k, KeyText text)
 
 QByteArrayView TextTable::cellBytes(int row, int column) const
 {
+    if (column == 0)
+        return m_paths->view(pathRef(row), m_pathText);
     const TextStore::Ref ref = cellRef(row, column); // also checks the cell is there
     if (column > 0 && static_cast<std::size_t>(column) < m_keyTexts.size()
         && m_keyTexts[static_cast<std::size_t>(column)]) {
@@ -405,9 +387,15 @@ void TextTable::setSubItemUtf8(int row, int k, QByteArrayView text)
 
 void TextTable::setSubItemRef(int row, int k, TextStore::Ref ref)
 {
-    widenRows(k);
-    m_subItems[static_cast<size_t>(row) * static_cast<size_t>(m_stride)
-               + static_cast<size_t>(k - 1)] = ref;
+    if (m_cells.size() <= static_cast<std::size_t>(k))
+        m_cells.resize(static_cast<std::size_t>(k) + 1);
+    std::vector<TextStore::Ref>& cells = m_cells[static_cast<std::size_t>(k)];
+    if (cells.size() <= static_cast<std::size_t>(row)) {
+        if (ref == 0)
+            return; // reads as empty already
+        cells.resize(m_texts.size(), 0);
+    }
+    cells[static_cast<std::size_t>(row)] = ref;
 }
 
 qsizetype TextTable::cellLength(int row, int column) const

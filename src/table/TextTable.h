@@ -3,6 +3,7 @@
 // Layer table: the text table, its order and the writers that turn it into bytes; uses base,
 // Qt Core, libxlsxwriter and ICU.
 
+#include "table/PathStore.h"
 #include "table/TextStore.h"
 
 #include <QByteArrayView>
@@ -11,17 +12,19 @@
 
 #include <functional>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace quillfen {
 
 class RowSelection;
 
-// The texts of a list as a table: a text per row, sub-items for the further columns and a
-// tick per row. Rows are plain values in one vector (no object per row) and their texts live
-// in a TextStore, so a table holds a million rows compactly. Indexes are 0-based; sub-item k
-// (k >= 1) is the cell of column k. Any access to a row, sub-item or column that does not
-// exist throws a Failure.
+// The texts of a list as a table: a text per row (a path, as a rule), sub-items for the
+// further columns and a tick per row. Rows are plain values in vectors by column (no object
+// per row, and no room for a column's cells until one is set); the row texts live in a
+// PathStore, which tables can share, and the sub-items in a TextStore, so a table holds ten
+// million rows compactly. Indexes are 0-based; sub-item k (k >= 1) is the cell of column k.
+// Any access to a row, sub-item or column that does not exist throws a Failure.
 class TextTable {
 public:
     // Columns. Each may carry an id that says what it holds (a date's kind, say), so code finds
@@ -45,11 +48,26 @@ public:
     // ends[i] and begins where row i - 1's ended.
     void appendUtf8Rows(QByteArrayView texts, const std::vector<quint32>& ends);
     void appendUtf8Row(QByteArrayView text);
-    // Appends a row whose text is shared with the store it came from, not copied.
-    void appendRow(const TextStore::Shared& text);
+    // A row's text with the store that holds it, which stays readable whatever becomes of the
+    // table it came from.
+    struct SharedText {
+        std::shared_ptr<PathStore> store;
+        PathStore::Ref ref = 0;
+
+        void appendTo(QByteArray& out) const
+        {
+            if (store)
+                store->pieces(ref).appendTo(out);
+        }
+    };
+    // Appends a row with that text. An empty table takes on the text's store, which the two
+    // tables then share, so the text is not copied; a table holding rows of another store
+    // copies it.
+    void appendRow(const SharedText& text);
     void removeRowAt(int row);
-    // Makes room for `rows` rows in all, with their sub-items and keys, so appending that many
-    // one by one never moves the rows already there (at a million rows a move is a stall).
+    // Makes room for `rows` rows in all, with the sub-items and keys set so far, so appending
+    // that many one by one never moves the rows already there (at a million rows a move is a
+    // stall).
     void reserveRows(int rows);
     // Removes the given rows (ascending, each once) in one pass over the table.
     void removeRows(const std::vector<int>& rows);
@@ -62,17 +80,19 @@ public:
     QString text(int row) const;
     // The row's text as the store keeps it, UTF-8, appended to `out`.
     void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
-    // The row's text with the block that holds it, to read or to share with another table.
-    TextStore::Shared sharedText(int row) const;
-    // The row's text as UTF-8 where the table keeps it, valid until the table changes.
-    QByteArrayView textView(int row) const { return m_store.view(cellRef(row, 0)); }
+    // The row's text with the store that holds it, to read or to share with another table.
+    SharedText sharedText(int row) const;
+    // The row's text as UTF-8, valid until the next textView() or the table changes.
+    QByteArrayView textView(int row) const { return m_paths->view(pathRef(row), m_pathText); }
     // What orders a column, copied as it is now for another thread to read while this table
     // goes on changing: the keys of a sub-item that has any, else the cells' texts (their
-    // references, with the store's blocks shared rather than copied).
+    // references, with the stores' blocks shared rather than copied).
     struct ColumnCopy {
-        std::vector<qint64> keys; // by row; empty without keys
-        TextStore::Frozen texts;
-        std::vector<TextStore::Ref> refs; // by row, into `texts`; empty with keys
+        std::vector<qint64> keys;             // by row; empty without keys
+        PathStore::Frozen paths;              // for column 0,
+        std::vector<PathStore::Ref> pathRefs; // by row
+        TextStore::Frozen texts;              // for a sub-item without keys,
+        std::vector<TextStore::Ref> refs;     // by row
     };
     ColumnCopy copyColumn(int column) const;
     void setText(int row, const QString& text);
@@ -112,25 +132,28 @@ public:
     quint64 revision() const { return m_revision; }
 
 private:
-    // Copies row `from` over row `to`: text, sub-items, tick and keys.
-    void copyRow(std::size_t from, std::size_t to);
+    // Calls `change` with each column's cell references and each column's keys: vectors by
+    // row that are empty or stop short of the rows until a later cell is set.
+    template <typename Change> void forEachCellColumn(Change&& change);
     void checkRow(int row) const;
     void checkSubItem(int k) const;
+    PathStore::Ref pathRef(int row) const;
+    // A sub-item's reference into m_store (column > 0).
     TextStore::Ref cellRef(int row, int column) const;
     // The cell's text as UTF-8: in the store, or made from its key (valid until the next call).
     QByteArrayView cellBytes(int row, int column) const;
-    void appendRowRef(TextStore::Ref ref);
+    void appendRowRef(PathStore::Ref ref);
     void setSubItemRef(int row, int k, TextStore::Ref ref);
-    // Makes room for `subItems` sub-items per row.
-    void widenRows(int subItems);
 
     QStringList m_headers;
     std::vector<int> m_columnIds;
-    // Column-wise storage: the row texts, then `m_stride` sub-items per row, then the ticks.
-    TextStore m_store;
-    std::vector<TextStore::Ref> m_texts;
-    std::vector<TextStore::Ref> m_subItems;
-    int m_stride = 0;
+    // Never null; shared with the tables that took rows from this one, or it from them.
+    std::shared_ptr<PathStore> m_paths = std::make_shared<PathStore>();
+    std::vector<PathStore::Ref> m_texts; // by row
+    TextStore m_store;                   // the sub-items' texts
+    // By column (column 0, the row text, has none): empty, or as long as the rows that were
+    // there when a sub-item was set.
+    std::vector<std::vector<TextStore::Ref>> m_cells;
     std::vector<bool> m_checked;
     int m_checkedRows = 0;
     // By column (column 0, the row text, has none): empty, or as long as the rows that were
@@ -138,6 +161,7 @@ private:
     std::vector<std::vector<qint64>> m_keys;
     std::vector<KeyText> m_keyTexts; // by column
     mutable QByteArray m_keyText;
+    mutable QByteArray m_pathText;
     quint64 m_revision = 0;
 };
 

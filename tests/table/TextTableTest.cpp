@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 using namespace quillfen;
 
 TEST(TextTable, SubItemsReadEmptyUntilWrittenAndExistOnlyForLaterColumns)
@@ -44,26 +46,92 @@ TEST(TextTable, ClearingColumnsKeepsRowsAndTicks)
     EXPECT_EQ(model.checkedRows(), 0);
 }
 
-TEST(TextTable, RowsSharedWithAnotherTableOutliveItsClearing)
+// The results share the file list's paths: whatever the file list does to its rows after,
+// each result keeps the text it was made with.
+TEST(TextTable, RowsSharedWithAnotherTableKeepTheirTexts)
 {
+    for (const char* change : {"remove", "reorder", "rename", "clear"}) {
+        SCOPED_TRACE(change);
+        TextTable files;
+        TextTable results;
+        files.addColumn("Filename");
+        results.addColumn("Filename");
+        // Past one storage block, so rows come from two blocks.
+        const QString longName = QString(1000, u'n') + QString::fromUtf8("é");
+        for (int i = 0; i < 6000; ++i)
+            files.appendRow(QStringLiteral("/%1/").arg(i % 7) + longName + QString::number(i));
+        for (const int row : {0, 5999, 1, 5998, 0})
+            results.appendRow(files.sharedText(row));
+        const TextTable::SharedText held = files.sharedText(3000);
+        if (change == std::string_view("remove")) {
+            files.removeRows({0, 1, 5998});
+        } else if (change == std::string_view("reorder")) {
+            std::vector<int> order(6000);
+            for (int i = 0; i < 6000; ++i)
+                order[static_cast<std::size_t>(i)] = 5999 - i;
+            files.reorderRows(order);
+        } else if (change == std::string_view("rename")) {
+            files.setText(0, "/renamed");
+        } else {
+            files.removeAllRows();
+        }
+        files.appendRow("/new"); // written after, never over, what the results hold
+        EXPECT_EQ(results.text(1), "/0/" + longName + "5999");
+        EXPECT_EQ(results.text(4), "/0/" + longName + "0");
+        EXPECT_EQ(results.cellLength(2, 0), 3 + longName.size() + 1);
+        QByteArray heldText;
+        held.appendTo(heldText);
+        EXPECT_EQ(QString::fromUtf8(heldText), "/4/" + longName + "3000");
+        EXPECT_EQ(files.text(files.rows() - 1), "/new");
+    }
+}
+
+// Paths go in split at their last separator and come out as they went in, byte for byte, by
+// every way of reading them, also when shared with a table that holds other rows already.
+TEST(TextTable, PathsComeOutAsTheyWentIn)
+{
+    const QByteArray paths[] = {
+        "/",           // a root: nothing to split
+        "/a/b/",       // a folder's own path
+        "name",        // no separator
+        "/a/b/c.txt",  // split
+        "/a//b/c.txt", // the same folder by another spelling
+        "/a/./b/c.txt",
+        "/a/b/c.txt",               // the first spelling again
+        "/d\xff\xfe/\xe9t\xe9.txt", // not UTF-8, as the command line may meet it
+        "/a/b/d\xc3\xa9.txt",
+    };
     TextTable files;
-    TextTable results;
     files.addColumn("Filename");
+    for (const QByteArray& path : paths)
+        files.appendUtf8Row(path);
+    TextTable results;
     results.addColumn("Filename");
-    // Past one storage block, so rows come from two blocks, taken in turn.
-    const QString longName = QString(1000, u'n') + QString::fromUtf8("é");
-    for (int i = 0; i < 6000; ++i)
-        files.appendRow(QStringLiteral("/%1/").arg(i) + longName);
-    for (const int row : {0, 5999, 1, 5998, 0})
+    results.appendUtf8Row("/elsewhere/x"); // rows of another store: shared rows are copied
+    for (int row = 0; row < files.rows(); ++row)
         results.appendRow(files.sharedText(row));
-    const TextStore::Shared held = files.sharedText(3000);
-    files.removeAllRows();
-    files.appendRow("/new"); // the old blocks are not written again
-    EXPECT_EQ(results.text(1), "/5999/" + longName);
-    EXPECT_EQ(results.text(4), "/0/" + longName);
-    EXPECT_EQ(results.cellLength(2, 0), 3 + longName.size());
-    EXPECT_EQ(QString::fromUtf8(held.view()), "/3000/" + longName);
-    EXPECT_EQ(files.text(0), "/new");
+    for (int row = 0; row < files.rows(); ++row) {
+        const QByteArray& path = paths[row];
+        SCOPED_TRACE(path.toHex().toStdString());
+        for (const TextTable* table : {&files, &results}) {
+            const int at = table == &files ? row : row + 1;
+            EXPECT_EQ(table->textView(at), path);
+            QByteArray appended = ">";
+            table->appendCellUtf8(at, 0, appended);
+            EXPECT_EQ(appended, ">" + path);
+            EXPECT_EQ(table->cellUtf8Size(at, 0), path.size());
+            EXPECT_EQ(table->text(at), QString::fromUtf8(path));
+        }
+    }
+    // A copy for another thread splits the same way.
+    const TextTable::ColumnCopy copy = files.copyColumn(0);
+    const PathStore::Pieces split = copy.paths.pieces(copy.pathRefs[3]);
+    EXPECT_EQ(split.folder, "/a/b/");
+    EXPECT_EQ(split.name, "c.txt");
+    EXPECT_EQ(copy.paths.pieces(copy.pathRefs[6]).folderIndex, split.folderIndex);
+    EXPECT_NE(copy.paths.pieces(copy.pathRefs[4]).folderIndex, split.folderIndex);
+    EXPECT_EQ(copy.paths.pieces(copy.pathRefs[0]).folderIndex, PathStore::kWhole);
+    EXPECT_EQ(copy.paths.pieces(copy.pathRefs[1]).folderIndex, PathStore::kWhole);
 }
 
 TEST(TextTable, SameTextAsTheRowAboveStaysItsOwnCell)
