@@ -212,3 +212,33 @@ TEST(TextTableColumns, AnInsertedColumnMovesTheLaterOnesRight)
         EXPECT_EQ(model.text(1), "/b");
     }
 }
+
+// Everything of a row moves with it: text, a cell, a key (of a column whose keys stop short of
+// the rows) and the tick, whether some rows are ticked or all.
+TEST(TextTable, ReorderingMovesEveryPartOfTheRow)
+{
+    for (const bool allTicked : {false, true}) {
+        SCOPED_TRACE(allTicked);
+        TextTable model;
+        model.addColumn("Filename");
+        model.addColumn("Change");
+        model.addColumn("Date Modified");
+        model.appendRows({"/a/0", "/a/1", "/b/2", "3"});
+        model.setSubItem(2, 1, "added");
+        model.setSubItemKey(1, 2, 11);
+        model.setAllChecked(allTicked);
+        model.setChecked(0, true);
+        model.reorderRows({2, 0, 3, 1});
+        const std::vector<QString> texts{"/b/2", "/a/0", "3", "/a/1"};
+        const std::vector<QString> cells{"added", "", "", ""};
+        const std::vector<qint64> keys{TextTable::kNoKey, TextTable::kNoKey, TextTable::kNoKey, 11};
+        for (int row = 0; row < 4; ++row) {
+            const auto at = static_cast<std::size_t>(row);
+            EXPECT_EQ(model.text(row), texts[at]);
+            EXPECT_EQ(model.subItem(row, 1), cells[at]);
+            EXPECT_EQ(model.subItemKey(row, 2), keys[at]);
+            EXPECT_EQ(model.isChecked(row), allTicked || row == 1);
+        }
+        EXPECT_THROW(model.reorderRows({0, 1, 2}), Failure);
+    }
+}
