@@ -60,17 +60,25 @@ private:
     QString m_header;
 };
 
-// The order of a copy of a column, computed on a thread of its own while the window yields.
-// A stop or the window's close ends the yield; the thread is then told to give up, so the
-// window does not wait for the rest of the sort.
+// The order of a copy of a column, computed on a thread of its own while the window yields,
+// and the room to put the rows in that order, taken there too. A stop or the window's close
+// ends the yield; the thread is then told to give up, so the window does not wait for the
+// rest of the sort.
 std::vector<int> sortedOffThread(CommandSession& session, TextTable::ColumnCopy cells, bool paths,
-                                 Qt::SortOrder order, const NaturalOrder& natural)
+                                 Qt::SortOrder order, const NaturalOrder& natural,
+                                 TextTable::ReorderRoom& room)
 {
     std::atomic<bool> stop{false};
     std::optional<std::vector<int>> sorted = runOffThread(
         [&] {
-            return paths ? orderByPath(cells, order, natural, &stop)
-                         : orderBySubItem(cells, order, natural, &stop);
+            std::optional<std::vector<int>> rows = paths
+                ? orderByPath(cells, order, natural, &stop)
+                : orderBySubItem(cells, order, natural, &stop);
+            if (rows) {
+                cells = {}; // first, so the copy and the room are never held at once
+                room.take();
+            }
+            return rows;
         },
         [&] {
             try {
@@ -157,11 +165,12 @@ void sortResults(Workspace& work, int column, std::optional<Qt::SortOrder> given
                 const TextTable& table = results.table();
                 const quint64 revision = table.revision();
                 const int rows = table.rows();
+                TextTable::ReorderRoom room = table.reorderRoom();
                 const std::vector<int> sorted = sortedOffThread(
-                    work.session, table.copyColumn(column), column == 0, order, natural);
+                    work.session, table.copyColumn(column), column == 0, order, natural, room);
                 // Appended rows leave the revision as it is, but the order must hold them too.
                 if (table.revision() == revision && table.rows() == rows) {
-                    results.reorderRows(sorted);
+                    results.reorderRows(sorted, std::move(room));
                     break;
                 }
                 // The list changed meanwhile: the order is of rows that are no longer there.

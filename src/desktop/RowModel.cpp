@@ -225,7 +225,7 @@ void RowModel::removeRows(const std::vector<int>& rows)
     endResetModel();
 }
 
-void RowModel::reorderRows(const std::vector<int>& order)
+void RowModel::reorderRows(const std::vector<int>& order, TextTable::ReorderRoom room)
 {
     publishPending();
     beginResetModel();
@@ -240,7 +240,7 @@ void RowModel::reorderRows(const std::vector<int>& order)
                 m_shown.push_back(static_cast<int>(place));
         }
     }
-    m_table.reorderRows(order);
+    m_table.reorderRows(order, std::move(room));
     endResetModel();
 }
 

@@ -65,7 +65,7 @@ public:
     void removeRows(const std::vector<int>& rows);
     void removeAllRows();
     // See TextTable::reorderRows; the views show the new order at once.
-    void reorderRows(const std::vector<int>& order);
+    void reorderRows(const std::vector<int>& order, TextTable::ReorderRoom room = {});
     int rows() const { return m_table.rows(); }
 
     QString text(int row) const { return m_table.text(row); }

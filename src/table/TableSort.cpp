@@ -57,9 +57,21 @@ std::vector<int> allRows(std::size_t count)
 // A folder of the paths being ordered: its files (rows) and sub-folders (nodes), each with
 // its name within the folder.
 struct FolderNode {
-    struct Entry {
-        int index;     // a row, or a node
-        bool isFolder; // a file comes before a folder of the same name, as a path before its own
+    // A row, or a sub-folder's node; 4 bytes, as there is one for every row. A file comes
+    // before a folder of the same name, as a path before its own.
+    class Entry {
+    public:
+        static Entry row(int row) { return Entry(row); }
+        static Entry folder(int node) { return Entry(~node); }
+        bool isFolder() const { return m_value < 0; }
+        int index() const { return m_value < 0 ? ~m_value : m_value; }
+
+    private:
+        explicit Entry(int value)
+            : m_value(value)
+        {
+        }
+        int m_value;
     };
     QByteArrayView name; // within its parent
     std::vector<Entry> entries;
@@ -87,7 +99,7 @@ public:
                     known = nodeOf(path.folder.chopped(1)); // without its last separator
                 node = known;
             }
-            m_nodes[static_cast<std::size_t>(node)].entries.push_back({row, false});
+            m_nodes[static_cast<std::size_t>(node)].entries.push_back(FolderNode::Entry::row(row));
         }
     }
 
@@ -112,7 +124,8 @@ private:
         const int parent = nodeOf(slash < 0 ? QByteArrayView() : folder.first(slash));
         const int node = static_cast<int>(m_nodes.size());
         m_nodes.emplace_back().name = folder.sliced(slash + 1);
-        m_nodes[static_cast<std::size_t>(parent)].entries.push_back({node, true});
+        m_nodes[static_cast<std::size_t>(parent)].entries.push_back(
+            FolderNode::Entry::folder(node));
         // The key's bytes live in the copy's blocks, which do not change.
         m_index.insert(QByteArray::fromRawData(folder.data(), folder.size()), node);
         return node;
@@ -139,23 +152,23 @@ private:
             const int compared = key(a).compare(key(b));
             if (compared != 0)
                 return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
-            return !entries[a].isFolder && entries[b].isFolder;
+            return !entries[a].isFolder() && entries[b].isFolder();
         });
         keys = {};
         for (const std::size_t place : places) {
             const FolderNode::Entry& entry = entries[place];
-            if (entry.isFolder)
-                walk(entry.index, order, natural, rows);
+            if (entry.isFolder())
+                walk(entry.index(), order, natural, rows);
             else
-                rows.push_back(entry.index);
+                rows.push_back(entry.index());
         }
     }
 
     QByteArrayView nameOf(const FolderNode::Entry& entry) const
     {
-        if (entry.isFolder)
-            return m_nodes[static_cast<std::size_t>(entry.index)].name;
-        const PathStore::Pieces path = pathOf(entry.index);
+        if (entry.isFolder())
+            return m_nodes[static_cast<std::size_t>(entry.index())].name;
+        const PathStore::Pieces path = pathOf(entry.index());
         return path.folderIndex == PathStore::kWhole
             ? path.name.sliced(path.name.lastIndexOf('/') + 1)
             : path.name;

@@ -212,7 +212,23 @@ void TextTable::removeRows(const std::vector<int>& rows)
     ++m_revision;
 }
 
-void TextTable::reorderRows(const std::vector<int>& order)
+TextTable::ReorderRoom TextTable::reorderRoom() const
+{
+    ReorderRoom room;
+    room.m_rows = m_texts.size();
+    room.m_forKeys = std::any_of(m_keys.begin(), m_keys.end(),
+                                 [](const std::vector<qint64>& keys) { return !keys.empty(); });
+    return room;
+}
+
+void TextTable::ReorderRoom::take()
+{
+    // Filled, so every page is touched here rather than during the gathering.
+    if (m_forKeys)
+        m_keys.assign(m_rows, kNoKey);
+}
+
+void TextTable::reorderRows(const std::vector<int>& order, ReorderRoom room)
 {
     const std::size_t count = m_texts.size();
     if (order.size() != count) // an order made for other rows would read past them
@@ -255,7 +271,7 @@ void TextTable::reorderRows(const std::vector<int>& order)
         }
     }
     spareCells = {};
-    std::vector<qint64> spareKeys;
+    std::vector<qint64> spareKeys = std::move(room.m_keys);
     for (std::vector<qint64>& keys : m_keys) {
         if (!keys.empty()) {
             keys.resize(count, kNoKey);
