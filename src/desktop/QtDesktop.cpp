@@ -44,9 +44,13 @@ bool QtClipboard::setText(const QByteArray& utf8)
     data->setData(kPlainUtf8, utf8);
     data->setData(kPlain, utf8);
     clipboard->setMimeData(data, QClipboard::Clipboard);
-    // Qt reports no failure of its own; reading back tells whether the text took.
+    // Qt reports no failure of its own; reading back tells whether the text took. Our own
+    // data comes back sharing our buffer, which a gigabyte of text should not be compared for.
     const QMimeData* placed = clipboard->mimeData(QClipboard::Clipboard);
-    return placed != nullptr && placed->data(kPlainUtf8) == utf8;
+    if (placed == nullptr)
+        return false;
+    const QByteArray held = placed->data(kPlainUtf8);
+    return held.constData() == utf8.constData() ? held.size() == utf8.size() : held == utf8;
 }
 
 bool QtShell::openFolder(const QString& path)
