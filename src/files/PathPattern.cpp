@@ -55,8 +55,18 @@ PathPattern::PathPattern(const QString& text)
         m_kind = Kind::Text;
         m_folded = text.toCaseFolded();
         // A letter outside ASCII may fold into it (KELVIN SIGN to "k"): the folded text decides.
-        if (isAsciiText(m_folded))
+        if (isAsciiText(m_folded)) {
             m_asciiFolded = m_folded.toLatin1();
+            return;
+        }
+        for (qsizetype begin = 0; begin < m_folded.size();) {
+            qsizetype end = begin;
+            while (end < m_folded.size() && m_folded.at(end).unicode() < 0x80)
+                ++end;
+            if (end - begin > m_asciiPiece.size())
+                m_asciiPiece = m_folded.sliced(begin, end - begin).toLatin1();
+            begin = end + 1;
+        }
         return;
     }
     m_kind = text.contains(u'/') ? Kind::Path : Kind::Name;
@@ -101,6 +111,11 @@ bool PathPattern::matchesUtf8(QByteArrayView path) const
                 return true;
             if (!mayFoldToAscii(path))
                 return false;
+        } else if (!m_asciiPiece.isEmpty() && !containsAscii(path.data(), path.size(), m_asciiPiece)
+                   && !mayFoldToAscii(path)) {
+            // Decoding and folding every path is what makes a search for "résumé" slow; a
+            // path without "sum" cannot hold it.
+            return false;
         }
         return containsFolded(QString::fromUtf8(path));
     case Kind::Name:

@@ -37,6 +37,7 @@ private:
     Kind m_kind = Kind::Everything;
     QString m_folded;         // Text: the text case-folded
     QByteArray m_asciiFolded; // Text: the same when it is ASCII, else empty
+    QByteArray m_asciiPiece;  // Text not ASCII: its longest ASCII run, which a match holds
     std::optional<WildcardPattern> m_wildcard;
 };
 

@@ -24,6 +24,9 @@ TEST(PathPattern, TextAnywhereWildcardsOnTheNameOrWithASlashOnThePath)
         {"sk", "/B\u00fccher/\u017F\u212A", true},           // LONG S and KELVIN SIGN
         {"sk", "/B\u00fccher/s\u00e9k", false},
         {"日本", "/x/資料日本.txt", true},
+        {"RÉSUMÉ", "/x/a r\u00e9sum\u00e9.log", true},      // beyond ASCII, any case
+        {"résumé", "/x/résum.txt", false},
+        {"résumé", "/x/ré\u017Fumé", true},                 // LONG S in its ASCII part
         {"ß", "/x/strasse", false},                       // folding keeps one letter one
         {"*.txt", "/home/ann/A.TXT", true},               // the whole name
         {"*.txt", "/home/ann/a.txt.bak", false},
