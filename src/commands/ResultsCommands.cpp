@@ -14,6 +14,8 @@
 
 #include <atomic>
 
+#include <malloc.h>
+
 namespace quillfen {
 
 namespace {
@@ -75,8 +77,10 @@ std::vector<int> sortedOffThread(CommandSession& session, TextTable::ColumnCopy 
                 ? orderByPath(cells, order, natural, &stop)
                 : orderBySubItem(cells, order, natural, &stop);
             if (rows) {
-                cells = {}; // first, so the copy and the room are never held at once
-                room.take();
+                // The path tree's many small blocks stay with the process once freed; handed
+                // back first, they make room for the gathering (40 MB at ten million rows).
+                ::malloc_trim(0);
+                room.take(std::move(cells));
             }
             return rows;
         },

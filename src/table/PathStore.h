@@ -31,6 +31,11 @@ public:
     using Ref = quint32;
     static constexpr quint32 kWhole = 0xFFFFFFFFu; // the folder of a text held whole
 
+    // Shared, never copied: two copies would write into the same blocks.
+    PathStore() = default;
+    PathStore(const PathStore&) = delete;
+    PathStore& operator=(const PathStore&) = delete;
+
     // A path in its two pieces, as views into the store's bytes.
     struct Pieces {
         quint32 folderIndex = kWhole; // the same for every path of the same folder text

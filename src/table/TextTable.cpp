@@ -221,11 +221,21 @@ TextTable::ReorderRoom TextTable::reorderRoom() const
     return room;
 }
 
-void TextTable::ReorderRoom::take()
+void TextTable::ReorderRoom::take(ColumnCopy&& used)
 {
-    // Filled, so every page is touched here rather than during the gathering.
-    if (m_forKeys)
-        m_keys.assign(m_rows, kNoKey);
+    // The copy's arrays are as long as the rows and in memory already; the others are filled,
+    // so that every page is touched here rather than while the window waits.
+    if (used.pathRefs.size() == m_rows)
+        m_texts = std::move(used.pathRefs);
+    else
+        m_texts.assign(m_rows, 0);
+    if (m_forKeys) {
+        if (used.keys.size() == m_rows)
+            m_keys = std::move(used.keys);
+        else
+            m_keys.assign(m_rows, kNoKey);
+    }
+    used = {};
 }
 
 void TextTable::reorderRows(const std::vector<int>& order, ReorderRoom room)
@@ -251,10 +261,8 @@ void TextTable::reorderRows(const std::vector<int>& order, ReorderRoom room)
         });
         column.swap(spare);
     };
-    {
-        std::vector<PathStore::Ref> spare;
-        gather(m_texts, spare);
-    }
+    gather(m_texts, room.m_texts);
+    room.m_texts = {};
     // Ticks move only when some rows have one and some not (after a run, all have).
     if (m_checkedRows > 0 && static_cast<std::size_t>(m_checkedRows) < count) {
         std::vector<bool> moved(count);

@@ -78,16 +78,20 @@ public:
     // `room` is where the columns are gathered: made beforehand (on the thread that worked out
     // the order, say), putting the rows in order does not also wait for fresh memory, which at
     // ten million rows is a third of the wait.
+    struct ColumnCopy;
     class ReorderRoom {
     public:
-        // Takes the room and touches each of its pages; any thread may.
-        void take();
+        // Takes the room, with each of its pages touched; any thread may. The arrays of the
+        // copy the order was worked out from serve again where they fit.
+        void take(ColumnCopy&& used);
 
     private:
         friend class TextTable;
         std::size_t m_rows = 0;
         bool m_forKeys = false;
-        std::vector<qint64> m_keys; // the largest columns; the others take theirs as they go
+        // The row texts and the keys, the longest columns; the cells take theirs as they go.
+        std::vector<PathStore::Ref> m_texts;
+        std::vector<qint64> m_keys;
     };
     ReorderRoom reorderRoom() const; // for this table as it is now; not taken yet
     void reorderRows(const std::vector<int>& order, ReorderRoom room);
