@@ -103,7 +103,8 @@ public:
     void appendTextUtf8(int row, QByteArray& out) const { appendCellUtf8(row, 0, out); }
     // The row's text with the store that holds it, to read or to share with another table.
     SharedText sharedText(int row) const;
-    // The row's text as UTF-8, valid until the next textView() or the table changes.
+    // The row's text as UTF-8, valid until a row text is read again (any way but text()) or
+    // the table changes.
     QByteArrayView textView(int row) const { return m_paths->view(pathRef(row), m_pathText); }
     // What orders a column, copied as it is now for another thread to read while this table
     // goes on changing: the keys of a sub-item that has any, else the cells' texts (their
