@@ -14,8 +14,6 @@
 
 #include <atomic>
 
-#include <malloc.h>
-
 namespace quillfen {
 
 namespace {
@@ -76,12 +74,8 @@ std::vector<int> sortedOffThread(CommandSession& session, TextTable::ColumnCopy 
             std::optional<std::vector<int>> rows = paths
                 ? orderByPath(cells, order, natural, &stop)
                 : orderBySubItem(cells, order, natural, &stop);
-            if (rows) {
-                // The path tree's many small blocks stay with the process once freed; handed
-                // back first, they make room for the gathering (40 MB at ten million rows).
-                ::malloc_trim(0);
+            if (rows)
                 room.take(std::move(cells));
-            }
             return rows;
         },
         [&] {

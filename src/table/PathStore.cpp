@@ -133,13 +133,6 @@ QString PathStore::text(Ref ref) const
     return QString::fromUtf8(view(ref, scratch));
 }
 
-bool PathStore::equals(Ref ref, QByteArrayView bytes) const
-{
-    const Pieces path = pieces(ref);
-    return path.size() == bytes.size() && bytes.startsWith(path.folder)
-        && bytes.sliced(path.folder.size()) == path.name;
-}
-
 PathStore::Frozen PathStore::frozen() const
 {
     Frozen frozen;

@@ -58,10 +58,6 @@ public:
     // together in `scratch`; valid until either changes.
     QByteArrayView view(Ref ref, QByteArray& scratch) const;
     QString text(Ref ref) const;
-    qsizetype utf8Size(Ref ref) const { return pieces(ref).size(); }
-    bool equals(Ref ref, QByteArrayView bytes) const;
-    quint32 folders() const { return static_cast<quint32>(m_folders.size()); }
-
     // The paths stored so far, readable on another thread while this store goes on.
     class Frozen {
     public:

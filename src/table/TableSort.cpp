@@ -11,6 +11,8 @@
 #include <numeric>
 #include <string>
 
+#include <malloc.h>
+
 namespace quillfen {
 
 namespace {
@@ -193,7 +195,11 @@ std::optional<std::vector<int>> orderByPath(const TextTable::ColumnCopy& paths, 
 {
     return unlessStopped([&] {
         StopCheck check(stop);
-        return PathTree(paths, check).rows(order, natural, paths.pathRefs.size());
+        std::vector<int> rows = PathTree(paths, check).rows(order, natural, paths.pathRefs.size());
+        // The tree's many small blocks stay with the process once freed; handed back, they
+        // make room for what comes next (40 MB at ten million rows).
+        ::malloc_trim(0);
+        return rows;
     });
 }
 

@@ -2,7 +2,6 @@
 #include "base/Texts.h"
 
 #include "base/Failure.h"
-#include "base/Utf8.h"
 
 #include <QStringEncoder>
 
@@ -41,21 +40,11 @@ TextStore::Ref TextStore::add(QStringView text)
 
 TextStore::Ref TextStore::addUtf8(QByteArrayView utf8)
 {
-    return addUtf8(utf8, {});
-}
-
-TextStore::Ref TextStore::addUtf8(QByteArrayView head, QByteArrayView tail)
-{
-    const auto headSize = static_cast<std::size_t>(head.size());
-    const auto tailSize = static_cast<std::size_t>(tail.size());
-    if (headSize + tailSize == 0)
+    const auto size = static_cast<std::size_t>(utf8.size());
+    if (size == 0)
         return 0;
     Ref ref = 0;
-    char* at = reserve(headSize + tailSize, ref);
-    if (headSize > 0)
-        std::memcpy(at, head.data(), headSize);
-    if (tailSize > 0)
-        std::memcpy(at + headSize, tail.data(), tailSize);
+    std::memcpy(reserve(size, ref), utf8.data(), size);
     return ref;
 }
 
@@ -80,28 +69,6 @@ QByteArrayView TextStore::Frozen::view(Ref ref) const
 {
     const Bytes b = bytesIn(m_blocks, ref);
     return {b.data, static_cast<qsizetype>(b.size)};
-}
-
-QString TextStore::text(Ref ref) const
-{
-    const Bytes b = bytes(ref);
-    if (b.size == 0)
-        return {};
-    if (isAscii(QByteArrayView(b.data, static_cast<qsizetype>(b.size))))
-        return QString::fromLatin1(b.data, static_cast<qsizetype>(b.size));
-    return QString::fromUtf8(b.data, static_cast<qsizetype>(b.size));
-}
-
-qsizetype TextStore::length(Ref ref) const
-{
-    const Bytes b = bytes(ref);
-    return utf16Length(QByteArrayView(b.data, static_cast<qsizetype>(b.size)));
-}
-
-void TextStore::appendUtf8To(Ref ref, QByteArray& out) const
-{
-    const Bytes b = bytes(ref);
-    out.append(b.data, static_cast<qsizetype>(b.size));
 }
 
 bool TextStore::equals(Ref ref, QByteArrayView utf8) const

@@ -24,8 +24,6 @@ public:
     Ref add(QStringView text);
     // Adds text that is already UTF-8 (or any bytes, which come out as they went in).
     Ref addUtf8(QByteArrayView utf8);
-    // Adds the two as one text.
-    Ref addUtf8(QByteArrayView head, QByteArrayView tail);
 
     // The texts stored so far, to be read on another thread while this store goes on: it
     // shares the blocks, whose bytes never change once written, so it reads them unlocked and
@@ -39,21 +37,12 @@ public:
         std::vector<std::shared_ptr<const char[]>> m_blocks;
     };
     Frozen frozen() const;
-    QString text(Ref ref) const;
     // The text's bytes where the store keeps them, valid while the store lives.
     QByteArrayView view(Ref ref) const
     {
         const Bytes b = bytes(ref);
         return {b.data, static_cast<qsizetype>(b.size)};
     }
-    // Length in UTF-16 code units, without building the text.
-    qsizetype length(Ref ref) const;
-    // Its size in UTF-8 bytes, read off the reference.
-    static qsizetype utf8Size(Ref ref)
-    {
-        return static_cast<qsizetype>(ref & ((Ref(1) << kSizeBits) - 1));
-    }
-    void appendUtf8To(Ref ref, QByteArray& out) const;
     bool equals(Ref ref, QByteArrayView utf8) const;
     void clear();
 

@@ -155,11 +155,11 @@ void TextTable::reserveRows(int rows)
     const auto count = static_cast<std::size_t>(std::max(rows, 0));
     m_texts.reserve(count);
     m_checked.reserve(count);
-    forEachCellColumn([&](auto& column) {
-        if (!column.empty())
-            column.reserve(count);
-    });
-    // The keys of the columns there are, which are set for every row as it comes.
+    for (std::vector<TextStore::Ref>& cells : m_cells) {
+        if (!cells.empty())
+            cells.reserve(count);
+    }
+    // The keys of every column there is, which are set for every row as it comes.
     if (m_keys.size() < static_cast<std::size_t>(columns()))
         m_keys.resize(static_cast<std::size_t>(columns()));
     for (std::size_t k = 1; k < m_keys.size(); ++k)
